@@ -1,0 +1,18 @@
+// Synthesized input and the real pointer.
+#pragma once
+#include <vector>
+
+#include "Types.h"
+
+namespace xd {
+
+class IInput {
+public:
+    virtual ~IInput() = default;
+    // One SendInput call with every record; returns how many were inserted.
+    virtual unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) = 0;
+    virtual bool SetCursorPos(Point screen) = 0;
+    virtual Point GetCursorPos() = 0;
+};
+
+}  // namespace xd

@@ -1,0 +1,76 @@
+// The window tree, window facts, messages, placement and display metrics.
+// Texts cross this interface as UTF-8; the Win32 backend converts from UTF-16.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "Types.h"
+
+namespace xd {
+
+class IWindowSystem {
+public:
+    virtual ~IWindowSystem() = default;
+
+    // --- tree -----------------------------------------------------------
+    virtual WindowHandle DesktopWindow() = 0;
+    // GetAncestor(GA_PARENT): the desktop window for a top-level window, 0 for none.
+    virtual WindowHandle Parent(WindowHandle w) = 0;
+    // GetWindow(GW_CHILD) / GetWindow(GW_HWNDNEXT): children in z-order, top first.
+    virtual WindowHandle FirstChild(WindowHandle w) = 0;
+    virtual WindowHandle NextSibling(WindowHandle w) = 0;
+    // GetWindow(GW_OWNER) / GetParent style owner, used by the event-list edition.
+    virtual WindowHandle Owner(WindowHandle w) = 0;
+    // FindWindowW; nullopt passes a null pointer, "" passes an empty string.
+    virtual WindowHandle FindWindow(const std::optional<std::string>& className,
+                                    const std::optional<std::string>& title) = 0;
+    virtual WindowHandle WindowFromPoint(Point screen) = 0;
+    virtual WindowHandle ForegroundWindow() = 0;
+
+    // --- facts ----------------------------------------------------------
+    virtual bool IsWindow(WindowHandle w) = 0;
+    virtual bool IsVisible(WindowHandle w) = 0;
+    virtual std::string Title(WindowHandle w) = 0;      // "" when the window is gone
+    virtual std::string ClassName(WindowHandle w) = 0;  // "" when the window is gone
+    virtual std::uint32_t ProcessId(WindowHandle w) = 0;
+    virtual std::uint32_t ThreadId(WindowHandle w) = 0;
+    virtual std::uint32_t CurrentProcessId() = 0;
+    virtual Rect WindowRect(WindowHandle w) = 0;          // screen coordinates
+    virtual Rect ClientRect(WindowHandle w) = 0;          // client coordinates (left/top 0)
+    virtual Point ClientToScreen(WindowHandle w, Point p) = 0;
+    virtual Point ScreenToClient(WindowHandle w, Point p) = 0;
+    // Client rectangle mapped to the screen.
+    Rect ClientRectOnScreen(WindowHandle w) {
+        Rect c = ClientRect(w);
+        Point o = ClientToScreen(w, Point{c.left, c.top});
+        return Rect{o.x, o.y, o.x + c.Width(), o.y + c.Height()};
+    }
+
+    // --- messages -------------------------------------------------------
+    virtual bool PostMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+                             std::intptr_t lParam) = 0;
+    virtual std::intptr_t SendMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+                                      std::intptr_t lParam) = 0;
+
+    // --- placement ------------------------------------------------------
+    virtual std::optional<WindowPlacement> GetPlacement(WindowHandle w) = 0;
+    virtual bool SetPlacement(WindowHandle w, const WindowPlacement& p) = 0;
+    virtual bool IsTopmost(WindowHandle w) = 0;
+    // SetWindowPos(HWND_TOPMOST / HWND_NOTOPMOST) without moving or sizing.
+    virtual void SetTopmost(WindowHandle w, bool topmost) = 0;
+    // SetWindowPos(HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE): overlays.
+    virtual void MoveTopmostNoActivate(WindowHandle w, Point topLeft) = 0;
+    virtual void Show(WindowHandle w, int showCmd) = 0;
+    virtual Rect WorkArea() = 0;  // SPI_GETWORKAREA
+
+    // --- display and input state -----------------------------------------
+    virtual int DpiX() = 0;  // screen pixels per logical inch
+    virtual int DpiY() = 0;
+    virtual Point ScreenSize() = 0;  // primary screen width and height in pixels
+    virtual std::int16_t KeyState(int virtualKey) = 0;  // GetKeyState
+    virtual std::uint32_t DoubleClickTime() = 0;
+    virtual Point DoubleClickSize() = 0;  // SM_CXDOUBLECLK, SM_CYDOUBLECLK
+};
+
+}  // namespace xd
