@@ -1,0 +1,49 @@
+// The 100 ms status tick: status texts, the turning arrow, the end of a
+// playback the runner finished, the caret on the playing line and the
+// click-effect animation. Pure over MainWindowState; the window runs the result.
+#pragma once
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "recorder/ClickEffect.h"
+#include "recorder/MainWindowState.h"
+
+namespace xd {
+
+class IEditor;
+
+// What the tick reads from outside the main window's state.
+struct StatusTickInput {
+    int editorLineCount = 0;
+    int repetition = 1;   // runner's repetition, counting from 1
+    int currentLine = 0;  // 0-based editor line the runner executes
+    bool stopRequested = false;
+    int caretLine = 0;
+};
+
+struct StatusTickResult {
+    bool redraw = false;
+    bool stopPlayback = false;           // run TogglePlayback
+    std::optional<int> showPlayingLine;  // put the caret on this line and scroll it into view
+    std::array<ClickEffectFrame, kClickEffectSlotCount> effects{};
+};
+
+// The arrow glyph (UTF-8) for index 0..7: ↖ ↑ ↗ → ↘ ↓ ↙ ←, turning clockwise.
+std::string_view ArrowGlyph(int arrowIndex);
+
+// "F" + (key − 111): the function-key name of a virtual-key code.
+std::string FunctionKeyName(int virtualKey);
+
+std::string RecordingStatus(int editorLineCount, int recordKey, int arrowIndex);
+std::string PlayingStatus(int repetition, int currentLine, int playKey, int arrowIndex);
+
+StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input);
+
+// The tick with the editor read and the playing line shown through it; the
+// caller still stops the playback and redraws as the result says.
+StatusTickResult StatusTick(MainWindowState& state, IEditor& editor, int repetition, int currentLine,
+                            bool stopRequested);
+
+}  // namespace xd
