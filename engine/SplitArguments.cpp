@@ -1,0 +1,61 @@
+#include <string>
+
+#include "engine/ScriptSyntax.h"
+#include "engine/ScriptText.h"
+
+namespace xd {
+
+namespace {
+
+std::string_view StripArgument(std::string_view text) noexcept {
+    text = StripSpaces(text);
+    const std::size_t first = text.find_first_not_of('"');
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of('"');
+    return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitArguments(std::string_view line) {
+    std::vector<std::string> arguments;
+    bool inQuotes = false;
+    std::size_t start = 0;
+    // Slot of the argument being read; -1 until the first "(".
+    std::ptrdiff_t index = -1;
+
+    auto store = [&](std::size_t end) {
+        if (index < 0 || static_cast<std::size_t>(index) >= kMaxArgumentSlots) return;
+        const auto slot = static_cast<std::size_t>(index);
+        if (arguments.size() <= slot) arguments.resize(slot + 1);
+        arguments[slot] = std::string(StripArgument(line.substr(start, end - start)));
+    };
+
+    for (std::size_t p = 0; p < line.size(); ++p) {
+        const char c = line[p];
+        if (inQuotes) {
+            if (c == '"') inQuotes = false;
+            continue;
+        }
+        switch (c) {
+            case '(':
+                start = p + 1;
+                ++index;
+                break;
+            case '"': inQuotes = true; break;
+            case '\'': return arguments;
+            case ',':
+                store(p);
+                start = p + 1;
+                ++index;
+                break;
+            case ')':
+                store(p);
+                return arguments;
+            default: break;
+        }
+    }
+    return arguments;
+}
+
+}  // namespace xd
