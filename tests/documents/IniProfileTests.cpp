@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryFiles.h"
+#include "platform/sim/SimFileSystem.h"
 
 namespace xd {
 namespace {
@@ -11,7 +11,7 @@ const std::string kFile = "/prog/巧手配置.INI";
 
 class IniProfileTest : public testing::Test {
 protected:
-    testing_support::MemoryFiles files;
+    sim::SimFileSystem files;
     IniProfile profile{files};
 
     std::string Get(const std::string& section, const std::string& key, const std::string& fallback = "dflt",
@@ -22,7 +22,7 @@ protected:
 
 TEST_F(IniProfileTest, MissingFileSectionOrKeyReadsAsDefault) {
     EXPECT_EQ(Get("选项", "录快捷键"), "dflt");
-    files.files[kFile] = "[窗口]\r\nLeft=5\r\n";
+    files.Put(kFile, "[窗口]\r\nLeft=5\r\n");
     EXPECT_EQ(Get("选项", "录快捷键"), "dflt");
     EXPECT_EQ(Get("窗口", "Right"), "dflt");
     EXPECT_EQ(Get("窗口", "Left"), "5");
@@ -35,24 +35,24 @@ TEST_F(IniProfileTest, DefaultLosesTrailingBlanksAndIsTruncatedToo) {
 
 TEST_F(IniProfileTest, FirstWriteCreatesFileSectionAndKey) {
     EXPECT_TRUE(profile.WriteString(kFile, "选项", "移动鼠标", "0"));
-    EXPECT_EQ(files.files[kFile], "[选项]\r\n移动鼠标=0\r\n");
+    EXPECT_EQ(*files.Get(kFile), "[选项]\r\n移动鼠标=0\r\n");
     EXPECT_EQ(Get("选项", "移动鼠标 "), "0");
 }
 
 TEST_F(IniProfileTest, WriteKeepsEveryOtherByte) {
     const std::string before =
         "\xEF\xBB\xBF; written by hand\n[窗口]\nLeft=10\nstray text\n\n[选项]\n录快捷键 = 114 \n放快捷键=113\n";
-    files.files[kFile] = before;
+    files.Put(kFile, before);
     EXPECT_TRUE(profile.WriteString(kFile, "选项", "录快捷键", "115"));
     std::string expected = before;
     expected.replace(expected.find("114 "), 4, "115");
-    EXPECT_EQ(files.files[kFile], expected);
+    EXPECT_EQ(*files.Get(kFile), expected);
 }
 
 TEST_F(IniProfileTest, RewritingTheSameValueLeavesTheFileAlone) {
-    files.files[kFile] = "[a]\r\nk=1\r\n";
+    files.Put(kFile, "[a]\r\nk=1\r\n");
     EXPECT_TRUE(profile.WriteString(kFile, "a", "k", "1"));
-    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(files.WriteCount(kFile), 0u);
 }
 
 TEST_F(IniProfileTest, LongValuesFillTheBufferAndNoMore) {
@@ -70,28 +70,28 @@ TEST_F(IniProfileTest, LongValuesFillTheBufferAndNoMore) {
 
 TEST_F(IniProfileTest, OversizedFileReadsAsDefaultsAndIsNeverRewritten) {
     std::string huge = "[a]\r\nk=1\r\n" + std::string(kMaxIniFileBytes, 'x');
-    files.files[kFile] = huge;
+    files.Put(kFile, huge);
     EXPECT_EQ(Get("a", "k"), "dflt");
     EXPECT_FALSE(profile.WriteString(kFile, "a", "k", "2"));
-    EXPECT_EQ(files.files[kFile], huge);
+    EXPECT_EQ(*files.Get(kFile), huge);
 }
 
 TEST_F(IniProfileTest, WriteThatWouldOutgrowTheBoundIsRefused) {
-    files.files[kFile] = "[a]\r\n";
+    files.Put(kFile, "[a]\r\n");
     EXPECT_FALSE(profile.WriteString(kFile, "a", "k", std::string(kMaxIniFileBytes, 'x')));
-    EXPECT_EQ(files.files[kFile], "[a]\r\n");
+    EXPECT_EQ(*files.Get(kFile), "[a]\r\n");
 }
 
 TEST_F(IniProfileTest, UnreadableFileIsNotReplaced) {
-    files.files[kFile] = "[a]\r\nk=1\r\n";
-    files.failReads = true;
+    files.Put(kFile, "[a]\r\nk=1\r\n");
+    files.FailReads(kFile);
     EXPECT_EQ(Get("a", "k"), "dflt");
     EXPECT_FALSE(profile.WriteString(kFile, "a", "other", "2"));
-    EXPECT_EQ(files.writes, 0);
+    EXPECT_EQ(files.WriteCount(kFile), 0u);
 }
 
 TEST_F(IniProfileTest, FailedWriteIsReported) {
-    files.failWrites = true;
+    files.FailAllWrites(true);
     EXPECT_FALSE(profile.WriteString(kFile, "a", "k", "1"));
     EXPECT_EQ(Get("a", "k"), "dflt");
 }
@@ -99,10 +99,10 @@ TEST_F(IniProfileTest, FailedWriteIsReported) {
 TEST_F(IniProfileTest, BinaryGarbageReadsAndWritesWithoutHarm) {
     std::string garbage;
     for (int i = 0; i < 5000; ++i) garbage += static_cast<char>((i * 7919) & 0xFF);
-    files.files[kFile] = garbage;
+    files.Put(kFile, garbage);
     (void)Get("a", "k");
     ASSERT_TRUE(profile.WriteString(kFile, "选项", "专用模式", "0"));
-    EXPECT_EQ(files.files[kFile].substr(0, garbage.size()), garbage);
+    EXPECT_EQ(files.Get(kFile)->substr(0, garbage.size()), garbage);
     EXPECT_EQ(Get("选项", "专用模式"), "0");
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "MemoryFiles.h"
+#include "platform/sim/SimFileSystem.h"
 #include "documents/ProfileValues.h"
 #include "platform/ini/IniProfile.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 class SettingsStoreTest : public testing::Test {
 protected:
-    testing_support::MemoryFiles files;
+    sim::SimFileSystem files;
     IniProfile profile{files};
     const std::string file = SettingsFilePath("C:\\迅点\\");
 
@@ -32,7 +32,7 @@ TEST_F(SettingsStoreTest, FreshInstallRecordsWithF3PlaysWithF2AndHasEverythingOn
                      o.moveToStart, o.deleteLastMove}) {
         EXPECT_NE(flag, 0);
     }
-    EXPECT_TRUE(files.files.empty()) << "reading must not create the file";
+    EXPECT_TRUE(files.Paths().empty()) << "reading must not create the file";
 }
 
 TEST_F(SettingsStoreTest, HotkeysAreClampedIntoF1ToF12) {
@@ -55,7 +55,7 @@ TEST_F(SettingsStoreTest, CheckBoxValuesRoundTrip) {
     EXPECT_EQ(ReadOptions(profile, file).demoClick, 0);
     Store(optionkey::kDemoClick, FormatProfileFlag(true));
     EXPECT_NE(ReadOptions(profile, file).demoClick, 0);
-    EXPECT_EQ(files.files[file], "[选项]\r\n演示点击=-1\r\n");
+    EXPECT_EQ(*files.Get(file), "[选项]\r\n演示点击=-1\r\n");
 }
 
 // The six keys read with a trailing blank must still find what the dialog wrote.
@@ -82,11 +82,11 @@ TEST_F(SettingsStoreTest, TurningOffMoveToStartAlsoTurnsOffMoveMouse) {
     Options o = ReadOptions(profile, file);
     EXPECT_EQ(o.moveToStart, 0);
     EXPECT_EQ(o.moveMouse, 0);
-    EXPECT_EQ(files.files[file].find("移动鼠标"), files.files[file].rfind("移动鼠标")) << "one entry, not two";
+    EXPECT_EQ(files.Get(file)->find("移动鼠标"), files.Get(file)->rfind("移动鼠标")) << "one entry, not two";
 }
 
 TEST_F(SettingsStoreTest, FailedWriteIsQuietAndLeavesDefaults) {
-    files.failWrites = true;
+    files.FailAllWrites(true);
     EXPECT_FALSE(WriteOption(profile, file, kOptionsSection, optionkey::kClickEffect, "0"));
     EXPECT_EQ(ReadOptions(profile, file).clickEffect, 1);
 }
