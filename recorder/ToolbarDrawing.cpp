@@ -54,6 +54,7 @@ char32_t ButtonGlyph(int button) {
 }
 
 ButtonColors ButtonColorsFor(const MainWindowState& state, int button) {
+    if (button < 1 || button > kToolbarButtonCount) return {};
     const int buttonState = state.buttons[button - 1].state;
     const int hover = state.hoverButton == button ? state.hoverMode : kHoverNone;
     switch (buttonState) {
