@@ -1,0 +1,176 @@
+#include "platform/win32/Win32WindowSystem.h"
+
+#include <vector>
+
+#include "platform/Text.h"
+#include "platform/win32/WinHeaders.h"
+
+namespace xd::win32 {
+
+namespace {
+
+// Window texts beyond this are not titles anyone matches on; the bound keeps a
+// hostile window from making us allocate without limit.
+constexpr int kMaxTitleChars = 32767;
+constexpr int kMaxClassChars = 256;
+
+int ScreenDpi(int index) {
+    HDC dc = GetDC(nullptr);
+    if (!dc) return 96;
+    int dpi = GetDeviceCaps(dc, index);
+    ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+WindowHandle Win32WindowSystem::DesktopWindow() { return FromHwnd(GetDesktopWindow()); }
+
+WindowHandle Win32WindowSystem::Parent(WindowHandle w) { return FromHwnd(GetAncestor(ToHwnd(w), GA_PARENT)); }
+
+WindowHandle Win32WindowSystem::FirstChild(WindowHandle w) { return FromHwnd(GetWindow(ToHwnd(w), GW_CHILD)); }
+
+WindowHandle Win32WindowSystem::NextSibling(WindowHandle w) { return FromHwnd(GetWindow(ToHwnd(w), GW_HWNDNEXT)); }
+
+WindowHandle Win32WindowSystem::Owner(WindowHandle w) { return FromHwnd(GetWindow(ToHwnd(w), GW_OWNER)); }
+
+WindowHandle Win32WindowSystem::FindWindow(const std::optional<std::string>& className,
+                                           const std::optional<std::string>& title) {
+    std::wstring cls = className ? Widen(*className) : std::wstring();
+    std::wstring text = title ? Widen(*title) : std::wstring();
+    return FromHwnd(FindWindowW(className ? cls.c_str() : nullptr, title ? text.c_str() : nullptr));
+}
+
+WindowHandle Win32WindowSystem::WindowFromPoint(Point screen) {
+    return FromHwnd(::WindowFromPoint(POINT{screen.x, screen.y}));
+}
+
+WindowHandle Win32WindowSystem::ForegroundWindow() { return FromHwnd(GetForegroundWindow()); }
+
+bool Win32WindowSystem::IsWindow(WindowHandle w) { return ::IsWindow(ToHwnd(w)) != FALSE; }
+
+bool Win32WindowSystem::IsVisible(WindowHandle w) { return IsWindowVisible(ToHwnd(w)) != FALSE; }
+
+std::string Win32WindowSystem::Title(WindowHandle w) {
+    int length = GetWindowTextLengthW(ToHwnd(w));
+    if (length <= 0) return std::string();
+    if (length > kMaxTitleChars) length = kMaxTitleChars;
+    std::vector<wchar_t> buffer(static_cast<std::size_t>(length) + 1, L'\0');
+    int got = GetWindowTextW(ToHwnd(w), buffer.data(), length + 1);
+    if (got <= 0) return std::string();
+    return Narrow(std::wstring_view(buffer.data(), static_cast<std::size_t>(got < length ? got : length)));
+}
+
+std::string Win32WindowSystem::ClassName(WindowHandle w) {
+    wchar_t buffer[kMaxClassChars + 1] = {};
+    int got = GetClassNameW(ToHwnd(w), buffer, kMaxClassChars + 1);
+    if (got <= 0) return std::string();
+    return Narrow(std::wstring_view(buffer, static_cast<std::size_t>(got)));
+}
+
+std::uint32_t Win32WindowSystem::ProcessId(WindowHandle w) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(ToHwnd(w), &pid);
+    return pid;
+}
+
+std::uint32_t Win32WindowSystem::ThreadId(WindowHandle w) { return GetWindowThreadProcessId(ToHwnd(w), nullptr); }
+
+std::uint32_t Win32WindowSystem::CurrentProcessId() { return GetCurrentProcessId(); }
+
+Rect Win32WindowSystem::WindowRect(WindowHandle w) {
+    RECT r{};
+    if (!GetWindowRect(ToHwnd(w), &r)) return Rect{};
+    return FromRECT(r);
+}
+
+Rect Win32WindowSystem::ClientRect(WindowHandle w) {
+    RECT r{};
+    if (!GetClientRect(ToHwnd(w), &r)) return Rect{};
+    return FromRECT(r);
+}
+
+Point Win32WindowSystem::ClientToScreen(WindowHandle w, Point p) {
+    POINT pt{p.x, p.y};
+    ::ClientToScreen(ToHwnd(w), &pt);
+    return Point{pt.x, pt.y};
+}
+
+Point Win32WindowSystem::ScreenToClient(WindowHandle w, Point p) {
+    POINT pt{p.x, p.y};
+    ::ScreenToClient(ToHwnd(w), &pt);
+    return Point{pt.x, pt.y};
+}
+
+bool Win32WindowSystem::PostMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    return PostMessageW(ToHwnd(w), message, wParam, lParam) != FALSE;
+}
+
+std::intptr_t Win32WindowSystem::SendMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+                                             std::intptr_t lParam) {
+    return SendMessageW(ToHwnd(w), message, wParam, lParam);
+}
+
+std::optional<WindowPlacement> Win32WindowSystem::GetPlacement(WindowHandle w) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if (!GetWindowPlacement(ToHwnd(w), &wp)) return std::nullopt;
+    WindowPlacement p;
+    p.flags = wp.flags;
+    p.showCmd = wp.showCmd;
+    p.minPosition = Point{wp.ptMinPosition.x, wp.ptMinPosition.y};
+    p.maxPosition = Point{wp.ptMaxPosition.x, wp.ptMaxPosition.y};
+    p.normalPosition = FromRECT(wp.rcNormalPosition);
+    return p;
+}
+
+bool Win32WindowSystem::SetPlacement(WindowHandle w, const WindowPlacement& p) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    wp.flags = p.flags;
+    wp.showCmd = p.showCmd;
+    wp.ptMinPosition = POINT{p.minPosition.x, p.minPosition.y};
+    wp.ptMaxPosition = POINT{p.maxPosition.x, p.maxPosition.y};
+    wp.rcNormalPosition = ToRECT(p.normalPosition);
+    return SetWindowPlacement(ToHwnd(w), &wp) != FALSE;
+}
+
+bool Win32WindowSystem::IsTopmost(WindowHandle w) {
+    return (GetWindowLongPtrW(ToHwnd(w), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+void Win32WindowSystem::SetTopmost(WindowHandle w, bool topmost) {
+    SetWindowPos(ToHwnd(w), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32WindowSystem::MoveTopmostNoActivate(WindowHandle w, Point topLeft) {
+    SetWindowPos(ToHwnd(w), HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32WindowSystem::Show(WindowHandle w, int showCmd) { ShowWindow(ToHwnd(w), showCmd); }
+
+Rect Win32WindowSystem::WorkArea() {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) {
+        return Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return FromRECT(r);
+}
+
+int Win32WindowSystem::DpiX() { return ScreenDpi(LOGPIXELSX); }
+
+int Win32WindowSystem::DpiY() { return ScreenDpi(LOGPIXELSY); }
+
+Point Win32WindowSystem::ScreenSize() { return Point{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::int16_t Win32WindowSystem::KeyState(int virtualKey) { return GetKeyState(virtualKey); }
+
+std::uint32_t Win32WindowSystem::DoubleClickTime() { return GetDoubleClickTime(); }
+
+Point Win32WindowSystem::DoubleClickSize() {
+    return Point{GetSystemMetrics(SM_CXDOUBLECLK), GetSystemMetrics(SM_CYDOUBLECLK)};
+}
+
+}  // namespace xd::win32
