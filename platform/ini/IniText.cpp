@@ -143,7 +143,8 @@ std::optional<std::string> IniText::Get(std::string_view section, std::string_vi
 bool IniText::Set(std::string_view section, std::string_view key, std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    if (key.empty() || key.front() == ';' || key.find('=') != std::string_view::npos ||
+    // A key opening with "[" or ";" would read back as a section or a comment.
+    if (key.empty() || key.front() == ';' || key.front() == '[' || key.find('=') != std::string_view::npos ||
         section.find(']') != std::string_view::npos || !FitsOnOneLine(section) || !FitsOnOneLine(key) ||
         !FitsOnOneLine(value)) {
         return false;

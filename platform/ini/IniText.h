@@ -25,8 +25,8 @@ public:
 
     // Replaces that key's value, or adds the key (and its section) at the end
     // of the section (file). False, with nothing changed, for names or values
-    // that cannot be stored on one line: an empty key, line breaks, NUL, "="
-    // in a key, "]" in a section name.
+    // that would not read back as this entry: an empty key, line breaks, NUL,
+    // "=" in a key, a key opening with "[" or ";", "]" in a section name.
     [[nodiscard]] bool Set(std::string_view section, std::string_view key, std::string_view value);
 
 private:

@@ -91,7 +91,8 @@ TEST(IniText, RefusesWhatWouldBreakTheLineStructure) {
     const std::string before = "[a]\r\nk=v\r\n";
     for (auto [section, key, value] : {std::tuple{"a", "k", "x\r\ny=1"}, std::tuple{"a", "", "v"},
                                        std::tuple{"a", "k=", "v"}, std::tuple{"a]", "k", "v"},
-                                       std::tuple{"a\n", "k", "v"}, std::tuple{"a", ";k", "v"}}) {
+                                       std::tuple{"a\n", "k", "v"}, std::tuple{"a", ";k", "v"},
+                                       std::tuple{"a", "[k", "]"}}) {
         IniText text(before);
         EXPECT_FALSE(text.Set(section, key, value)) << section << "/" << key;
         EXPECT_EQ(text.Bytes(), before);
