@@ -1,0 +1,73 @@
+#include "programs/mkxtool/MkxTool.h"
+
+#include <string_view>
+
+#include "documents/ScriptFileText.h"
+#include "engine/CheckScript.h"
+#include "engine/ScriptConfig.h"
+
+namespace xd {
+namespace {
+
+// The document loader's refusals; each is followed by CR LF and the path.
+constexpr std::string_view kDamagedText = "脚本文件损坏";
+constexpr std::string_view kOldVersionText = "旧版本的脚本，无法打开。";
+
+constexpr std::string_view kUsage =
+    "usage: mkxtool check FILE\n"
+    "       mkxtool --help\n"
+    "\n"
+    "Reads a .mkx script file and runs the check that precedes a playback.\n"
+    "Prints the eight configuration members as name=value lines when the\n"
+    "script passes, otherwise the message a user would see.\n"
+    "Exit status: 0 passed, 1 syntax error, 2 file refused or wrong usage.\n";
+
+// Messages carry CR LF between their lines; the console wants plain line breaks.
+std::string AsLines(std::string_view message) {
+    std::string text;
+    text.reserve(message.size() + 1);
+    for (std::size_t i = 0; i < message.size(); ++i) {
+        if (message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n') continue;
+        text += message[i];
+    }
+    text += '\n';
+    return text;
+}
+
+ToolOutput Check(const std::string& path, IFileSystem& files) {
+    ToolOutput output;
+    const ScriptFileText file = ReadScriptFile(files, path);
+    if (file.verdict != ScriptFileVerdict::Ok) {
+        const std::string_view text = file.verdict == ScriptFileVerdict::OldVersion ? kOldVersionText : kDamagedText;
+        output.exitCode = 2;
+        output.out = AsLines(std::string(text) + "\r\n" + path);
+        return output;
+    }
+
+    ScriptConfig config;
+    const ScriptCheck check = CheckScript(file.utf8, config);
+    switch (check.status) {
+        case ScriptCheckStatus::NotAScript:
+            output.exitCode = 2;
+            output.out = AsLines(check.message);
+            break;
+        case ScriptCheckStatus::SyntaxError:
+            output.exitCode = 1;
+            output.out = AsLines(check.message);
+            break;
+        case ScriptCheckStatus::Passed:
+            for (const std::string& line : FormatScriptConfig(config)) output.out += line + "\n";
+            break;
+    }
+    return output;
+}
+
+}  // namespace
+
+ToolOutput RunMkxTool(const std::vector<std::string>& args, IFileSystem& files) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) return ToolOutput{0, std::string(kUsage), {}};
+    if (args.size() == 2 && args[0] == "check") return Check(args[1], files);
+    return ToolOutput{2, {}, std::string(kUsage)};
+}
+
+}  // namespace xd
