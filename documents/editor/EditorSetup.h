@@ -30,18 +30,30 @@ constexpr Rgb kLineNumberFore = kBlack;
 constexpr Rgb kLineNumberBack{0xC0, 0xC0, 0xC0};
 // Margin 1: a text margin, mouse-sensitive, this many 96-DPI pixels.
 constexpr int kTextMarginWidth96 = 4;
+constexpr bool kTextMarginMouseSensitive = true;
 
 constexpr int kExtraAscent = 2;
 constexpr int kExtraDescent = 2;
 constexpr int kTabWidth = 3;
 constexpr int kIndent = 3;
 constexpr bool kUseTabs = false;
+constexpr bool kRectangularVirtualSpace = true;  // SCVS_RECTANGULARSELECTION
+constexpr bool kRealIndentationGuides = true;    // SC_IV_REAL
 
 constexpr Rgb kSelectionFore = kWhite;
 constexpr Rgb kSelectionBack{0x20, 0x20, 0xFF};
 constexpr Rgb kCaretFore = kBlack;
 constexpr int kCaretWidth = 2;
 constexpr Rgb kCaretLineBack{0xEF, 0xE2, 0xA0};
+constexpr bool kCaretLineAlwaysVisible = true;  // also without the focus
+constexpr bool kSelectionFillsToLineEnd = true;
+constexpr bool kHotspotsUnderlined = true;
+constexpr bool kMultipleSelection = false;
+constexpr bool kMultiPaste = false;
+constexpr bool kAdditionalSelectionTyping = true;
+constexpr bool kScrollWidthTracking = true;
+// The program shows its own edit menu (PopupMenu2) instead.
+constexpr bool kControlPopupMenu = false;
 
 constexpr std::string_view kWordChars = "&~_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 

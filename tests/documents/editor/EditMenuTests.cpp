@@ -50,17 +50,6 @@ TEST(EditMenu, ItemsFollowTheEditorState) {
     }
 }
 
-TEST(EditMenu, SeparatorsSitBetweenTheGroups) {
-    MemoryEditor editor;
-    const auto items = BuildEditMenu(editor);
-    EXPECT_TRUE(items[2].separator);
-    EXPECT_EQ(items[2].id, editcmd::kSeparator1);
-    EXPECT_TRUE(items[6].separator);
-    EXPECT_EQ(items[6].id, editcmd::kSeparator2);
-    EXPECT_EQ(items[0].text, "撤销");
-    EXPECT_EQ(items[7].text, "全选");
-}
-
 TEST(EditMenu, CommandsReachTheEditor) {
     MemoryEditor editor;
     editor.SetEditorText("abc");

@@ -57,12 +57,5 @@ TEST(RepeatScale, LabelsAndLine) {
     EXPECT_EQ(RepeatCountLine(0), "配置.执行次数=0 '=0为无限循环，直到按下停止键。");
 }
 
-TEST(SliderRange, PositionsAreClampedToEachSlider) {
-    EXPECT_EQ(ClampSliderPosition(Slider::Repeat, -1), 0);
-    EXPECT_EQ(ClampSliderPosition(Slider::Repeat, 5000), 1000);
-    EXPECT_EQ(ClampSliderPosition(Slider::Speed, -10), -9);
-    EXPECT_EQ(ClampSliderPosition(Slider::Speed, 201), 200);
-}
-
 }  // namespace
 }  // namespace xd
