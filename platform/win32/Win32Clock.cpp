@@ -51,9 +51,10 @@ void Win32Clock::SleepUntil(std::int64_t deadlineMicros) {
     if (remaining > kSpinMicros) {
         UniqueHandle timer(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
                                                   TIMER_ALL_ACCESS));
-        // Without a high-resolution timer (older systems, Wine) a plain timer is no
-        // finer than Sleep, so Sleep short of the deadline and spin the rest.
-        if (!timer.Valid() || !WaitOnTimer(timer.Get(), remaining - kSpinMicros / 4)) {
+        // Timers fire up to half a millisecond late (Wine, busy systems): wake a
+        // millisecond early and spin. Without a high-resolution timer a plain one is
+        // no finer than Sleep, so Sleep short of the deadline instead.
+        if (!timer.Valid() || !WaitOnTimer(timer.Get(), remaining - kSpinMicros)) {
             std::int64_t left = deadlineMicros - MonotonicMicros();
             if (left > kSpinMicros) ::Sleep(static_cast<DWORD>((left - kSpinMicros) / 1000));
         }
