@@ -28,16 +28,11 @@ TEST_P(IniTextGet, FindsTheValueTheServiceWouldReturn) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniTextGet,
     testing::Values(
-        GetCase{"Plain", "[a]\r\nk=v\r\n", "a", "k", "v"},
         GetCase{"BlanksAroundNamesAndValue", "  [ a ]  \r\n  k  =  v  \r\n", "a", "k", "v"},
-        GetCase{"CallerBlanksIgnored", "[a]\r\nk=v\r\n", " a ", "k ", "v"},
         GetCase{"AsciiCaseIgnored", "[Window]\r\nTopMost=1\r\n", "WINDOW", "topmost", "1"},
         GetCase{"ChineseNames", "[选项]\n删除提醒=0\n", "选项", "删除提醒 ", "0"},
-        GetCase{"LfOnly", "[a]\nk=v\n[b]\nk=w\n", "b", "k", "w"},
         GetCase{"LoneCr", "[a]\rk=v\r[b]\rk=w", "b", "k", "w"},
-        GetCase{"NoFinalLineEnd", "[a]\r\nk=v", "a", "k", "v"},
         GetCase{"BomBeforeFirstSection", "\xEF\xBB\xBF[a]\r\nk=v\r\n", "a", "k", "v"},
-        GetCase{"EmptyValue", "[a]\r\nk=\r\n", "a", "k", ""},
         GetCase{"QuotesDropped", "[a]\r\nk=\"x y\"\r\n", "a", "k", "x y"},
         GetCase{"EqualsInsideValueKept", "[a]\r\nk=x=y\r\n", "a", "k", "x=y"},
         GetCase{"KeyInOtherSectionOnly", "[a]\r\nk=v\r\n[b]\r\n", "b", "k", std::nullopt},
@@ -45,8 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         GetCase{"CommentIsNotAKey", "[a]\r\n;k=v\r\n", "a", ";k", std::nullopt},
         GetCase{"FirstDuplicateWins", "[a]\r\nk=1\r\nk=2\r\n[a]\r\nk=3\r\n", "a", "k", "1"},
         GetCase{"SectionWithoutBracketEndIsNoSection", "[a\r\nk=v\r\n", "a", "k", std::nullopt},
-        GetCase{"MissingSection", "[a]\r\nk=v\r\n", "b", "k", std::nullopt},
-        GetCase{"EmptyText", "", "a", "k", std::nullopt},
         GetCase{"NulBytesAreJustBytes", "[a]\r\nk=v\0w\r\n"s, "a", "k", "v\0w"s}),
     [](const testing::TestParamInfo<GetCase>& info) { return std::string(info.param.name); });
 
@@ -75,12 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"CreatesFromNothing", "", "选项", "录快捷键", "115", "[选项]\r\n录快捷键=115\r\n"},
         SetCase{"ReplacesValueKeepsEverythingElse", "; mine\r\n[a]\r\n  k = old  \r\nodd line\r\n\r\n[b]\r\nk=x\r\n",
                 "a", "k", "new", "; mine\r\n[a]\r\n  k = new\r\nodd line\r\n\r\n[b]\r\nk=x\r\n"},
-        SetCase{"BlankInsensitiveNameReusesEntry", "[a]\r\nk=1\r\n", " a", "k ", "2", "[a]\r\nk=2\r\n"},
         SetCase{"NewKeyGoesAfterSectionsLastLine", "[a]\r\nx=1\r\n\r\n[b]\r\ny=2\r\n", "a", "k", "v",
                 "[a]\r\nx=1\r\nk=v\r\n\r\n[b]\r\ny=2\r\n"},
         SetCase{"NewKeyInLastSectionWithoutFinalLineEnd", "[a]\nx=1", "a", "k", "v", "[a]\nx=1\nk=v\n"},
         SetCase{"NewSectionFollowsFileLineEnds", "[a]\nx=1\n", "b", "k", "v", "[a]\nx=1\n\n[b]\nk=v\n"},
-        SetCase{"NewSectionAfterUnterminatedLine", "[a]\r\nx=1", "b", "k", "v", "[a]\r\nx=1\r\n\r\n[b]\r\nk=v\r\n"},
         SetCase{"BomKept", "\xEF\xBB\xBF", "a", "k", "v", "\xEF\xBB\xBF[a]\r\nk=v\r\n"},
         SetCase{"LoneCrFileKeepsLoneCr", "[a]\rx=1\r", "a", "k", "v", "[a]\rx=1\rk=v\r"},
         SetCase{"GarbageAroundIsUntouched", "\x01\xFF\0=\r\n[a]\r\n"s, "a", "k", "v",

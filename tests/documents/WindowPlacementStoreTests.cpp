@@ -104,11 +104,5 @@ TEST_F(WindowPlacementStoreTest, TopMostEntrySetsOrClearsTopmost) {
     EXPECT_FALSE(desktop.IsTopmost(window));
 }
 
-TEST_F(WindowPlacementStoreTest, StoredShowStateIsApplied) {
-    Put("showCmd", "3");
-    RestoreWindowPlacement(desktop, profile, file, window);
-    EXPECT_EQ(desktop.GetPlacement(window)->showCmd, 3u);
-}
-
 }  // namespace
 }  // namespace xd
