@@ -3,13 +3,16 @@
 #include <array>
 #include <string>
 
-#include "AppInfo.h"
+#include "platform/Text.h"
 #include "ui/ControlTable.h"
 #include "ui/Dpi.h"
 #include "ui/WindowClass.h"
 
 namespace xd::script_edition {
 namespace {
+
+// Form classes are the program's internal name, "_" and the form name; outside tools find the window by it.
+constexpr wchar_t kInternalName[] = L"迅点小侠4";
 
 // Layout in 96-DPI units.
 constexpr SIZE kFullSize{510, 454};
@@ -26,9 +29,9 @@ const std::array<ui::ControlSpec, 1> kControls{{
 
 }  // namespace
 
-bool Form1::Create(HINSTANCE instance) noexcept {
+bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info) noexcept {
     const std::wstring className = ui::FormClassName(kInternalName, L"Form1");
-    const std::wstring title = ApplicationTitle();
+    const std::wstring title = Widen(ApplicationTitle(info));
     if (!ScriptEditor::RegisterClasses(instance)) return false;
     if (!ui::RegisterFormClass(instance, {.name = className.c_str(), .windowProc = &Form1::WindowProc})) {
         return false;

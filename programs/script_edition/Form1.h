@@ -3,13 +3,14 @@
 #include <windows.h>
 
 #include "ScriptEditor.h"
+#include "recorder/AppInfo.h"
 #include "ui/FormWindow.h"
 
 namespace xd::script_edition {
 
 class Form1 : public ui::FormWindow<Form1> {
 public:
-    [[nodiscard]] bool Create(HINSTANCE instance) noexcept;
+    [[nodiscard]] bool Create(HINSTANCE instance, const ApplicationInfo& info) noexcept;
     void Show(int showCommand) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

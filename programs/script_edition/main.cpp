@@ -3,8 +3,27 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <string>
+
 #include "Form1.h"
+#include "platform/Text.h"
 #include "ui/Dpi.h"
+
+namespace {
+
+std::wstring OwnPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     xd::ui::EnableDpiAwareness();
@@ -16,8 +35,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     int exitCode = 1;
     {
+        const xd::ApplicationInfo info = xd::MakeApplicationInfo(xd::Narrow(OwnPath()));
         xd::script_edition::Form1 form;
-        if (form.Create(instance)) {
+        if (form.Create(instance, info)) {
             form.Show(showCommand);
             MSG msg{};
             while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
