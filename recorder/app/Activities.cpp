@@ -1,0 +1,110 @@
+#include "recorder/app/Activities.h"
+
+#include "documents/editor/ConfigLineSync.h"
+#include "documents/files/DocumentTexts.h"
+#include "platform/MessageBoxes.h"
+#include "recorder/app/AppBindings.h"
+#include "recorder/app/ScriptHeader.h"
+#include "recorder/app/ScriptState.h"
+
+namespace xd {
+namespace {
+
+void SetButton(AppContext& context, int button, int state) { context.model.window.buttons[button].state = state; }
+
+// Command6, the editor and the status line come back as the activity ends.
+void ReturnToIdleControls(AppContext& context) {
+    context.model.window.statusText = context.model.title;
+    context.view.SetCommand6Enabled(true);
+    context.editor.SetUserEnabled(true);
+}
+
+void StartFreshScript(AppContext& context) {
+    MainWindowState& window = context.model.window;
+    window.currentFile.clear();
+    SetWindowTitle(context, std::string(kNewScriptTitle));
+    window.suppressModified = true;
+    {
+        AppBindings bindings(context);
+        for (Slider slider : {Slider::Repeat, Slider::Speed}) {
+            bindings.controls.SetSliderPosition(slider, 0);
+            ApplySlider(bindings.script, slider);  // label only: the guard is set
+        }
+    }
+    WriteScriptHeader(context);
+    context.editor.EmptyUndoBuffer();
+    window.suppressModified = false;
+    window.modified = false;
+}
+
+void StartRecording(AppContext& context, bool continueScript) {
+    if (!continueScript && ConfirmDiscard(context)) return;
+    SetButton(context, kRecordButton, kButtonActive);
+    if (!continueScript) StartFreshScript(context);
+    SetButton(context, kPlayButton, kButtonDisabled);
+    SetButton(context, kOpenButton, kButtonDisabled);
+    SetButton(context, kSaveButton, kButtonDisabled);
+    context.view.SetCommand6Enabled(false);
+    if (context.hooks.resetRecorder) context.hooks.resetRecorder();
+    context.editor.SetUserEnabled(false);
+}
+
+void StopRecording(AppContext& context) {
+    SetButton(context, kRecordButton, kButtonEnabled);
+    SetButton(context, kPlayButton, kButtonEnabled);
+    // Idle again, so the mark and Save follow what the recording wrote.
+    if (context.editor.EditorIsModified()) MarkScriptModified(context);
+    if (context.model.window.modified) SetButton(context, kSaveButton, kButtonEnabled);
+    if (context.hooks.flushRecorder) context.hooks.flushRecorder(context.platform.clock.TickCount());
+    SetButton(context, kOpenButton, kButtonEnabled);
+    ReturnToIdleControls(context);
+}
+
+}  // namespace
+
+void ToggleRecording(AppContext& context, bool continueScript) {
+    const int state = context.model.window.buttons[kRecordButton].state;
+    if (state == kButtonEnabled) {
+        StartRecording(context, continueScript);
+    } else if (state == kButtonActive) {
+        StopRecording(context);
+    } else {
+        return;
+    }
+    context.controls.RedrawToolbar();
+}
+
+void TogglePlayback(AppContext& context) {
+    AppModel& model = context.model;
+    const int state = model.window.buttons[kPlayButton].state;
+    if (state == kButtonEnabled) {
+        std::string text = context.editor.GetEditorText();
+        if (!HasPlayableLines(text)) {
+            static_cast<void>(context.platform.boxes.Show(context.view.Handle(), std::string(kNothingToPlayText),
+                                                          std::string(kNothingToPlayCaption),
+                                                          mb::kOk | mb::kIconError));
+            return;
+        }
+        SetButton(context, kPlayButton, kButtonActive);
+        SetButton(context, kRecordButton, kButtonDisabled);
+        SetButton(context, kOpenButton, kButtonDisabled);
+        SetButton(context, kSaveButton, kButtonDisabled);
+        context.view.SetCommand6Enabled(false);
+        context.editor.SetUserEnabled(false);
+        model.stopRequested.store(false);
+        if (context.hooks.startPlayback) context.hooks.startPlayback(text);
+    } else if (state == kButtonActive) {
+        // The runner sees the request and ends on its own thread.
+        model.stopRequested.store(true);
+        SetButton(context, kPlayButton, kButtonEnabled);
+        SetButton(context, kRecordButton, kButtonEnabled);
+        if (model.window.modified) SetButton(context, kSaveButton, kButtonEnabled);
+        SetButton(context, kOpenButton, kButtonEnabled);
+        ReturnToIdleControls(context);
+    } else {
+        return;
+    }
+    context.controls.RedrawToolbar();
+}
+
+}  // namespace xd

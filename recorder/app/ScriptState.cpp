@@ -1,0 +1,64 @@
+#include "recorder/app/ScriptState.h"
+
+#include <array>
+
+#include "engine/ScriptText.h"
+#include "recorder/app/AppBindings.h"
+
+namespace xd {
+
+void SetWindowTitle(AppContext& context, const std::string& title) {
+    context.model.title = title;
+    context.view.SetWindowTitle(title);
+}
+
+void MarkScriptModified(AppContext& context) {
+    MainWindowState& window = context.model.window;
+    if (window.suppressModified) {
+        window.suppressModified = false;
+        return;
+    }
+    // While recording or playing the title and Save belong to the activity;
+    // stopping it brings them in line.
+    if (ReadAppState(window.buttons) == AppState::Idle && !window.modified) {
+        SetWindowTitle(context, context.model.title + std::string(kModifiedMark));
+        window.buttons[kSaveButton].state = kButtonEnabled;
+    }
+    window.modified = true;
+}
+
+bool ConfirmDiscard(AppContext& context) {
+    if (!context.model.window.modified) return false;
+    const int answer = context.platform.boxes.Show(context.view.Handle(), std::string(kConfirmDiscardText),
+                                                   std::string(kConfirmDiscardCaption), kConfirmDiscardFlags);
+    if (answer == id::kNo) return false;
+    if (answer != id::kYes) return true;  // Cancel, or the box closed some other way
+    // A save that did not reach the disk must not let the script go.
+    return SaveCommand(context) != SaveOutcome::Saved;
+}
+
+bool HasPlayableLines(std::string_view scriptText) noexcept {
+    constexpr std::array<std::string_view, 3> kPlayable{"鼠标点击", "鼠标拖移", "鼠标滚轮"};
+    std::size_t pos = 0;
+    std::string_view line;
+    while (NextScriptLine(scriptText, pos, line)) {
+        const std::string_view stripped = StripSpaces(line);
+        for (std::string_view keyword : kPlayable) {
+            if (stripped.starts_with(keyword)) return true;
+        }
+    }
+    return false;
+}
+
+void OpenCommand(AppContext& context) {
+    if (ConfirmDiscard(context)) return;
+    AppBindings bindings(context);
+    static_cast<void>(OpenDocument(bindings.document));
+}
+
+SaveOutcome SaveCommand(AppContext& context) {
+    AppBindings bindings(context);
+    return SaveDocument(bindings.document);
+}
+
+}  // namespace xd
