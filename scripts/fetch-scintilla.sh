@@ -28,7 +28,10 @@ host="$(grep -rhoE 'https?://[^ /]+/debian/?' /etc/apt/sources.list /etc/apt/sou
 host="${host%/}"
 [[ -n "$host" ]] || host="http://deb.debian.org/debian"
 mkdir -p "$work/lists/partial" "$work/src"
-echo "deb-src $host bookworm main" > "$work/sources.list"
+keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+signed=""
+[[ -f "$keyring" ]] && signed="[signed-by=$keyring] "
+echo "deb-src ${signed}$host bookworm main" > "$work/sources.list"
 apt_opts=(-o "Dir::Etc::sourcelist=$work/sources.list" -o "Dir::Etc::sourceparts=-"
           -o "Dir::State::Lists=$work/lists" -o "Dir::Cache=$work/cache" -o "APT::Sandbox::User=root")
 mkdir -p "$work/cache/archives/partial"
@@ -39,8 +42,10 @@ tarball="$(ls "$work"/src/scite_*.orig.tar.* | head -1)"
 tar -xf "$tarball" -C "$work/src"
 top="$(find "$work/src" -maxdepth 2 -type d -name scintilla -printf '%h\n' | head -1)"
 [[ -d "$top/scintilla/win32" && -d "$top/lexilla/lexlib" ]] || { echo "unexpected source layout" >&2; exit 1; }
-grep -q "$XD_SCINTILLA_VERSION" "$top/scintilla/version.txt" 2>/dev/null \
-  || grep -q "${XD_SCINTILLA_VERSION//./}" "$top/scintilla/version.txt"
+if ! grep -qx "${XD_SCINTILLA_VERSION//./}" "$top/scintilla/version.txt"; then
+  echo "fetch-scintilla: expected Scintilla $XD_SCINTILLA_VERSION, the package has $(cat "$top/scintilla/version.txt")" >&2
+  exit 1
+fi
 
 # Third-party warnings go to a log, shown only when the build fails.
 if ! make -s -C "$top/scintilla/win32" -j"$XD_JOBS" CXX="$CXX" AR="$AR" RANLIB="$RANLIB" WINDRES="$WINDRES" \
