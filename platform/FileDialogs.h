@@ -2,6 +2,8 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Types.h"
 
@@ -10,11 +12,12 @@ namespace xd {
 struct FileDialogRequest {
     WindowHandle owner = kNoWindow;
     std::string title;
-    // Pairs of display name and pattern, e.g. {"脚本文件(*.mkx)", "*.mkx"}.
-    std::string filterName;
-    std::string filterPattern;
+    // Display name and pattern pairs, e.g. {"脚本文件(*.mkx)", "*.mkx"}; the first is selected.
+    std::vector<std::pair<std::string, std::string>> filters;
     std::string defaultExtension;  // without the dot
     std::string initialName;
+    // Folder the dialog opens in; empty leaves the choice to the dialog (the current directory).
+    std::string initialFolder;
 };
 
 class IFileDialogs {

@@ -49,8 +49,8 @@ void CopyScriptOptions(ScriptEditorContext& script) {
 FileDialogRequest ScriptDialogRequest(WindowHandle owner) {
     FileDialogRequest request;
     request.owner = owner;
-    request.filterName = kScriptFilterName;
-    request.filterPattern = kScriptFilterPattern;
+    request.filters = {{std::string(kScriptFilterName), std::string(kScriptFilterPattern)},
+                       {std::string(kAllFilesFilterName), std::string(kAllFilesFilterPattern)}};
     request.defaultExtension = kScriptExtension;
     return request;
 }
@@ -92,7 +92,7 @@ LoadOutcome LoadDocument(DocumentContext& context, const std::string& path) noex
 
 bool OpenDocument(DocumentContext& context) noexcept {
     context.window.SetWaitCursor(true);
-    const FileDialogRequest request = OpenDialogRequest(context.owner);
+    const FileDialogRequest request = OpenDialogRequest(context.owner, context.programFolder);
     std::optional<std::string> chosen = context.dialogs.ChooseOpen(request);
     context.window.SetWaitCursor(false);
     if (!chosen) return false;
@@ -167,9 +167,13 @@ bool OpenCommandLineDocument(DocumentContext& context, const std::string& path) 
     return true;
 }
 
-FileDialogRequest OpenDialogRequest(WindowHandle owner) {
+FileDialogRequest OpenDialogRequest(WindowHandle owner, std::string_view programFolder) {
     FileDialogRequest request = ScriptDialogRequest(owner);
     request.title = kOpenDialogTitle;
+    // The dialog wants the folder without its trailing separator.
+    if (!programFolder.empty() && (programFolder.back() == '\\' || programFolder.back() == '/'))
+        programFolder.remove_suffix(1);
+    request.initialFolder = std::string(programFolder);
     return request;
 }
 

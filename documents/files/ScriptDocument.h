@@ -39,6 +39,7 @@ struct DocumentContext {
     std::string& currentFile;  // empty for a new script
     bool& modified;
     WindowHandle owner = kNoWindow;  // of the boxes and dialogs
+    std::string programFolder;       // with its trailing separator; where Open starts
 };
 
 // Only the lines a header can hold are searched for 配置 lines.
@@ -78,7 +79,7 @@ constexpr std::size_t kMaxPathBytes = 32767;
 bool OpenCommandLineDocument(DocumentContext& context, const std::string& path) noexcept;
 
 // The dialog requests of Open and Save.
-[[nodiscard]] FileDialogRequest OpenDialogRequest(WindowHandle owner);
+[[nodiscard]] FileDialogRequest OpenDialogRequest(WindowHandle owner, std::string_view programFolder);
 [[nodiscard]] FileDialogRequest SaveDialogRequest(WindowHandle owner);
 
 }  // namespace xd

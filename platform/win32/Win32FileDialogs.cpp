@@ -16,12 +16,16 @@ namespace {
 constexpr std::size_t kPathChars = 32768;
 
 std::optional<std::string> Run(const FileDialogRequest& request, bool save) {
-    // The filter is "name\0pattern\0\0".
-    std::wstring filter = Widen(request.filterName);
+    // The filter is "name\0pattern\0...\0\0".
+    std::wstring filter;
+    for (const auto& [name, pattern] : request.filters) {
+        filter += Widen(name);
+        filter.push_back(L'\0');
+        filter += Widen(pattern);
+        filter.push_back(L'\0');
+    }
     filter.push_back(L'\0');
-    filter += Widen(request.filterPattern);
-    filter.push_back(L'\0');
-    filter.push_back(L'\0');
+    std::wstring folder = Widen(request.initialFolder);
     std::wstring title = Widen(request.title);
     std::wstring extension = Widen(request.defaultExtension);
 
@@ -32,14 +36,15 @@ std::optional<std::string> Run(const FileDialogRequest& request, bool save) {
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = ToHwnd(request.owner);
-    ofn.lpstrFilter = request.filterPattern.empty() ? nullptr : filter.c_str();
+    ofn.lpstrFilter = request.filters.empty() ? nullptr : filter.c_str();
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = static_cast<DWORD>(kPathChars);
     ofn.lpstrTitle = title.empty() ? nullptr : title.c_str();
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR |
-                (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+    // The open dialog moves the current directory, where the next save dialog starts.
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
     BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) return std::nullopt;
     file.back() = L'\0';

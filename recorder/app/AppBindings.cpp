@@ -35,6 +35,7 @@ AppBindings::AppBindings(AppContext& context)
                context.platform.dialogs,
                context.model.window.currentFile,
                context.model.window.modified,
-               context.view.Handle()} {}
+               context.view.Handle(),
+               context.model.window.info.programFolder} {}
 
 }  // namespace xd

@@ -74,7 +74,7 @@ protected:
     RecordingWindow window;
     std::string currentFile;
     bool modified = true;
-    DocumentContext document{script, window, sim.files, sim.boxes, sim.dialogs, currentFile, modified, 77};
+    DocumentContext document{script, window, sim.files, sim.boxes, sim.dialogs, currentFile, modified, 77, {}};
 };
 
 TEST_F(ScriptDocumentTest, RefusedFilesLeaveEditorAndEmptyCurrentFile) {
@@ -263,9 +263,15 @@ TEST_F(ScriptDocumentTest, FailedSaveKeepsOldFileAndUnsavedState) {
 }
 
 TEST_F(ScriptDocumentTest, OpenShowsTheChosenFile) {
+    document.programFolder = "C:\\工具\\";
     EXPECT_FALSE(OpenDocument(document));  // cancelled
     EXPECT_TRUE(modified);
     EXPECT_EQ(window.title, "before");
+    ASSERT_EQ(sim.dialogs.Requests().size(), 1u);
+    const FileDialogRequest& asked = sim.dialogs.Requests().front().request;
+    EXPECT_EQ(asked.initialFolder, "C:\\工具");
+    ASSERT_EQ(asked.filters.size(), 2u);
+    EXPECT_EQ(asked.filters[1].second, "*.*");
 
     PutScript(kPath, Script({"鼠标点击(1,2,3,1,5)"}));
     sim.dialogs.QueueAnswer(std::string(kPath));
