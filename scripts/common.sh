@@ -9,6 +9,8 @@ XD_JOBS="$(nproc 2>/dev/null || echo 2)"
 # Every wine call goes through these: a prefix of ours, no debug noise, no Mono/Gecko install prompts.
 xd_wine_env() {
   export WINEPREFIX="$XD_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # A Chinese system: ANSI code page 936 for GBK names, UTF-8 file names on the Linux side.
+  export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 }
 
 xd_log() { printf '[%s] %s\n' "$(date +%H:%M:%S)" "$*" >&2; }

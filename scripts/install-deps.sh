@@ -10,6 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   dpkg-dev ca-certificates xz-utils git
+  python3-fontforge locales
 )
 
 missing=()
@@ -19,8 +20,18 @@ for p in "${packages[@]}"; do
   fi
 done
 
+# Wine takes its ANSI code page from the locale: the programs are meant for a Chinese
+# system (code page 936), where GBK key names and INI sections round-trip.
+ensure_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    echo "install-deps: generating the zh_CN.UTF-8 locale"
+    localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+  fi
+}
+
 if ((${#missing[@]} == 0)); then
   echo "install-deps: all ${#packages[@]} packages present"
+  ensure_locale
   exit 0
 fi
 
@@ -33,3 +44,4 @@ echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -q
 apt-get install -y -q "${missing[@]}"
+ensure_locale

@@ -17,6 +17,7 @@ done
 [[ -f "$WINEPREFIX/system.reg" ]] || { echo "e2e: no Wine prefix (run scripts/wine-prefix.sh)" >&2; exit 1; }
 mkdir -p "$XD_E2E_OUT"
 
-# Chinese program names, window classes and titles reach Wine through argv: give it a UTF-8 locale.
-export LC_ALL=C.UTF-8
 timeout -k 10 420 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/form1_session.sh"
+
+# The command-line checker needs no display.
+timeout -k 10 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
