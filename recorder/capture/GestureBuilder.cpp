@@ -1,0 +1,111 @@
+#include "recorder/capture/GestureBuilder.h"
+
+#include "platform/Pixels.h"
+#include "platform/Ticks.h"
+#include "recorder/capture/TargetWindowLine.h"
+
+namespace xd {
+namespace {
+
+Point At(const CapturedMouseEvent& event) { return Point{event.x, event.y}; }
+
+// The release of the press just before it, as a click or drag token; End when
+// the previous event was not that button's press.
+GestureToken ReleaseToken(const CapturedMouseEvent& previous, const CapturedMouseEvent& release, std::uint32_t& t) {
+    const int button = ButtonOfMessage(release.message);
+    if (!IsPress(previous.message) || ButtonOfMessage(previous.message) != button) return {};
+    if (WithinClickTolerance(At(previous), At(release))) {
+        t = previous.time;  // a click's wait runs from its press
+        return GestureToken{TokenKind::Click, button, 0};
+    }
+    t = release.time;
+    return GestureToken{TokenKind::Drag, button, 0};
+}
+
+}  // namespace
+
+void ResetRecorderContext(RecorderContext& context, bool exclusiveMode, int dpiX, int dpiY) noexcept {
+    context.targetWindow = kNoWindow;
+    context.targetProcess = 0;
+    context.previous = CapturedMouseEvent{};
+    context.pending = Gesture{};
+    context.exclusiveMode = exclusiveMode;
+    context.dpiX = dpiX;
+    context.dpiY = dpiY;
+}
+
+void HandleMouseEvent(RecorderContext& context, const RecorderServices& services, CapturedMouseEvent event) {
+    IWindowSystem& windows = services.windows;
+    // A drag that ends over another window stays relative to where it began.
+    if (context.targetWindow != kNoWindow && windows.IsWindow(context.targetWindow) &&
+        windows.IsWindow(context.previous.window) && IsPress(context.previous.message) && IsRelease(event.message)) {
+        event.window = context.previous.window;
+    }
+    const Rect client = windows.ClientRectOnScreen(event.window);
+
+    if (context.targetWindow == kNoWindow) {
+        context.targetWindow = event.window;
+        context.targetProcess = windows.ProcessId(event.window);
+        services.writer.Write({EditorWriteKind::AppendLine, BuildTargetWindowLine(windows, event.window)});
+    }
+    if (context.exclusiveMode && windows.ProcessId(event.window) != context.targetProcess) return;
+
+    event.x = ScreenToLogical(event.x - client.left, context.dpiX);
+    event.y = ScreenToLogical(event.y - client.top, context.dpiY);
+
+    if (event.window != context.targetWindow) {
+        context.targetWindow = event.window;
+        FeedGestureToken(context, services, GestureToken{TokenKind::Window}, event, event.time);
+    }
+
+    if (IsPress(event.message)) {
+        FeedGestureToken(context, services, GestureToken{TokenKind::Start}, event, event.time);
+    } else if (IsRelease(event.message)) {
+        std::uint32_t t = event.time;
+        const GestureToken token = ReleaseToken(context.previous, event, t);
+        if (token.kind != TokenKind::End) FeedGestureToken(context, services, token, event, t);
+    } else if (event.message == msg::kMouseWheel) {
+        FeedGestureToken(context, services, GestureToken{TokenKind::Wheel, 0, WheelDelta(event.mouseData)}, event,
+                         event.time);
+    }
+    context.previous = event;
+}
+
+void FeedGestureToken(RecorderContext& context, const RecorderServices& services, const GestureToken& token,
+                      const CapturedMouseEvent& event, std::uint32_t t) {
+    Gesture& pending = context.pending;
+    if (token.kind != TokenKind::End && MergesInto(pending, token, At(event))) {
+        ++pending.count;
+        return;
+    }
+    if (pending.kind != GestureKind::None) {
+        WriteFinishedLine(context, services.writer, GestureLine(pending, SignedTickDiff(t, pending.referenceTime)));
+    }
+    switch (token.kind) {
+        case TokenKind::Start: services.writer.Write({EditorWriteKind::AppendPlaceholder, {}}); break;
+        case TokenKind::Window:
+            WriteFinishedLine(context, services.writer, BuildTargetWindowLine(services.windows, context.targetWindow));
+            break;
+        case TokenKind::Click:
+            pending = Gesture{GestureKind::Click, token.button, 0, At(event), {}, 1, 0, t};
+            break;
+        case TokenKind::Drag:
+            pending = Gesture{GestureKind::Drag, token.button, 0, At(context.previous), At(event), 0,
+                              SignedTickDiff(event.time, context.previous.time), t};
+            break;
+        case TokenKind::Wheel: pending = Gesture{GestureKind::Wheel, 0, token.delta, At(event), {}, 1, 0, t}; break;
+        case TokenKind::End: pending = Gesture{}; break;
+    }
+}
+
+void WriteFinishedLine(RecorderContext& context, IEditorWriter& writer, std::string line) {
+    writer.Write({EditorWriteKind::FinishLine, std::move(line)});
+    context.pending = Gesture{};
+}
+
+void FinishRecording(RecorderContext& context, const RecorderServices& services, std::uint32_t tick) {
+    FeedGestureToken(context, services, GestureToken{TokenKind::End}, context.previous, tick);
+    services.writer.Write({EditorWriteKind::EndRecording, {}});
+}
+
+}  // namespace xd

@@ -1,0 +1,48 @@
+// The recorder proper: each captured event becomes at most a few gesture
+// tokens, the tokens fold into the pending gesture, and a gesture is written
+// once the next token shows the wait after it. Runs on the recorder worker,
+// one event at a time (Recorder holds the event lock).
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "platform/WindowSystem.h"
+#include "recorder/capture/CapturedMouseEvent.h"
+#include "recorder/capture/EditorWrites.h"
+#include "recorder/capture/Gesture.h"
+
+namespace xd {
+
+struct RecorderContext {
+    WindowHandle targetWindow = kNoWindow;  // of the last accepted event
+    std::uint32_t targetProcess = 0;        // of the first event's window
+    CapturedMouseEvent previous{};          // last accepted event, converted
+    Gesture pending{};
+    // Fixed for one recording, taken when it starts.
+    bool exclusiveMode = true;
+    int dpiX = 96;
+    int dpiY = 96;
+};
+
+struct RecorderServices {
+    IWindowSystem& windows;
+    IEditorWriter& writer;
+};
+
+// A recording starts (fresh or continued): no target, no pending gesture, no previous event.
+void ResetRecorderContext(RecorderContext& context, bool exclusiveMode, int dpiX, int dpiY) noexcept;
+
+void HandleMouseEvent(RecorderContext& context, const RecorderServices& services, CapturedMouseEvent event);
+
+// `event` gives the position (converted) and, for a drag, the release time; t
+// stamps the token.
+void FeedGestureToken(RecorderContext& context, const RecorderServices& services, const GestureToken& token,
+                      const CapturedMouseEvent& event, std::uint32_t t);
+
+void WriteFinishedLine(RecorderContext& context, IEditorWriter& writer, std::string line);
+
+// The stop of a recording: the last gesture is written with its wait up to
+// `tick`, and a press that never became a gesture leaves no line behind.
+void FinishRecording(RecorderContext& context, const RecorderServices& services, std::uint32_t tick);
+
+}  // namespace xd

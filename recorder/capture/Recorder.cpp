@@ -1,0 +1,71 @@
+#include "recorder/capture/Recorder.h"
+
+#include <system_error>
+
+namespace xd {
+
+Recorder::Recorder(IWindowSystem& windows, IEditorWriter& writer) : windows_(windows), writer_(writer) {}
+
+Recorder::~Recorder() { StopWorker(); }
+
+void Recorder::Reset(bool exclusiveMode) {
+    std::lock_guard lock(eventLock_);
+    queue_.Clear();
+    queue_.ResetLost();
+    ResetRecorderContext(context_, exclusiveMode, windows_.DpiX(), windows_.DpiY());
+}
+
+std::size_t Recorder::DrainLocked() {
+    const RecorderServices services{windows_, writer_};
+    std::size_t handled = 0;
+    while (auto event = queue_.TryPop()) {
+        HandleMouseEvent(context_, services, *event);
+        ++handled;
+    }
+    return handled;
+}
+
+std::size_t Recorder::DrainNow() {
+    std::lock_guard lock(eventLock_);
+    return DrainLocked();
+}
+
+void Recorder::Stop(std::uint32_t tick) {
+    std::lock_guard lock(eventLock_);
+    DrainLocked();
+    FinishRecording(context_, RecorderServices{windows_, writer_}, tick);
+    if (const std::uint64_t lost = queue_.Lost(); lost > 0) {
+        writer_.Write({EditorWriteKind::AppendLine, LostEventsComment(lost)});
+        queue_.ResetLost();
+    }
+}
+
+bool Recorder::StartWorker() noexcept {
+    if (worker_.joinable()) return true;
+    queue_.Restart();
+    try {
+        worker_ = std::thread([this] { WorkerLoop(); });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return true;
+}
+
+void Recorder::StopWorker() noexcept {
+    if (!worker_.joinable()) return;
+    queue_.Shutdown();
+    worker_.join();
+}
+
+void Recorder::WorkerLoop() {
+    while (queue_.WaitForEvents()) {
+        std::lock_guard lock(eventLock_);
+        DrainLocked();
+    }
+}
+
+std::string LostEventsComment(std::uint64_t lost) {
+    return "'录制时有 " + std::to_string(lost) + " 个鼠标事件来不及记录";
+}
+
+}  // namespace xd

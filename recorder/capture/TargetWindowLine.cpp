@@ -1,0 +1,54 @@
+#include "recorder/capture/TargetWindowLine.h"
+
+namespace xd {
+namespace {
+
+// A window missing from its parent's list counts one past the last child.
+int ChildPosition(IWindowSystem& windows, WindowHandle parent, WindowHandle child) {
+    int position = 1;
+    for (WindowHandle w = windows.FirstChild(parent); w != kNoWindow && w != child; w = windows.NextSibling(w)) {
+        ++position;
+    }
+    return position;
+}
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+}  // namespace
+
+TargetWindowSpec DescribeTargetWindow(IWindowSystem& windows, WindowHandle window) {
+    const WindowHandle desktop = windows.DesktopWindow();
+    std::string path;
+    WindowHandle parent = windows.Parent(window);
+    while (parent != kNoWindow && parent != desktop) {
+        const std::string position = std::to_string(ChildPosition(windows, parent, window));
+        path = path.empty() ? position : position + "," + path;
+        window = parent;
+        parent = windows.Parent(window);
+    }
+    TargetWindowSpec spec;
+    spec.childPath = path.empty() ? "0" : path;
+    if (windows.IsWindow(window)) {
+        spec.title = windows.Title(window);
+        spec.className = windows.ClassName(window);
+    }
+    return spec;
+}
+
+std::string TargetWindowLine(const TargetWindowSpec& spec) {
+    return "目标窗口(" + Quoted(spec.title) + "," + Quoted(spec.className) + "," + Quoted(spec.childPath) + ")";
+}
+
+std::string BuildTargetWindowLine(IWindowSystem& windows, WindowHandle window) {
+    return TargetWindowLine(DescribeTargetWindow(windows, window));
+}
+
+}  // namespace xd

@@ -1,0 +1,123 @@
+#include "CaptureFixture.h"
+
+namespace xd::test {
+namespace {
+
+constexpr int kF2 = 113, kF3 = 114, kF10 = 121;
+
+struct KeyCase {
+    const char* name;
+    LowLevelKeyEvent event;
+    int recordKey;
+    int playKey;
+    AppState state;
+    KeyboardHookDecision expected;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class KeyboardDecisionTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyboardDecisionTest, Decides) {
+    const KeyCase& c = GetParam();
+    EXPECT_EQ(DecideKeyboardHook(c.event, c.recordKey, c.playKey, c.state), c.expected);
+}
+
+LowLevelKeyEvent Key(std::uint32_t vk, std::uint32_t message = msg::kKeyDown, int code = 0) {
+    return LowLevelKeyEvent{code, message, vk, 0, 0, 0};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyboardDecisionTest,
+    ::testing::Values(
+        KeyCase{"RecordKeyDown", Key(kF3), kF3, kF2, AppState::Idle, {true, false, EscapeAction::None}},
+        KeyCase{"PlayKeyDownWhileRecording", Key(kF2), kF3, kF2, AppState::Recording, {false, true, EscapeAction::None}},
+        KeyCase{"SameKeyPostsBothInOrder", Key(kF2), kF2, kF2, AppState::Idle, {true, true, EscapeAction::None}},
+        KeyCase{"KeyUpDoesNothing", Key(kF3, msg::kKeyUp), kF3, kF2, AppState::Idle, {}},
+        KeyCase{"SystemKeyDownIsNoHotkey", Key(kF10, msg::kSysKeyDown), kF10, kF2, AppState::Idle, {}},
+        KeyCase{"HookCodeOtherThanActionIgnored", Key(kF3, msg::kKeyDown, 3), kF3, kF2, AppState::Idle, {}},
+        KeyCase{"OtherKeyIgnored", Key('A'), kF3, kF2, AppState::Idle, {}},
+        KeyCase{"EscStopsRecording", Key(27), kF3, kF2, AppState::Recording, {false, false, EscapeAction::StopRecording}},
+        KeyCase{"EscStopsPlayback", Key(27), kF3, kF2, AppState::Playing, {false, false, EscapeAction::StopPlayback}},
+        KeyCase{"EscWhileIdleDoesNothing", Key(27), kF3, kF2, AppState::Idle, {}},
+        KeyCase{"EscKeyUpDoesNotStop", Key(27, msg::kKeyUp), kF3, kF2, AppState::Recording, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct MouseCase {
+    const char* name;
+    int code;
+    std::uint32_t message;
+    bool recording;
+    bool demoClick;
+    MouseHookDecision expected;
+    friend void PrintTo(const MouseCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class MouseDecisionTest : public ::testing::TestWithParam<MouseCase> {};
+
+TEST_P(MouseDecisionTest, Decides) {
+    const MouseCase& c = GetParam();
+    EXPECT_EQ(DecideMouseHook(c.code, c.message, c.recording, c.demoClick), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, MouseDecisionTest,
+    ::testing::Values(MouseCase{"MoveNeverLeavesTheHook", 0, msg::kMouseMove, true, true, {}},
+                      MouseCase{"OtherHookCodeIgnored", 1, msg::kLButtonDown, true, true, {}},
+                      MouseCase{"PressWhileRecordingWithDemo", 0, msg::kLButtonDown, true, true, {true, true}},
+                      MouseCase{"ReleaseShowsNoEffect", 0, msg::kRButtonUp, true, true, {true, false}},
+                      MouseCase{"WheelRecordedWithoutEffect", 0, msg::kMouseWheel, true, true, {true, false}},
+                      MouseCase{"IdlePressShowsEffectOnly", 0, msg::kMButtonDown, false, true, {false, true}},
+                      MouseCase{"DemoOffShowsNothing", 0, msg::kRButtonDown, false, false, {}},
+                      MouseCase{"XButtonHandedOverForTheRecorderToSkip", 0, msg::kXButtonDown, true, true,
+                                {true, false}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<std::uint32_t> PostedMessages(sim::SimDesktop& desktop, WindowHandle w) {
+    std::vector<std::uint32_t> out;
+    for (const auto& m : desktop.MessagesTo(w)) out.push_back(m.message);
+    return out;
+}
+
+TEST_F(CaptureTest, HeldHotkeyPostsOnEveryRepeatAndSharedKeyPostsRecordFirst) {
+    model.window.recordKey = kF2;
+    model.window.playKey = kF2;
+    for (int i = 0; i < 2; ++i) session.OnKeyboardHook(Key(kF2));
+    session.OnKeyboardHook(Key(kF2, msg::kKeyUp));
+    EXPECT_EQ(PostedMessages(sim.desktop, view.handle),
+              (std::vector<std::uint32_t>{appmsg::kRecordHotkey, appmsg::kPlayHotkey, appmsg::kRecordHotkey,
+                                          appmsg::kPlayHotkey}));
+}
+
+TEST_F(CaptureTest, EscStopsPlaybackInsideTheHook) {
+    editor.SetEditorText(Header() + "\r\n鼠标点击(1,1,1,1,1)");
+    TogglePlayback(context);
+    ASSERT_EQ(ReadAppState(model.window.buttons), AppState::Playing);
+    PressEsc();
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
+    EXPECT_TRUE(model.stopRequested.load());
+}
+
+TEST_F(CaptureTest, EscWhileIdleChangesNothing) {
+    PressEsc();
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
+    EXPECT_TRUE(sim.desktop.MessagesTo(view.handle).empty());
+}
+
+TEST_F(CaptureTest, CaptureCopiesEveryFieldAndTheWindowUnderThePoint) {
+    CapturedMouseEvent captured;
+    const LowLevelMouseEvent event{msg::kMouseWheel, InNotes(3, 4), 0xFF880000u, 1, 777};
+    ASSERT_TRUE(CaptureMouseEvent(sim.desktop, event, 0xABC, captured));
+    EXPECT_EQ(captured.window, editorApp);
+    EXPECT_EQ(captured.message, msg::kMouseWheel);
+    EXPECT_EQ(captured.x, 111);
+    EXPECT_EQ(captured.y, 135);
+    EXPECT_EQ(captured.mouseData, 0xFF880000u);
+    EXPECT_EQ(captured.flags, 1u);
+    EXPECT_EQ(captured.time, 777u);
+    EXPECT_EQ(captured.extra, 0xABCu);
+    EXPECT_EQ(WheelDelta(captured.mouseData), -120);
+    EXPECT_FALSE(CaptureMouseEvent(sim.desktop, LowLevelMouseEvent{msg::kLButtonDown, {1600, 20}}, 0, captured));
+}
+
+}  // namespace
+}  // namespace xd::test
