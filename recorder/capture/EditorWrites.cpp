@@ -11,10 +11,6 @@ bool LastLineIsPlaceholder(IEditor& editor) {
     return editor.GetEditorLine(editor.EditorLineCount() - 1) == kRecordingPlaceholder;
 }
 
-void ScrollToEnd(const EditorTarget& target) {
-    static_cast<void>(target.windows.PostMessage(target.mainWindow, appmsg::kScrollEditorToEnd, 0, 0));
-}
-
 // One replacing edit, so the removal is a single undo step and keeps the
 // editor's modified state (setting the text would empty the undo history).
 void RemoveTrailingPlaceholder(IEditor& editor) {
@@ -32,30 +28,61 @@ void RemoveTrailingPlaceholder(IEditor& editor) {
 
 }  // namespace
 
-void ApplyEditorWrite(const EditorTarget& target, const EditorWrite& write) {
+void ApplyEditorWrites(const EditorTarget& target, std::span<const EditorWrite> writes) {
+    if (writes.empty()) return;
     IEditor& editor = target.editor;
-    switch (write.kind) {
-        case EditorWriteKind::AppendLine: editor.AppendText("\r\n" + write.line); break;
-        case EditorWriteKind::AppendPlaceholder:
-            // A press after a press that made no gesture: that press never will
-            // (its release no longer follows it), so its line is reused.
-            if (!LastLineIsPlaceholder(editor)) editor.AppendText("\r\n" + std::string(kRecordingPlaceholder));
-            ScrollToEnd(target);
-            break;
-        case EditorWriteKind::FinishLine:
-            if (LastLineIsPlaceholder(editor)) {
-                editor.ReplaceEditorLine(editor.EditorLineCount() - 1, write.line);
-            } else {
-                editor.AppendText("\r\n" + write.line);
-            }
-            ScrollToEnd(target);
-            break;
-        case EditorWriteKind::EndRecording:
-            // A press still held, or one that never became a gesture, would leave
-            // a line the script check refuses.
-            if (LastLineIsPlaceholder(editor)) RemoveTrailingPlaceholder(editor);
-            break;
+    // Lines are gathered and appended in one edit: the editor restyles and
+    // notifies once per batch, not once per line.
+    std::string appended;
+    bool placeholderLast = LastLineIsPlaceholder(editor);
+    bool scroll = false;
+    auto flush = [&] {
+        if (appended.empty()) return;
+        editor.AppendText(appended);
+        appended.clear();
+    };
+    const std::string placeholderLine = "\r\n" + std::string(kRecordingPlaceholder);
+    for (const EditorWrite& write : writes) {
+        switch (write.kind) {
+            case EditorWriteKind::AppendLine: appended += "\r\n" + write.line; break;
+            case EditorWriteKind::AppendPlaceholder:
+                // A press after a press that made no gesture: that press never
+                // will (its release no longer follows it), so its line is reused.
+                if (!placeholderLast) appended += placeholderLine;
+                scroll = true;
+                break;
+            case EditorWriteKind::FinishLine:
+                if (!placeholderLast) {
+                    appended += "\r\n" + write.line;
+                } else if (appended.ends_with(placeholderLine)) {
+                    appended.replace(appended.size() - kRecordingPlaceholder.size(), kRecordingPlaceholder.size(),
+                                     write.line);
+                } else {
+                    flush();
+                    editor.ReplaceEditorLine(editor.EditorLineCount() - 1, write.line);
+                }
+                scroll = true;
+                break;
+            case EditorWriteKind::EndRecording:
+                // A press still held, or one that never became a gesture, would
+                // leave a line the script check refuses.
+                if (!placeholderLast) break;
+                if (appended.ends_with(placeholderLine)) {
+                    appended.resize(appended.size() - placeholderLine.size());
+                } else {
+                    flush();
+                    RemoveTrailingPlaceholder(editor);
+                }
+                break;
+        }
+        placeholderLast = write.kind == EditorWriteKind::AppendPlaceholder;
     }
+    flush();
+    if (scroll) static_cast<void>(target.windows.PostMessage(target.mainWindow, appmsg::kScrollEditorToEnd, 0, 0));
+}
+
+void ApplyEditorWrite(const EditorTarget& target, const EditorWrite& write) {
+    ApplyEditorWrites(target, std::span<const EditorWrite>(&write, 1));
 }
 
 void EditorWriteQueue::Write(EditorWrite write) {
@@ -75,7 +102,7 @@ std::vector<EditorWrite> EditorWriteQueue::TakePending() {
 
 std::size_t EditorWriteQueue::ApplyPending(const EditorTarget& target) {
     const std::vector<EditorWrite> writes = TakePending();
-    for (const EditorWrite& write : writes) ApplyEditorWrite(target, write);
+    ApplyEditorWrites(target, writes);
     return writes.size();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +45,8 @@ struct EditorTarget {
     WindowHandle mainWindow = kNoWindow;
 };
 
-// Main thread only.
+// Main thread only. A batch ends with at most one MsgScrollEditorToEnd.
+void ApplyEditorWrites(const EditorTarget& target, std::span<const EditorWrite> writes);
 void ApplyEditorWrite(const EditorTarget& target, const EditorWrite& write);
 
 // Applies at once: only for a recorder that runs on the editor's own thread.
