@@ -1,0 +1,76 @@
+#include "engine/playback/ApproachPoint.h"
+
+#include <cmath>
+#include <string>
+
+#include "engine/playback/PlaybackMessages.h"
+#include "engine/playback/PointerOverlay.h"
+#include "engine/playback/Timing.h"
+
+namespace xd {
+
+void ShowRunError(Runner& runner, const std::string& text) noexcept {
+    static_cast<void>(runner.services.boxes.Show(kNoWindow, text, std::string(kRunErrorCaption), kRunErrorBoxFlags));
+}
+
+void MovePointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
+    PlaybackServices& s = runner.services;
+    runner.overlayCorner = PointerCornerFor(screen);
+    s.overlays.PlacePointerOverlay(s.state.pointerOverlay.load(), runner.overlayCorner);
+    if (s.config.foregroundMode.load() != 0 && s.config.moveMouse.load() != 0) {
+        static_cast<void>(s.input.SetCursorPos(screen));
+    } else {
+        static_cast<void>(s.windows.PostMessage(target, msg::kMouseMove, 0, PackPoint(Offset(screen, clientOrigin))));
+    }
+}
+
+namespace {
+
+// One step of the glide: the remaining distance over the remaining steps, floored.
+int GlideStep(int from, int to, double stepsLeft) {
+    return from + static_cast<int>(std::floor(static_cast<double>(to - from) / stepsLeft));
+}
+
+}  // namespace
+
+int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept {
+    PlaybackServices& s = runner.services;
+    if (runner.StopRequested()) return 99;
+    const WindowHandle target = s.state.targetWindow.load();
+    if (target == kNoWindow || !s.windows.IsWindow(target)) {
+        ShowRunError(runner, std::string(target == kNoWindow ? kNoTargetText : kTargetClosedText));
+        runner.RequestStop();
+        return 1;
+    }
+    if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(s.state.pointerOverlay.load());
+
+    const Point to = ToDevicePoint(s.scale, s.windows, target, x, y);
+    const Point origin = ClientOrigin(s.windows, target);
+    const float speed = EffectiveSpeed(s.config);
+    const std::int32_t durationMs = ApproachDurationMs(s.state.nextApproachMs.load(), speed);
+    const std::int64_t start = s.clock.MonotonicMicros();
+    const std::int64_t deadline =
+        MovementDeadline(start, runner.dueMicros ? &*runner.dueMicros : nullptr, durationMs);
+
+    Point c = runner.overlayCorner;
+    for (;;) {
+        if (runner.StopRequested()) return 99;
+        const std::int64_t now = s.clock.MonotonicMicros();
+        if (now >= deadline) break;
+        const double stepsLeft = static_cast<double>(deadline - now) / static_cast<double>(kStepMicros);
+        // In the last, partial step a divisor below 1 would overshoot the point;
+        // the final placement below arrives at it on time instead.
+        if (stepsLeft > 1.0) {
+            c = Point{GlideStep(c.x, to.x, stepsLeft), GlideStep(c.y, to.y, stepsLeft)};
+            MovePointerTo(runner, c, target, origin);
+        }
+        s.clock.SleepUntil(NextStepWake(start, now, deadline));
+    }
+    MovePointerTo(runner, to, target, origin);
+    runner.dueMicros = deadline;
+    s.state.nextApproachMs.store(StoredWait(nextWait));
+    return 0;
+}
+
+}  // namespace xd
+

@@ -1,0 +1,38 @@
+// From script coordinates (logical pixels in the target's client area) to the
+// screen, and the packed forms messages and injected input carry.
+#pragma once
+#include <atomic>
+#include <cstdint>
+
+#include "platform/WindowSystem.h"
+
+namespace xd {
+
+// The screen's pixels per inch, read once per direction at first use and kept
+// for the life of the program. 0 means not read yet.
+struct DeviceScale {
+    std::atomic<int> dpiX{0};
+    std::atomic<int> dpiY{0};
+};
+
+// O + (x, y) × dpi / 96 in each direction, rounded to nearest, halves to even,
+// where O is the target's client origin on the screen.
+[[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x,
+                                  int y);
+
+[[nodiscard]] Point ClientOrigin(IWindowSystem& windows, WindowHandle target);
+
+// lParam of mouse messages: x in the low 16 bits, y in the high 16 bits.
+[[nodiscard]] constexpr std::intptr_t PackPoint(Point p) noexcept {
+    const std::uint32_t bits = (static_cast<std::uint32_t>(p.x) & 0xFFFFu) |
+                               ((static_cast<std::uint32_t>(p.y) & 0xFFFFu) << 16);
+    return static_cast<std::intptr_t>(bits);
+}
+
+[[nodiscard]] constexpr Point Offset(Point p, Point origin) noexcept { return Point{p.x - origin.x, p.y - origin.y}; }
+
+// Absolute input coordinate 0..65535 that lands back on pixel `pixel` of a screen
+// `extent` pixels wide: ceil(pixel × 65536 / extent).
+[[nodiscard]] int AbsoluteInputCoordinate(int pixel, int extent) noexcept;
+
+}  // namespace xd

@@ -1,0 +1,88 @@
+#include <vector>
+
+#include "engine/playback/ApproachPoint.h"
+#include "engine/playback/InputActions.h"
+#include "engine/playback/MouseButtons.h"
+#include "engine/playback/RandomOffset.h"
+#include "engine/playback/Timing.h"
+
+namespace xd {
+
+MouseInputRecord InputRecordAt(IWindowSystem& windows, Point screen, std::uint32_t flags,
+                               std::uint32_t mouseData) noexcept {
+    const Point size = windows.ScreenSize();
+    MouseInputRecord record;
+    record.dx = AbsoluteInputCoordinate(screen.x, size.x);
+    record.dy = AbsoluteInputCoordinate(screen.y, size.y);
+    record.mouseData = mouseData;
+    record.flags = flags;
+    return record;
+}
+
+namespace {
+
+void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p) {
+    PlaybackServices& s = runner.services;
+    const bool movePointer = s.config.moveMouse.load() != 0;
+    const Point home = s.input.GetCursorPos();
+    if (movePointer) static_cast<void>(s.input.SetCursorPos(p));
+    if (button) {
+        if (s.config.clickEffect.load() != 0)
+            ShowClickEffect(s.effects, s.overlays, p, static_cast<std::int32_t>(button->down));
+        static_cast<void>(s.input.SendMouseInput(
+            {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)}));
+    }
+    if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
+}
+
+void ClickInBackground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target,
+                       const Rect& client) {
+    PlaybackServices& s = runner.services;
+    // The effect marks the point even for a code that presses nothing.
+    if (s.config.clickEffect.load() != 0)
+        ShowClickEffect(s.effects, s.overlays, p, button ? static_cast<std::int32_t>(button->down) : 0);
+    if (!button) return;
+    if (client.Contains(p)) {
+        const std::intptr_t at = PackPoint(Offset(p, Point{client.left, client.top}));
+        static_cast<void>(s.windows.PostMessage(target, button->down, button->keyState, at));
+        static_cast<void>(s.windows.PostMessage(target, button->up, button->keyState, at));
+    } else {
+        const std::intptr_t at = PackPoint(p);
+        const auto hit = static_cast<std::uintptr_t>(s.windows.SendMessage(target, msg::kNcHitTest, 0, at));
+        static_cast<void>(s.windows.PostMessage(target, button->nonClientDown, hit, at));
+        static_cast<void>(s.windows.PostMessage(target, button->nonClientUp, hit, at));
+    }
+}
+
+}  // namespace
+
+int PerformClick(Runner& runner, std::int32_t buttonCode, std::int32_t x, std::int32_t y, std::int32_t count,
+                 std::int32_t wait) noexcept {
+    if (const int r = ApproachPoint(runner, ClickNextWait(wait, count), x, y); r != 0) return r;
+    PlaybackServices& s = runner.services;
+    const WindowHandle target = s.state.targetWindow.load();
+    const Rect client = s.windows.ClientRectOnScreen(target);
+    const std::optional<MouseButton> button = ButtonForCode(buttonCode);
+    ClickJitter jitter(static_cast<std::uint64_t>(s.clock.MonotonicMicros()));
+
+    for (std::int32_t i = 0; i < count; ++i) {
+        Point p = ToDevicePoint(s.scale, s.windows, target, x, y);
+        if (const std::int32_t width = s.config.randomOffset.load(); width != 0) {
+            p.x += jitter.Next(width);
+            p.y += jitter.Next(width);
+        }
+        if (s.config.foregroundMode.load() != 0)
+            ClickInForeground(runner, button, p);
+        else
+            ClickInBackground(runner, button, p, target, client);
+        if (runner.StopRequested()) return 99;
+        s.clock.Sleep(1);
+    }
+    // The part of the wait the repetitions were allowed (see ClickNextWait) keeps
+    // its place in the schedule, so the next action comes `wait` after this one.
+    if (count > 0 && runner.dueMicros)
+        *runner.dueMicros += static_cast<std::int64_t>(count) * kRepetitionAllowanceMs * 1000;
+    return 0;
+}
+
+}  // namespace xd

@@ -1,0 +1,141 @@
+#include <cmath>
+
+#include "engine/playback/ApproachPoint.h"
+#include "engine/playback/InputActions.h"
+#include "engine/playback/MouseButtons.h"
+#include "engine/playback/PointerOverlay.h"
+#include "engine/playback/Timing.h"
+#include "platform/Pixels.h"
+
+namespace xd {
+
+namespace {
+
+// How the drag began, so it ends the same way even if the mode changes
+// mid-drag. Client and NonClient only with a button; Foreground with or without.
+enum class Press { None, Foreground, Client, NonClient };
+
+struct DragTarget {
+    WindowHandle window = kNoWindow;
+    Point origin{};
+    Rect client{};
+};
+
+void PostNonClientClick(PlaybackServices& s, const MouseButton& button, WindowHandle target, Point screen) {
+    const std::intptr_t at = PackPoint(screen);
+    const auto hit = static_cast<std::uintptr_t>(s.windows.SendMessage(target, msg::kNcHitTest, 0, at));
+    static_cast<void>(s.windows.PostMessage(target, button.nonClientDown, hit, at));
+    static_cast<void>(s.windows.PostMessage(target, button.nonClientUp, hit, at));
+}
+
+Press PressAt(Runner& runner, const std::optional<MouseButton>& button, const DragTarget& t, Point start) {
+    PlaybackServices& s = runner.services;
+    const bool effect = s.config.clickEffect.load() != 0;
+    if (s.config.foregroundMode.load() != 0) {
+        static_cast<void>(s.input.SetCursorPos(start));
+        if (!button) return Press::Foreground;
+        if (effect) ShowClickEffect(s.effects, s.overlays, start, static_cast<std::int32_t>(button->down));
+        static_cast<void>(s.input.SendMouseInput({InputRecordAt(s.windows, start, button->inputDown)}));
+        return Press::Foreground;
+    }
+    if (!button) return Press::None;
+    if (effect) ShowClickEffect(s.effects, s.overlays, start, static_cast<std::int32_t>(button->down));
+    if (t.client.Contains(start)) {
+        static_cast<void>(
+            s.windows.PostMessage(t.window, button->down, button->keyState, PackPoint(Offset(start, t.origin))));
+        return Press::Client;
+    }
+    // Outside the client area the press is a whole non-client click; so is the release.
+    PostNonClientClick(s, *button, t.window, start);
+    return Press::NonClient;
+}
+
+void ReleaseAt(Runner& runner, const std::optional<MouseButton>& button, Press press, const DragTarget& t,
+               Point end) {
+    PlaybackServices& s = runner.services;
+    switch (press) {
+        case Press::Foreground:
+            // The pointer is left at the end point.
+            static_cast<void>(s.input.SetCursorPos(end));
+            if (button) static_cast<void>(s.input.SendMouseInput({InputRecordAt(s.windows, end, button->inputUp)}));
+            break;
+        case Press::Client:
+            static_cast<void>(
+                s.windows.PostMessage(t.window, button->up, button->keyState, PackPoint(Offset(end, t.origin))));
+            break;
+        case Press::NonClient:
+            PostNonClientClick(s, *button, t.window, end);
+            break;
+        case Press::None:
+            break;
+    }
+}
+
+// A stop while the button is held lets it go where the pointer is, so no button
+// stays pressed after the playback.
+void LetGo(Runner& runner, const std::optional<MouseButton>& button, Press press, const DragTarget& t, Point at) {
+    PlaybackServices& s = runner.services;
+    if (!button) return;
+    if (press == Press::Foreground)
+        static_cast<void>(s.input.SendMouseInput({InputRecordAt(s.windows, at, button->inputUp)}));
+    else if (press == Press::Client)
+        static_cast<void>(
+            s.windows.PostMessage(t.window, button->up, button->keyState, PackPoint(Offset(at, t.origin))));
+}
+
+int DragStep(int from, int to, double stepsLeft) {
+    return RoundHalfEven(static_cast<double>(to - from) / stepsLeft + from);
+}
+
+}  // namespace
+
+int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, std::int32_t startY,
+                std::int32_t endX, std::int32_t endY, std::int32_t duration, std::int32_t wait) noexcept {
+    if (const int r = ApproachPoint(runner, wait, startX, startY); r != 0) return r;
+    PlaybackServices& s = runner.services;
+    DragTarget t;
+    t.window = s.state.targetWindow.load();
+    t.client = s.windows.ClientRectOnScreen(t.window);
+    t.origin = Point{t.client.left, t.client.top};
+    Point v = runner.overlayCorner;
+    const Point start = ToDevicePoint(s.scale, s.windows, t.window, startX, startY);
+    const std::optional<MouseButton> button = ButtonForCode(buttonCode);
+    const Press press = PressAt(runner, button, t, start);
+    Point held = start;  // where the button is now, for a release on stop
+
+    if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(s.state.pointerOverlay.load());
+    const Point end = ToDevicePoint(s.scale, s.windows, t.window, endX, endY);
+    const std::int32_t durationMs = DragDurationMs(duration, EffectiveSpeed(s.config));
+    const std::int64_t begin = s.clock.MonotonicMicros();
+    const std::int64_t deadline =
+        MovementDeadline(begin, runner.dueMicros ? &*runner.dueMicros : nullptr, durationMs);
+
+    for (;;) {
+        if (runner.StopRequested()) {
+            LetGo(runner, button, press, t, held);
+            return 99;
+        }
+        const std::int64_t now = s.clock.MonotonicMicros();
+        if (now >= deadline) break;
+        const double stepsLeft = static_cast<double>(deadline - now) / static_cast<double>(kStepMicros);
+        if (stepsLeft > 1.0) {
+            v = Point{DragStep(v.x, end.x, stepsLeft), DragStep(v.y, end.y, stepsLeft)};
+            runner.overlayCorner = PointerCornerFor(v);
+            s.overlays.PlacePointerOverlay(s.state.pointerOverlay.load(), runner.overlayCorner);
+            // The moves carry no button state, as recorded drags replay them.
+            if (s.config.foregroundMode.load() != 0)
+                static_cast<void>(s.input.SetCursorPos(v));
+            else
+                static_cast<void>(s.windows.PostMessage(t.window, msg::kMouseMove, 0, PackPoint(Offset(v, t.origin))));
+            held = v;
+        }
+        s.clock.SleepUntil(NextStepWake(begin, now, deadline));
+    }
+
+    MovePointerTo(runner, end, t.window, t.origin);
+    ReleaseAt(runner, button, press, t, end);
+    runner.dueMicros = deadline;
+    return 0;
+}
+
+}  // namespace xd

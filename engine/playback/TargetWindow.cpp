@@ -1,0 +1,85 @@
+#include "engine/playback/TargetWindow.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/Numbers.h"
+#include "engine/playback/ApproachPoint.h"
+#include "engine/playback/PlaybackMessages.h"
+
+namespace xd {
+
+std::string UndoubleQuotes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') ++i;
+    }
+    return out;
+}
+
+namespace {
+
+std::vector<std::string_view> SplitPath(std::string_view path) {
+    std::vector<std::string_view> elements;
+    for (;;) {
+        const std::size_t comma = path.find(',');
+        elements.push_back(path.substr(0, comma));
+        if (comma == std::string_view::npos) return elements;
+        path.remove_prefix(comma + 1);
+    }
+}
+
+WindowHandle FindTopLevel(PlaybackServices& s, const std::string& className, const std::string& title) {
+    WindowHandle w = s.windows.FindWindow(className, title);
+    // The window may still be opening: about 200 ms of retries.
+    for (int retry = 0; w == kNoWindow && retry < kTargetSearchRetries; ++retry) {
+        s.clock.Sleep(kTargetSearchPauseMs);
+        w = s.windows.FindWindow(className, title);
+    }
+    return w;
+}
+
+WindowHandle NthChild(IWindowSystem& windows, WindowHandle parent, int n) {
+    WindowHandle w = windows.FirstChild(parent);
+    for (int i = 1; i < n && w != kNoWindow; ++i) w = windows.NextSibling(w);
+    return w;
+}
+
+}  // namespace
+
+int ResolveTargetWindow(Runner& runner, std::string_view titleArgument, std::string_view classArgument,
+                        std::string_view childPath) noexcept {
+    PlaybackServices& s = runner.services;
+    const std::string title = UndoubleQuotes(titleArgument);
+    const std::string className = UndoubleQuotes(classArgument);
+    const std::vector<std::string_view> path = SplitPath(childPath);
+    s.state.targetWindow.store(kNoWindow);
+
+    WindowHandle w = FindTopLevel(s, className, title);
+    if (w == kNoWindow) {
+        runner.RequestStop();
+        ShowRunError(runner, std::string(kTargetNotFoundText) + title + std::string(kClassNameLabel) + className);
+        return 1;
+    }
+    s.clock.Sleep(kTargetSearchPauseMs);
+
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (runner.StopRequested()) return 99;
+        const std::int32_t n = ReadInteger(path[i]);
+        if (n <= 0) break;
+        w = NthChild(s.windows, w, std::min(n, kMaxChildPosition));
+        if (w == kNoWindow) {
+            ShowRunError(runner, std::string(kChildNotFoundText) + title + std::string(kClassNameLabel) + className +
+                                     std::string(kChildPathLabel) + std::string(childPath) +
+                                     std::string(kFailingElementLabel) + std::to_string(i));
+            runner.RequestStop();
+            return 2;
+        }
+    }
+    s.state.targetWindow.store(w);
+    return 0;
+}
+
+}  // namespace xd

@@ -1,0 +1,25 @@
+// 目标窗口(窗口名称, 窗口类名, 子级): find the top-level window by class and title,
+// then walk the child path down to the recorded control.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "engine/playback/Playback.h"
+
+namespace xd {
+
+inline constexpr int kTargetSearchRetries = 20;
+inline constexpr std::uint32_t kTargetSearchPauseMs = 10;
+inline constexpr int kMaxChildPosition = 999;
+
+// The writer doubles a double quote inside a title or class, and the argument
+// split keeps inner pairs as they are: undo the doubling before the search.
+[[nodiscard]] std::string UndoubleQuotes(std::string_view text);
+
+// 0 chosen (PlaybackState::targetWindow set), 1 top-level window not found,
+// 2 an element of the child path cannot be followed, 99 stop requested during
+// the walk. Failures are reported in a box and set the stop flag.
+[[nodiscard]] int ResolveTargetWindow(Runner& runner, std::string_view title, std::string_view className,
+                                      std::string_view childPath) noexcept;
+
+}  // namespace xd

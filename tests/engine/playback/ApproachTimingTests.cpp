@@ -1,0 +1,144 @@
+#include <limits>
+
+#include "PlaybackFixture.h"
+#include "engine/playback/ApproachPoint.h"
+#include "engine/playback/InputActions.h"
+#include "engine/playback/PlaybackMessages.h"
+#include "engine/playback/Timing.h"
+
+namespace xd::test {
+namespace {
+
+using ApproachTest = PlaybackFixture;
+
+struct DurationCase {
+    std::uint32_t stored;
+    float speed;
+    std::int64_t expectedMs;
+};
+
+TEST_F(ApproachTest, LastsTheStoredWaitOverTheSpeed) {
+    const DurationCase cases[] = {
+        {0, 1.0f, 1000},                         // nothing stored: the first action
+        {648, 1.0f, 648},                        // a click of wait 650, count 1
+        {1000, 2.0f, 500},                       // twice as fast
+        {1000, 0.5f, 2000},                      // half as fast
+        {1000, 0.0f, 1000},                      // speed 0 plays at 1
+        {5, 2.0f, 2},                            // 2.5 rounds half to even
+        {StoredWait(-2), 1.0f, 0},               // wait below twice the count: no crawl
+        {StoredWait(-1000), -1.0f, 0},           // a negative speed does not undo it
+        {1000, -1.0f, 0},                        // negative quotient
+        {2'000'000'000u, 1e-6f, 0},              // beyond 32 bits
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stored << " / " << c.speed);
+        ChooseTarget();
+        config.speed = c.speed;
+        state.nextApproachMs = c.stored;
+        runner.dueMicros.reset();
+        const std::int64_t start = sim.clock.MonotonicMicros();
+        ASSERT_EQ(ApproachPoint(runner, 77, 10, 10), 0);
+        EXPECT_EQ(sim.clock.MonotonicMicros() - start, c.expectedMs * 1000);
+        EXPECT_EQ(state.nextApproachMs.load(), 77u);
+        if (c.speed == 0.0f) {
+            EXPECT_EQ(config.speed.load(), 1.0f);
+        }
+    }
+}
+
+TEST_F(ApproachTest, GlidesInTenMillisecondStepsAndArrivesOnTime) {
+    ChooseTarget();
+    runner.overlayCorner = Point{kClientOrigin.x + 1, kClientOrigin.y + 1};
+    state.nextApproachMs = 500;
+    const std::int64_t start = sim.clock.MonotonicMicros();
+    ASSERT_EQ(ApproachPoint(runner, 0, 200, 100), 0);
+
+    const auto moves = MessagesTo(msg::kMouseMove);
+    ASSERT_EQ(moves.size(), 50u);
+    for (std::size_t i = 0; i + 1 < moves.size(); ++i) {
+        EXPECT_EQ(moves[i].micros, start + static_cast<std::int64_t>(i) * 10'000);
+        EXPECT_EQ(moves[i].wParam, 0u);
+    }
+    EXPECT_EQ(moves.back().micros, start + 500'000);
+    EXPECT_EQ(moves.back().lParam, Packed(200, 100));
+    // x never passes the point on the way there.
+    for (const auto& m : moves) EXPECT_LE(m.lParam & 0xFFFF, 200);
+    EXPECT_EQ(runner.overlayCorner, (Point{kClientOrigin.x + 201, kClientOrigin.y + 101}));
+    EXPECT_TRUE(sim.input.CursorMoves().empty());
+}
+
+TEST_F(ApproachTest, ForegroundWithPointerMovesTheRealPointerInstead) {
+    ChooseTarget();
+    config.foregroundMode = 1;
+    ASSERT_EQ(ApproachPoint(runner, 0, 20, 30), 0);
+    EXPECT_TRUE(MessagesTo(msg::kMouseMove).empty());
+    EXPECT_EQ(sim.input.CursorMoves().size(), 100u);
+    EXPECT_EQ(sim.input.GetCursorPos(), (Point{120, 160}));
+}
+
+TEST_F(ApproachTest, WithoutTargetOrWithClosedTargetReportsAndStops) {
+    struct Case {
+        bool choose;
+        bool close;
+        std::string_view text;
+    };
+    for (const Case c : {Case{false, false, kNoTargetText}, Case{true, true, kTargetClosedText}}) {
+        stopFlag = false;
+        sim.boxes.Clear();
+        if (c.choose) ChooseTarget();
+        if (c.close) sim.desktop.DestroyWindow(target);
+        EXPECT_EQ(ApproachPoint(runner, 0, 1, 1), 1);
+        EXPECT_TRUE(stopFlag.load());
+        const auto boxes = sim.boxes.Shown();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].owner, kNoWindow);
+        EXPECT_EQ(boxes[0].text, c.text);
+        EXPECT_EQ(boxes[0].caption, kRunErrorCaption);
+        EXPECT_EQ(boxes[0].flags, 0x50010u);
+    }
+}
+
+TEST_F(ApproachTest, StopsAtEachCheckWithoutStoringTheWait) {
+    ChooseTarget();
+    stopFlag = true;
+    EXPECT_EQ(ApproachPoint(runner, 5, 1, 1), 99);
+    EXPECT_TRUE(sim.desktop.MessagesTo(target).empty());
+
+    for (int sleeps : {1, 30, 99}) {
+        stopFlag = false;
+        state.nextApproachMs = 0;
+        StopAfterSleeps(sleeps);
+        sim.desktop.ClearMessages();
+        EXPECT_EQ(ApproachPoint(runner, 5, 1, 1), 99);
+        EXPECT_EQ(MessagesTo(msg::kMouseMove).size(), static_cast<std::size_t>(sleeps));
+        EXPECT_EQ(state.nextApproachMs.load(), 0u);
+    }
+}
+
+TEST_F(ApproachTest, ClicksKeepTheRecordedRhythmWhenSleepsRunLate) {
+    ChooseTarget();
+    // Every wake-up comes 0.3 ms late, as timers do on a busy machine.
+    sim.clock.SetSleepHook([this](const sim::SleepRecord&) { sim.clock.AdvanceMicros(300); });
+    const std::int64_t start = sim.clock.MonotonicMicros();
+    constexpr int kClicks = 200;
+    for (int i = 0; i < kClicks; ++i) ASSERT_EQ(PerformClick(runner, 1, 10 + i % 50, 10, 1, 650), 0);
+
+    const auto downs = MessagesTo(msg::kLButtonDown);
+    ASSERT_EQ(downs.size(), static_cast<std::size_t>(kClicks));
+    for (int i = 0; i < kClicks; ++i) {
+        const std::int64_t due = start + 1'000'000 + static_cast<std::int64_t>(i) * 650'000;
+        EXPECT_NEAR(static_cast<double>(downs[i].micros), static_cast<double>(due), 1000.0) << "click " << i;
+    }
+}
+
+TEST_F(ApproachTest, ClickWaitStoresWaitLessTwiceTheCount) {
+    struct Case {
+        std::int32_t wait, count, stored;
+    };
+    const Case cases[] = {{650, 1, 648}, {2, 1, 0}, {100, 3, 94}, {0, 1, -2},
+                          {std::numeric_limits<std::int32_t>::min(), 1, std::numeric_limits<std::int32_t>::min()}};
+    for (const auto& c : cases) EXPECT_EQ(ClickNextWait(c.wait, c.count), c.stored) << c.wait << "," << c.count;
+}
+
+}  // namespace
+}  // namespace xd::test

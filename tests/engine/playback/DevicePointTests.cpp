@@ -1,0 +1,55 @@
+#include "PlaybackFixture.h"
+#include "engine/playback/DevicePoint.h"
+
+namespace xd::test {
+namespace {
+
+using DevicePointTest = PlaybackFixture;
+
+TEST_F(DevicePointTest, ScalesLogicalPixelsByTheScreenDpiHalvesToEven) {
+    struct Case {
+        int dpiX, dpiY, x, y;
+        Point expected;
+    };
+    const Case cases[] = {
+        {96, 96, 100, 40, {200, 170}},
+        {144, 144, 100, 40, {250, 190}},   // 100 logical pixels are 150 on the screen
+        {144, 144, 1, 3, {102, 134}},      // 1.5 → 2, 4.5 → 4
+        {144, 96, -3, 7, {96, 137}},       // −4.5 → −4; each direction has its own factor
+        {120, 192, 10, 10, {112, 150}},    // 12.5 → 12
+    };
+    for (const auto& c : cases) {
+        DeviceScale fresh;
+        sim.desktop.SetDpi(c.dpiX, c.dpiY);
+        EXPECT_EQ(ToDevicePoint(fresh, sim.desktop, target, c.x, c.y), c.expected) << c.dpiX << "x" << c.dpiY;
+    }
+}
+
+TEST_F(DevicePointTest, ReadsTheDpiOnceAndKeepsIt) {
+    sim.desktop.SetDpi(144, 144);
+    EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 100), (Point{250, 280}));
+    sim.desktop.SetDpi(96, 96);
+    EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 100), (Point{250, 280}));
+}
+
+TEST_F(DevicePointTest, PacksAndNormalisesCoordinates) {
+    EXPECT_EQ(PackPoint(Point{10, 20}), 0x0014000A);
+    EXPECT_EQ(PackPoint(Point{-1, -2}), static_cast<std::intptr_t>(0xFFFEFFFFu));
+    EXPECT_EQ(PackPoint(Point{65537, 3}), 0x00030001);
+
+    struct Case {
+        int pixel, extent, expected;
+    };
+    const Case cases[] = {{0, 1920, 0}, {1, 1920, 35}, {960, 1920, 32768}, {1919, 1920, 65502}, {-1, 1920, -34}};
+    for (const auto& c : cases) {
+        const int dx = AbsoluteInputCoordinate(c.pixel, c.extent);
+        EXPECT_EQ(dx, c.expected) << c.pixel;
+        // The system maps it back with a floor: the same pixel.
+        if (c.pixel >= 0) {
+            EXPECT_EQ(static_cast<std::int64_t>(dx) * c.extent / 65536, c.pixel);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace xd::test

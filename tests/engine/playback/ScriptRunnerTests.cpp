@@ -1,0 +1,164 @@
+#include <thread>
+
+#include "PlaybackFixture.h"
+#include "engine/Messages.h"
+#include "engine/playback/PlaybackMessages.h"
+#include "engine/playback/ScriptRunner.h"
+
+namespace xd::test {
+namespace {
+
+constexpr const char* kHeader = "'岚榕迅点小侠脚本，版本：4.0  <--第一行不可删除和修改\r\n";
+constexpr const char* kTargetLine = "目标窗口(\"记事本\",\"Notepad\",\"0\")\r\n";
+
+class ScriptRunnerTest : public PlaybackFixture {
+protected:
+    // Plays on the test thread, in virtual time.
+    int Play(const std::string& text) {
+        return RunScript(services, text, [](std::function<void()> work) { work(); });
+    }
+
+    WindowHandle Overlay() const { return state.pointerOverlay.load(); }
+
+};
+
+TEST_F(ScriptRunnerTest, RefusesTextWithoutTheHeaderMark) {
+    bool started = false;
+    const int r = RunScript(services, " 'x\r\n鼠标点击(1,1,1,1,1)", [&](std::function<void()>) { started = true; });
+    EXPECT_EQ(r, 1);
+    EXPECT_FALSE(started);
+    EXPECT_TRUE(stopFlag.load());
+    const auto boxes = sim.boxes.Shown();
+    ASSERT_EQ(boxes.size(), 1u);
+    // Owned by a window of the program itself.
+    EXPECT_NE(boxes[0].owner, kNoWindow);
+    EXPECT_EQ(sim.desktop.ProcessId(boxes[0].owner), 7u);
+    EXPECT_EQ(boxes[0].caption, "岚榕_迅点小侠");
+    EXPECT_EQ(boxes[0].text, "此脚本不是岚榕迅点小侠脚本格式，无法执行脚本。");
+    EXPECT_EQ(boxes[0].flags, 0x51010u);
+    EXPECT_TRUE(overlays.CallsOf(sim::OverlayCall::CreatePointer).size() == 1u);  // the fixture's own only
+}
+
+TEST_F(ScriptRunnerTest, SyntaxErrorReportsTheLineKeepsConfigurationAndClosesTheOverlay) {
+    const std::string text = std::string(kHeader) + "'说明\r\n配置.执行次数=3\r\n配置.执行速度=2\r\n配置.随机偏移=4\r\n" +
+                             kTargetLine + "鼠标点击(1,2,3)\r\n鼠标点击(1,10,10,1,100)\r\n";
+    ASSERT_EQ(Play(text), 0);
+    const auto boxes = sim.boxes.Shown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "发现脚本语法错误：第 7 行\r\n需要参数 5 个，检查到参数是3 个");
+    EXPECT_EQ(boxes[0].caption, kSyntaxErrorCaption);
+    EXPECT_EQ(boxes[0].flags, 0x51010u);
+    EXPECT_EQ(boxes[0].owner, kNoWindow);
+    EXPECT_EQ(config.repeatCount.load(), 3);
+    EXPECT_EQ(config.speed.load(), 2.0f);
+    EXPECT_EQ(config.randomOffset.load(), 4);
+    EXPECT_TRUE(sim.desktop.MessagesTo(target).empty());
+    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    EXPECT_TRUE(stopFlag.load());
+    EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
+}
+
+TEST_F(ScriptRunnerTest, RepeatCountTwoPlaysTwiceCountingRepetitions) {
+    std::vector<std::pair<int, int>> seen;  // repetition and line at each click
+    sim.desktop.SetMessageObserver([&](const sim::MessageRecord& m) {
+        if (m.message == msg::kLButtonDown) seen.emplace_back(state.repetition.load(), state.currentLine.load());
+    });
+    const std::string text = std::string(kHeader) + "配置.执行次数=2\r\n" + kTargetLine +
+                             "鼠标点击(1,10,10,1,650)\r\n'注释\r\n鼠标点击(1,20,20,1,650)\r\n";
+    ASSERT_EQ(Play(text), 0);
+    const std::vector<std::pair<int, int>> expected{{1, 3}, {1, 5}, {2, 3}, {2, 5}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(stopFlag.load());
+    EXPECT_TRUE(sim.boxes.Shown().empty());
+    EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
+}
+
+TEST_F(ScriptRunnerTest, ClickBeforeAnyTargetEndsThePlayback) {
+    const std::string text = std::string(kHeader) + "鼠标点击(1,10,10,1,650)\r\n" + kTargetLine;
+    ASSERT_EQ(Play(text), 0);
+    ASSERT_EQ(sim.boxes.Count(), 1u);
+    EXPECT_EQ(sim.boxes.Shown()[0].text, kNoTargetText);
+    EXPECT_EQ(state.repetition.load(), 1);
+    EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
+}
+
+TEST_F(ScriptRunnerTest, StopsWhereverTheStopArrives) {
+    // A stop after n sleeps lands in the target search, the approaches, the
+    // clicks or the drag; the playback always ends with the overlay closed.
+    const std::string text = std::string(kHeader) + kTargetLine + "鼠标点击(1,10,10,2,300)\r\n" +
+                             "鼠标拖移(1,10,10,60,10,200,100)\r\n鼠标滚轮(120,5,5,2,0)\r\n";
+    for (int sleeps : {1, 2, 50, 101, 102, 103, 110, 131, 140, 232, 233, 400}) {
+        SCOPED_TRACE(sleeps);
+        stopFlag = false;
+        sim.desktop.ClearMessages();
+        StopAfterSleeps(sleeps);
+        ASSERT_EQ(Play(text), 0);
+        EXPECT_TRUE(stopFlag.load());
+        EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
+        // Every press posted has its release.
+        EXPECT_EQ(MessagesTo(msg::kLButtonDown).size(), MessagesTo(msg::kLButtonUp).size());
+    }
+}
+
+TEST_F(ScriptRunnerTest, PointerOverlayShowsOnlyWhenItHelps) {
+    struct Case {
+        int foreground, moveMouse, virtualPointer;
+        bool shownAfterCheck, hiddenByActions;
+    };
+    const Case cases[] = {
+        {0, 1, 1, true, false},  // background: the arrow glides along
+        {1, 1, 1, false, true},  // foreground moving the real pointer: never shown
+        {1, 0, 1, true, true},   // shown after the check, hidden at the first action
+        {0, 1, 0, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.foreground << c.moveMouse << c.virtualPointer);
+        const std::string text = std::string(kHeader) + "配置.执行次数=1\r\n配置.前台模式=" +
+                                 std::to_string(c.foreground) + "\r\n配置.移动鼠标=" + std::to_string(c.moveMouse) +
+                                 "\r\n配置.虚拟鼠标=" + std::to_string(c.virtualPointer) + "\r\n" + kTargetLine +
+                                 "鼠标点击(1,10,10,1,0)\r\n";
+        sim.input.PlaceCursor(Point{700, 600});
+        const auto callsBefore = overlays.Calls().size();
+        ASSERT_EQ(Play(text), 0);
+        const auto all = overlays.Calls();
+        std::vector<sim::OverlayRecord> calls(all.begin() + static_cast<std::ptrdiff_t>(callsBefore), all.end());
+        ASSERT_GE(calls.size(), 3u);
+        EXPECT_EQ(calls[0].call, sim::OverlayCall::CreatePointer);
+        EXPECT_EQ(calls[1].call, sim::OverlayCall::PlacePointer);
+        EXPECT_EQ(calls[1].point, (Point{701, 601}));  // just off the real pointer
+        EXPECT_EQ(calls[2].call == sim::OverlayCall::Show, c.shownAfterCheck);
+        const bool hidden = std::any_of(calls.begin(), calls.end(),
+                                        [](const auto& r) { return r.call == sim::OverlayCall::Hide; });
+        EXPECT_EQ(hidden, c.hiddenByActions);
+        EXPECT_EQ(calls.back().call, sim::OverlayCall::Close);
+    }
+}
+
+TEST_F(ScriptRunnerTest, ScriptWithoutActionsRunsUntilStoppedOnItsOwnThread) {
+    const std::string text = std::string(kHeader) + "配置.执行次数=0\r\n'只有注释\r\n";
+    std::thread worker;
+    ASSERT_EQ(RunScript(services, text, [&](std::function<void()> work) { worker = std::thread(std::move(work)); }),
+              0);
+    while (state.repetition.load() < 1000) std::this_thread::yield();
+    stopFlag = true;
+    worker.join();
+    EXPECT_TRUE(stopFlag.load());
+    EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
+}
+
+TEST_F(ScriptRunnerTest, EndlessPlaybackOnItsOwnThreadStopsOnRequest) {
+    const std::string text = std::string(kHeader) + "配置.执行次数=-1\r\n" + kTargetLine +
+                             "鼠标拖移(1,10,10,60,10,50,5)\r\n鼠标点击(2,30,30,1,7)\r\n";
+    std::thread worker;
+    ASSERT_EQ(RunScript(services, text, [&](std::function<void()> work) { worker = std::thread(std::move(work)); }),
+              0);
+    while (state.repetition.load() < 20) std::this_thread::yield();
+    stopFlag = true;
+    worker.join();
+    EXPECT_EQ(MessagesTo(msg::kLButtonDown).size(), MessagesTo(msg::kLButtonUp).size());
+    EXPECT_GE(MessagesTo(msg::kRButtonUp).size(), 19u);
+    EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
+}
+
+}  // namespace
+}  // namespace xd::test

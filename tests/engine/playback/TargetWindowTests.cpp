@@ -1,0 +1,128 @@
+#include "PlaybackFixture.h"
+#include "engine/playback/PlaybackMessages.h"
+#include "engine/playback/TargetWindow.h"
+
+namespace xd::test {
+namespace {
+
+class TargetWindowTest : public PlaybackFixture {
+protected:
+    TargetWindowTest() {
+        // Three children of the top-level window; the second has four of its own.
+        for (int i = 0; i < 3; ++i) top[i] = AddChild(target);
+        for (int i = 0; i < 4; ++i) inner[i] = AddChild(top[1]);
+    }
+
+    WindowHandle AddChild(WindowHandle parent) {
+        sim::WindowSpec spec;
+        spec.parent = parent;
+        spec.place = sim::ZPlace::Bottom;  // keeps creation order as child order
+        return sim.desktop.AddWindow(spec);
+    }
+
+    WindowHandle top[3]{};
+    WindowHandle inner[4]{};
+};
+
+TEST_F(TargetWindowTest, WalksTheChildPath) {
+    // -1 the top-level window, 0..2 top[], 10.. inner[].
+    const std::pair<const char*, int> cases[] = {
+        {"", -1}, {"0", -1}, {"-3", -1}, {"abc", -1}, {"2", 1}, {"2,3", 12}, {"2,0,5", 1}, {"3,", 2},
+    };
+    for (const auto& [path, index] : cases) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", path), 0);
+        const WindowHandle expected = index < 0 ? target : index >= 10 ? inner[index - 10] : top[index];
+        EXPECT_EQ(state.targetWindow.load(), expected);
+    }
+    EXPECT_TRUE(sim.boxes.Shown().empty());
+    EXPECT_FALSE(stopFlag.load());
+}
+
+TEST_F(TargetWindowTest, PositionsAboveTheLimitCountAs999) {
+    // 1000 children: position 1500 reaches the 999th, not "none".
+    WindowHandle many = AddChild(target);
+    WindowHandle at999 = kNoWindow;
+    for (int i = 1; i <= 1000; ++i) {
+        const WindowHandle w = AddChild(many);
+        if (i == 999) at999 = w;
+    }
+    EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", "4,1500"), 0);
+    EXPECT_EQ(state.targetWindow.load(), at999);
+}
+
+TEST_F(TargetWindowTest, MissingWindowIsReportedAfterAboutTwoHundredMilliseconds) {
+    sim.boxes.SetResponder([this](const sim::MessageBoxRecord&) -> std::optional<int> {
+        EXPECT_TRUE(stopFlag.load());  // set before the box
+        return std::nullopt;
+    });
+    state.targetWindow = target;
+    const std::int64_t start = sim.clock.MonotonicMicros();
+    EXPECT_EQ(ResolveTargetWindow(runner, "无题", "Cls", "1"), 1);
+    EXPECT_EQ(sim.clock.MonotonicMicros() - start, 200'000);
+    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    const auto boxes = sim.boxes.Shown();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "找不到目标窗口，请检查目标软件是否开启。\r\n窗口名：无题\r\n类名：Cls");
+    EXPECT_EQ(boxes[0].caption, kRunErrorCaption);
+    EXPECT_EQ(boxes[0].flags, 0x50010u);
+    EXPECT_EQ(boxes[0].owner, kNoWindow);
+}
+
+TEST_F(TargetWindowTest, ChildBeyondTheLastIsReportedWithItsElement) {
+    sim.boxes.SetResponder([this](const sim::MessageBoxRecord&) -> std::optional<int> {
+        EXPECT_FALSE(stopFlag.load());  // set after the box
+        return std::nullopt;
+    });
+    EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", "2,9"), 2);
+    EXPECT_TRUE(stopFlag.load());
+    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    ASSERT_EQ(sim.boxes.Count(), 1u);
+    EXPECT_EQ(sim.boxes.Shown()[0].text,
+              "找不到目标窗口中子级。\r\n窗口名：记事本\r\n类名：Notepad\r\n子级：2,9\r\n错误位于子级：1");
+}
+
+TEST_F(TargetWindowTest, WindowThatOpensLateIsFoundWithinTheRetries) {
+    for (const auto& [delayMs, expectFound] : {std::pair{100, true}, std::pair{250, false}}) {
+        const int openAfterMs = delayMs;
+        const bool found = expectFound;
+        SCOPED_TRACE(openAfterMs);
+        stopFlag = false;
+        const std::int64_t opensAt = sim.clock.MonotonicMicros() + openAfterMs * 1000;
+        WindowHandle late = kNoWindow;
+        sim.clock.SetSleepHook([&, this](const sim::SleepRecord& r) {
+            if (late == kNoWindow && r.toMicros >= opensAt) {
+                sim::WindowSpec spec;
+                spec.title = "迟到";
+                spec.className = std::string("Late") + std::to_string(openAfterMs);
+                late = sim.desktop.AddWindow(spec);
+            }
+        });
+        const int r = ResolveTargetWindow(runner, "迟到", "Late" + std::to_string(openAfterMs), "");
+        EXPECT_EQ(r, found ? 0 : 1);
+        EXPECT_EQ(state.targetWindow.load(), found ? late : kNoWindow);
+        sim.clock.SetSleepHook(nullptr);
+    }
+}
+
+TEST_F(TargetWindowTest, RecordedQuotesInTitleAndClassFindTheWindow) {
+    sim::WindowSpec spec;
+    spec.title = R"(说 "你好" 吧)";
+    spec.className = R"(A"B)";
+    const WindowHandle quoted = sim.desktop.AddWindow(spec);
+    // What the argument split leaves of the writer's doubled quotes.
+    EXPECT_EQ(ResolveTargetWindow(runner, R"(说 ""你好"" 吧)", R"(A""B)", "0"), 0);
+    EXPECT_EQ(state.targetWindow.load(), quoted);
+    EXPECT_EQ(UndoubleQuotes(R"(a""""b"")"), R"(a""b")");
+}
+
+TEST_F(TargetWindowTest, StopDuringTheWalkLeavesNoTarget) {
+    state.targetWindow = target;
+    StopAfterSleeps(1);  // the pause after the search
+    EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", "2,3"), 99);
+    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    EXPECT_TRUE(sim.boxes.Shown().empty());
+}
+
+}  // namespace
+}  // namespace xd::test
