@@ -2,12 +2,16 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 #include <string>
+#include <vector>
 
 #include "Form1.h"
+#include "documents/files/ScriptDocument.h"
 #include "platform/Text.h"
 #include "ui/Dpi.h"
+#include "ui/GdiPlus.h"
 
 namespace {
 
@@ -23,6 +27,17 @@ std::wstring OwnPath() {
     }
 }
 
+// The arguments after the program's name, joined with blanks: an unquoted path with blanks arrives whole.
+std::string CommandLinePath() {
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (!arguments) return {};
+    std::vector<std::string> rest;
+    for (int i = 1; i < count; ++i) rest.push_back(xd::Narrow(arguments[i]));
+    ::LocalFree(arguments);
+    return xd::JoinCommandLinePath(rest);
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -35,9 +50,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
 
     int exitCode = 1;
     {
+        const xd::ui::GdiPlusSession gdiplus;
+        xd::win32::Win32Platform platform;
         const xd::ApplicationInfo info = xd::MakeApplicationInfo(xd::Narrow(OwnPath()));
-        xd::script_edition::Form1 form;
-        if (form.Create(instance, info)) {
+        xd::script_edition::Form1 form(platform);
+        if (form.Create(instance, info, CommandLinePath())) {
             form.Show(showCommand);
             MSG msg{};
             while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -51,7 +68,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         }
     }
 
-    xd::script_edition::ScriptEditor::ReleaseResources();
+    xd::script_edition::ScintillaEditor::ReleaseResources();
     if (SUCCEEDED(ole)) ::OleUninitialize();
     return exitCode;
 }

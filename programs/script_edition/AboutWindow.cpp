@@ -1,0 +1,77 @@
+#include "AboutWindow.h"
+
+#include <array>
+#include <string>
+
+#include "platform/Text.h"
+#include "ui/ControlTable.h"
+#include "ui/Dpi.h"
+#include "ui/Resources.h"
+#include "ui/WindowClass.h"
+
+namespace xd::script_edition {
+namespace {
+
+constexpr int kNameId = 1, kVersionId = 2, kDescriptionId = 3, kOkId = IDOK;
+constexpr SIZE kClientSize{300, 140};
+
+const std::array<ui::ControlSpec, 4> kControls{{
+    {L"Name", L"Static", kNameId, 16, 14, 268, 24, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
+    {L"Version", L"Static", kVersionId, 16, 44, 268, 18, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
+    {L"Description", L"Static", kDescriptionId, 16, 66, 268, 36, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
+    {L"OK", L"Button", kOkId, 214, 104, 70, 26, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, L"确定"},
+}};
+
+}  // namespace
+
+AboutWindow::~AboutWindow() {
+    Close();
+    if (font_) ::DeleteObject(font_);
+    if (titleFont_) ::DeleteObject(titleFont_);
+}
+
+void AboutWindow::Show(HINSTANCE instance, HWND owner, const ApplicationInfo& info, int dpi) noexcept {
+    if (HWND existing = Handle()) {
+        ::ShowWindow(existing, SW_SHOWNORMAL);
+        ::SetForegroundWindow(existing);
+        return;
+    }
+    const std::wstring className = ui::FormClassName(L"迅点小侠4", L"About");
+    if (!ui::RegisterFormClass(instance, {.name = className.c_str(), .windowProc = &AboutWindow::WindowProc})) return;
+    constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    RECT frame{0, 0, LogicalToScreen(kClientSize.cx, dpi), LogicalToScreen(kClientSize.cy, dpi)};
+    ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOPMOST | WS_EX_DLGMODALFRAME);
+    RECT ownerRect{};
+    ::GetWindowRect(owner, &ownerRect);
+    const std::wstring title = L"关于 " + Widen(info.productName);
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style,
+                                  ownerRect.left, ownerRect.bottom, frame.right - frame.left,
+                                  frame.bottom - frame.top, owner, nullptr, instance, this);
+    if (!hwnd) return;
+    static_cast<void>(ui::CreateControls(hwnd, kControls, dpi));
+    font_ = ui::CreatePointFont(L"Microsoft YaHei", 9, dpi);
+    titleFont_ = ui::CreatePointFont(L"Microsoft YaHei", 12, dpi, true);
+    for (const ui::ControlSpec& c : kControls) {
+        ::SendMessageW(::GetDlgItem(hwnd, c.id), WM_SETFONT,
+                       reinterpret_cast<WPARAM>(c.id == kNameId ? titleFont_ : font_), TRUE);
+    }
+    ::SetDlgItemTextW(hwnd, kNameId, Widen(info.productName).c_str());
+    ::SetDlgItemTextW(hwnd, kVersionId, (L"版本 " + Widen(info.productVersion)).c_str());
+    ::SetDlgItemTextW(hwnd, kDescriptionId, Widen(info.fileDescription).c_str());
+    ::ShowWindow(hwnd, SW_SHOWNORMAL);
+    ::SetFocus(::GetDlgItem(hwnd, kOkId));
+}
+
+void AboutWindow::Close() noexcept {
+    if (HWND hwnd = Handle()) ::DestroyWindow(hwnd);
+}
+
+LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == kOkId) {
+        Close();
+        return 0;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+}  // namespace xd::script_edition
