@@ -81,10 +81,6 @@ void ApplyEditorWrites(const EditorTarget& target, std::span<const EditorWrite> 
     if (scroll) static_cast<void>(target.windows.PostMessage(target.mainWindow, appmsg::kScrollEditorToEnd, 0, 0));
 }
 
-void ApplyEditorWrite(const EditorTarget& target, const EditorWrite& write) {
-    ApplyEditorWrites(target, std::span<const EditorWrite>(&write, 1));
-}
-
 void EditorWriteQueue::Write(EditorWrite write) {
     bool wasEmpty = false;
     {

@@ -20,10 +20,10 @@ namespace xd {
 inline constexpr std::string_view kRecordingPlaceholder = "正在记录鼠标点击和行为判断中...";
 
 enum class EditorWriteKind {
-    AppendLine,       // "\r\n" + line, nothing else (the first target-window line)
+    AppendLine,         // "\r\n" + line, nothing else (the first target-window line)
     AppendPlaceholder,  // a press: the placeholder line, then scroll
-    FinishLine,       // replaces a trailing placeholder, else appends; then scroll
-    EndRecording,     // the recording stopped: a trailing placeholder is taken out
+    FinishLine,         // replaces a trailing placeholder, else appends; then scroll
+    EndRecording,       // the recording stopped: a trailing placeholder is taken out
 };
 
 struct EditorWrite {
@@ -47,17 +47,6 @@ struct EditorTarget {
 
 // Main thread only. A batch ends with at most one MsgScrollEditorToEnd.
 void ApplyEditorWrites(const EditorTarget& target, std::span<const EditorWrite> writes);
-void ApplyEditorWrite(const EditorTarget& target, const EditorWrite& write);
-
-// Applies at once: only for a recorder that runs on the editor's own thread.
-class DirectEditorWriter final : public IEditorWriter {
-public:
-    explicit DirectEditorWriter(EditorTarget target) : target_(target) {}
-    void Write(EditorWrite write) override { ApplyEditorWrite(target_, write); }
-
-private:
-    EditorTarget target_;
-};
 
 // Collects writes from the worker; the main thread applies them in order.
 // `wake` runs on the writing thread when the queue turns non-empty; the Win32

@@ -1,10 +1,12 @@
 #include "recorder/capture/Recorder.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace xd {
 
-Recorder::Recorder(IWindowSystem& windows, IEditorWriter& writer) : windows_(windows), writer_(writer) {}
+Recorder::Recorder(IWindowSystem& windows, IEditorWriter& writer, std::size_t maxQueued)
+    : windows_(windows), writer_(writer), queue_(std::min(MouseEventQueue::kInitialCapacity, maxQueued), maxQueued) {}
 
 Recorder::~Recorder() { StopWorker(); }
 

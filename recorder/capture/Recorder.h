@@ -17,7 +17,8 @@ namespace xd {
 
 class Recorder {
 public:
-    Recorder(IWindowSystem& windows, IEditorWriter& writer);
+    // Past maxQueued waiting events the hook's events are refused and counted.
+    Recorder(IWindowSystem& windows, IEditorWriter& writer, std::size_t maxQueued = MouseEventQueue::kMaxCapacity);
     ~Recorder();
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;

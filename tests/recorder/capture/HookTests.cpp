@@ -42,36 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"EscKeyUpDoesNotStop", Key(27, msg::kKeyUp), kF3, kF2, AppState::Recording, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct MouseCase {
-    const char* name;
-    int code;
-    std::uint32_t message;
-    bool recording;
-    bool demoClick;
-    MouseHookDecision expected;
-    friend void PrintTo(const MouseCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class MouseDecisionTest : public ::testing::TestWithParam<MouseCase> {};
-
-TEST_P(MouseDecisionTest, Decides) {
-    const MouseCase& c = GetParam();
-    EXPECT_EQ(DecideMouseHook(c.code, c.message, c.recording, c.demoClick), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Messages, MouseDecisionTest,
-    ::testing::Values(MouseCase{"MoveNeverLeavesTheHook", 0, msg::kMouseMove, true, true, {}},
-                      MouseCase{"OtherHookCodeIgnored", 1, msg::kLButtonDown, true, true, {}},
-                      MouseCase{"PressWhileRecordingWithDemo", 0, msg::kLButtonDown, true, true, {true, true}},
-                      MouseCase{"ReleaseShowsNoEffect", 0, msg::kRButtonUp, true, true, {true, false}},
-                      MouseCase{"WheelRecordedWithoutEffect", 0, msg::kMouseWheel, true, true, {true, false}},
-                      MouseCase{"IdlePressShowsEffectOnly", 0, msg::kMButtonDown, false, true, {false, true}},
-                      MouseCase{"DemoOffShowsNothing", 0, msg::kRButtonDown, false, false, {}},
-                      MouseCase{"XButtonHandedOverForTheRecorderToSkip", 0, msg::kXButtonDown, true, true,
-                                {true, false}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 std::vector<std::uint32_t> PostedMessages(sim::SimDesktop& desktop, WindowHandle w) {
     std::vector<std::uint32_t> out;
     for (const auto& m : desktop.MessagesTo(w)) out.push_back(m.message);
@@ -101,22 +71,6 @@ TEST_F(CaptureTest, EscWhileIdleChangesNothing) {
     PressEsc();
     EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
     EXPECT_TRUE(sim.desktop.MessagesTo(view.handle).empty());
-}
-
-TEST_F(CaptureTest, CaptureCopiesEveryFieldAndTheWindowUnderThePoint) {
-    CapturedMouseEvent captured;
-    const LowLevelMouseEvent event{msg::kMouseWheel, InNotes(3, 4), 0xFF880000u, 1, 777};
-    ASSERT_TRUE(CaptureMouseEvent(sim.desktop, event, 0xABC, captured));
-    EXPECT_EQ(captured.window, editorApp);
-    EXPECT_EQ(captured.message, msg::kMouseWheel);
-    EXPECT_EQ(captured.x, 111);
-    EXPECT_EQ(captured.y, 135);
-    EXPECT_EQ(captured.mouseData, 0xFF880000u);
-    EXPECT_EQ(captured.flags, 1u);
-    EXPECT_EQ(captured.time, 777u);
-    EXPECT_EQ(captured.extra, 0xABCu);
-    EXPECT_EQ(WheelDelta(captured.mouseData), -120);
-    EXPECT_FALSE(CaptureMouseEvent(sim.desktop, LowLevelMouseEvent{msg::kLButtonDown, {1600, 20}}, 0, captured));
 }
 
 }  // namespace

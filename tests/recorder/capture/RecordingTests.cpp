@@ -170,7 +170,9 @@ TEST_F(CaptureTest, DragEndingOverAnotherWindowStaysRelativeToItsStart) {
     model.options.exclusiveMode = 0;
     StartRecording();
     Press(InNotes(500, 300), 100);
-    Release({900, 200}, 200);  // over the browser
+    Mouse(msg::kMouseMove, {750, 250}, 100);  // moves never reach the recorder
+    EXPECT_EQ(session.recorder().Queued(), 0u);
+    Release({900, 200}, 100);  // over the browser
     EXPECT_EQ(StopAndText(30), Header() + Lines({NotesLine(), "鼠标拖移(1,500,300,792,69,200,30)"}));
 }
 
@@ -254,6 +256,23 @@ TEST_F(CaptureTest, BurstFromAnotherThreadIsWrittenCompleteAndInOrder) {
     EXPECT_EQ(StopAndText(0), Header() + Lines(lines));
     EXPECT_EQ(session.recorder().LostEvents(), 0u);
     session.recorder().StopWorker();
+}
+
+TEST_F(CaptureTest, EventsTheQueueRefusedAreReportedInTheScript) {
+    EditorWriteQueue writes;
+    Recorder small(sim.desktop, writes, 2);
+    small.Reset(true);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        const Point p = InNotes(10 * static_cast<int>(i), 0);
+        static_cast<void>(small.HandOver({editorApp, msg::kMouseWheel, p.x, p.y, 120u << 16, 0, i, 0}));
+    }
+    small.Stop(10);
+    editor.SetEditorText(Header());
+    static_cast<void>(writes.ApplyPending({editor, sim.desktop, view.handle}));
+    EXPECT_EQ(editor.GetEditorText(), Header() + Lines({NotesLine(), "鼠标滚轮(120,0,0,1,1)", "鼠标滚轮(120,10,0,1,9)",
+                                                        "'录制时有 1 个鼠标事件来不及记录"}));
+    ScriptConfig config;
+    EXPECT_EQ(CheckScript(editor.GetEditorText(), config).status, ScriptCheckStatus::Passed);
 }
 
 }  // namespace

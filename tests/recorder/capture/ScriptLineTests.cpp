@@ -46,19 +46,6 @@ TEST_F(TargetWindowLineTest, NamesTheTopLevelWindowAndThePathDown) {
     for (const Case& c : cases) EXPECT_EQ(BuildTargetWindowLine(sim.desktop, c.window), c.line) << c.line;
 }
 
-TEST(GestureLineTest, FormatsEachKindWithItsWait) {
-    struct Case {
-        Gesture gesture;
-        std::int64_t wait;
-        const char* line;
-    } cases[] = {
-        {{GestureKind::Click, 3, 0, {-5, 7}, {}, 1, 0, 0}, 0, "鼠标点击(3,-5,7,1,0)"},
-        {{GestureKind::Drag, 1, 0, {1, 2}, {300, -4}, 0, 1234, 0}, 56, "鼠标拖移(1,1,2,300,-4,1234,56)"},
-        {{GestureKind::Wheel, 0, -120, {9, 9}, {}, 12, 0, 0}, 7, "鼠标滚轮(-120,9,9,12,7)"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(GestureLine(c.gesture, c.wait), c.line);
-}
-
 TEST(GestureMergeTest, OnlySameDeltaNearTheFirstNotchMerges) {
     const Gesture wheel{GestureKind::Wheel, 0, 120, {100, 100}, {}, 2, 0, 0};
     EXPECT_TRUE(MergesInto(wheel, {TokenKind::Wheel, 0, 120}, {104, 96}));
