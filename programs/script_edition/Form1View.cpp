@@ -1,5 +1,8 @@
 // Form1 as the view the main-window logic drives: IMainWindowView and IScriptControls over the controls.
 #include "Form1.h"
+
+#include <algorithm>
+
 #include "Form1Layout.h"
 #include "platform/Pixels.h"
 #include "platform/Text.h"
@@ -20,8 +23,22 @@ void Form1::SetWindowTitle(const std::string& title) { ::SetWindowTextW(FormWind
 void Form1::SetTrayTip(const std::string& tip) { tray_.SetTip(Widen(tip)); }
 
 void Form1::SetWindowSize(WindowSize96 size) {
-    ::SetWindowPos(FormWindow::Handle(), nullptr, 0, 0, LogicalToScreen(size.width, dpi_),
-                   LogicalToScreen(size.height, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HWND hwnd = FormWindow::Handle();
+    RECT now{};
+    ::GetWindowRect(hwnd, &now);
+    const int width = LogicalToScreen(size.width, dpi_);
+    const int height = LogicalToScreen(size.height, dpi_);
+    // Growing from the compact strip must not push the editor off the bottom or right of the work area.
+    RECT work{};
+    HMONITOR monitor = ::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{sizeof info, {}, {}, 0};
+    int x = now.left, y = now.top;
+    if (::GetMonitorInfoW(monitor, &info)) {
+        work = info.rcWork;
+        if (x + width > work.right) x = std::max<int>(work.left, work.right - width);
+        if (y + height > work.bottom) y = std::max<int>(work.top, work.bottom - height);
+    }
+    ::SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::FocusEditor() {

@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
-# Runs inside xvfb-run (see run.sh): the checks on Form1 at 96 and at 144 DPI.
+# Runs inside xvfb-run (see run.sh): the script edition's main window driven as a user would, from the
+# command line, the mouse and the keyboard, and checked from outside (wintool, files, screenshots).
 set -euo pipefail
 
 CLASS="迅点小侠4_Form1"
-TITLE="岚榕_迅点小侠 (64位) 4.0.2"
+APP_TITLE="岚榕_迅点小侠 (64位) 4.0.2"
 failures=0
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok:   $*"; }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 field() { sed -n "s/^$1=//p" <<<"$2" | head -1; }
+tool() { timeout 60 wine "$XD_E2E_WINTOOL" "$@"; }
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+# A program folder of our own, so the settings file beside the program is the one these checks read.
+app="$XD_E2E_OUT/app"
+files="$XD_E2E_OUT/files"
+rm -rf "$app" "$files"
+mkdir -p "$app" "$files"
+cp "$XD_E2E_EXE" "$app/"
+exe="$app/$(basename "$XD_E2E_EXE")"
+ini="$app/巧手配置.INI"
 
 set_dpi() {
   timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
@@ -17,52 +30,234 @@ set_dpi() {
   timeout 30 wineserver -w || true
 }
 
-# One start-inspect-close cycle. Arguments: label, DPI, expected window width and height in screen pixels.
-check_form1() {
-  local label=$1 dpi=$2 width=$3 height=$4
-  echo "--- Form1 at $dpi DPI"
-  timeout 90 wine "$XD_E2E_EXE" &
-  local pid=$!
-
-  local facts
-  if ! facts="$(timeout 60 wine "$XD_E2E_WINTOOL" find "$CLASS" "$TITLE" 30000)"; then
-    fail "[$label] no top-level window of class $CLASS titled $TITLE"
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    return
+# Starts the program with the given arguments and waits until its window shows; FACTS holds what wintool saw.
+APP_PID=""
+FACTS=""
+start_app() {
+  timeout 90 wine "$exe" "$@" &
+  APP_PID=$!
+  if ! FACTS="$(tool find "$CLASS" "*" 60000)"; then
+    FACTS=""
+    import -window root "$XD_E2E_OUT/no-window.png" || true
+    echo "      no window; screen in $XD_E2E_OUT/no-window.png; program $(alive && echo alive || echo gone)"
+    return 1
   fi
-  echo "$facts" | sed 's/^/      /'
-
-  [[ "$(field class "$facts")" == "$CLASS" ]] && pass "[$label] class" || fail "[$label] class"
-  [[ "$(field title "$facts")" == "$TITLE" ]] && pass "[$label] title" || fail "[$label] title"
-  [[ "$(field visible "$facts")" == 1 ]] && pass "[$label] visible" || fail "[$label] not visible"
-  [[ "$(field topmost "$facts")" == 1 ]] && pass "[$label] topmost" || fail "[$label] not topmost"
-  local size
-  size="$(field window "$facts" | sed 's/.*size=//')"
-  [[ "$size" == "${width}x${height}" ]] && pass "[$label] window size $size" \
-    || fail "[$label] window size $size, expected ${width}x${height}"
-  grep -q '^child=Scintilla ' <<<"$facts" && pass "[$label] Scintilla editor child" \
-    || fail "[$label] no Scintilla child"
-
-  # Let the first paint settle before the picture.
+  # The deferred load (script, title) runs right after the window shows.
   sleep 1
-  import -window root "$XD_E2E_OUT/$label.png" && pass "[$label] screenshot $XD_E2E_OUT/$label.png" \
-    || fail "[$label] screenshot"
+  FACTS="$(tool find "$CLASS" "*")"
+}
 
-  timeout 60 wine "$XD_E2E_WINTOOL" close "$CLASS" "$TITLE" || fail "[$label] could not post WM_CLOSE"
-  timeout 60 wine "$XD_E2E_WINTOOL" gone "$CLASS" "$TITLE" 15000 && pass "[$label] window gone after WM_CLOSE" \
-    || fail "[$label] window still there after WM_CLOSE"
-  local rc=0
-  wait "$pid" || rc=$?
+refresh() { FACTS="$(tool find "$CLASS" "*")"; }
+title_is() { refresh; [[ "$(field title "$FACTS")" == "$1" ]]; }
+alive() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# Screen rectangle "left top right bottom" of the child with this id.
+child_rect() {
+  sed -n "s/^child=[^ ]* id=$1 .* rect=\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\) .*/\1 \2 \3 \4/p" <<<"$FACTS"
+}
+child_visible() { grep -q "^child=[^ ]* id=$1 visible=1 " <<<"$FACTS"; }
+
+# Clicks the centre of a toolbar button given in 96-DPI units at the strip's scaled position.
+click_toolbar() {
+  local x96=$1 y96=$2 dpi=${3:-96} l t r b
+  read -r l t r b < <(child_rect 118)
+  xdotool mousemove $((l + x96 * dpi / 96)) $((t + y96 * dpi / 96)) click 1
+  sleep 0.7
+}
+
+# Closes the window as the title bar's Close would, and checks the program ended cleanly.
+close_app() {
+  local label=$1 rc=0
+  tool close "$CLASS" "*" || fail "[$label] could not post WM_CLOSE"
+  check "[$label] window gone after WM_CLOSE" tool gone "$CLASS" "*" 15000
+  wait "$APP_PID" || rc=$?
   [[ $rc == 0 ]] && pass "[$label] program exited with 0" || fail "[$label] program exit code $rc"
 }
 
+shot() { sleep 0.5; import -window root "$XD_E2E_OUT/$1.png" && pass "screenshot $XD_E2E_OUT/$1.png"; }
+
+size_is() { [[ "$(field window "$FACTS" | sed 's/.*size=//')" == "$1" ]]; }
+
+# The same script in the three encodings the program reads; the config line the repeat slider rewrites.
+script=$'\'岚榕迅点小侠脚本，版本：4.0.2  <--第一行不可删除和修改\r\n配置.执行次数=0 \'=0为无限循环，直到按下停止键。\r\n配置.执行速度=1 \'0.01 -- 999\r\n目标窗口("记事本","Notepad","0")\r\n鼠标点击(1,120,45,1,800)'
+printf '%s' "$script" | iconv -f UTF-8 -t GBK > "$files/gbk.mkx"
+{ printf '\xff\xfe'; printf '%s' "$script" | iconv -f UTF-8 -t UTF-16LE; } > "$files/utf16.mkx"
+printf '%s' "$script" | iconv -f UTF-8 -t GBK > "$files/保存.mkx"
+printf '%s' "$script" | iconv -f UTF-8 -t GBK > "$files/带 空格 的脚本.mkx"
+: > "$files/empty.mkx"
+mkdir -p "$files/a folder.mkx"
+
+# --- Form1 at 96 DPI: compact start, the Editor button, the help picture -----------------------------
+form1_at_96() {
+  echo "--- Form1 at 96 DPI"
+  start_app || { fail "[form1] no window of class $CLASS"; return; }
+  echo "$FACTS" | sed 's/^/      /'
+  check "[form1] title is the application title" title_is "$APP_TITLE"
+  check "[form1] visible" test "$(field visible "$FACTS")" == 1
+  check "[form1] topmost" test "$(field topmost "$FACTS")" == 1
+  check "[form1] compact window 275x76" size_is 275x76
+  check "[form1] Scintilla editor child" grep -q '^child=Scintilla id=111 ' <<<"$FACTS"
+  check "[form1] Command6 disabled until there is a recording" grep -q '^child=Button id=117 .*enabled=0' <<<"$FACTS"
+  local text
+  text="$(tool text "$CLASS" "*" 111)"
+  check "[form1] new-script header in the editor" grep -q "^'岚榕迅点小侠脚本，版本：4.0.2" <<<"$text"
+  xdotool mousemove 5 5
+  shot form1
+
+  click_toolbar 207 17
+  refresh
+  check "[form1] Editor button gives the full window 510x454" size_is 510x454
+  local l t r b
+  read -r l t r b < <(child_rect 120)
+  # The second entry of the command list, clicked: its template shows in Text2.
+  xdotool mousemove $((l + 20)) $((t + 18 + 9)) click 1
+  sleep 0.5
+  check "[form1] clicking 鼠标点击 in the command list shows its template" \
+    test "$(tool text "$CLASS" "*" 132)" == "鼠标点击(按键,位置x,位置y,次数,等待时间)"
+  xdotool mousemove 5 5
+  shot form1-full
+
+  click_toolbar 247 17 96 >/dev/null 2>&1 || true
+  # click_toolbar clicked Help, which opens the menu: close it, then rest on the button.
+  xdotool key Escape
+  read -r l t r b < <(child_rect 118)
+  xdotool mousemove $((l + 100)) $((t + 40))
+  sleep 0.5
+  xdotool mousemove $((l + 247)) $((t + 17))
+  sleep 1.2
+  refresh
+  check "[form1] resting on Help shows the help picture" child_visible 133
+  check "[form1] ... and hides the editor" eval '! child_visible 111'
+  shot form1-help
+  xdotool mousemove $((l + 300)) $((t + 200))
+  sleep 0.8
+  refresh
+  check "[form1] leaving the strip hides the help picture" eval '! child_visible 133 && child_visible 111'
+
+  close_app form1
+  check "[form1] closing wrote the window placement" \
+    grep -q "showCmd=" <(iconv -f GB18030 -t UTF-8 "$ini" 2>/dev/null)
+  local placement
+  placement="$(iconv -f GB18030 -t UTF-8 "$ini" 2>/dev/null | tr -d '\r')"
+  echo "$placement" | sed 's/^/      /'
+  for key in Left Right Top Bottom TopMost flags showCmd; do
+    check "[form1] settings file has 窗口 $key" grep -q "^$key=-\?[0-9]" <<<"$placement"
+  done
+  check "[form1] settings file has section 窗口" grep -q '^\[窗口\]' <<<"$placement"
+}
+
+# --- Scripts from the command line -----------------------------------------------------------------
+encodings() {
+  echo "--- the same script as GBK and as UTF-16LE"
+  local gbk utf16
+  start_app "$(winpath "$files/gbk.mkx")" || { fail "[gbk] no window"; return; }
+  gbk="$(tool text "$CLASS" "*" 111)"
+  check "[gbk] title is the file name without .mkx" title_is gbk
+  close_app gbk
+  start_app "$(winpath "$files/utf16.mkx")" || { fail "[utf16] no window"; return; }
+  utf16="$(tool text "$CLASS" "*" 111)"
+  check "[utf16] title is the file name without .mkx" title_is utf16
+  close_app utf16
+  check "[encodings] GBK file shows the script" test "$gbk" == "$script"
+  check "[encodings] UTF-16LE file shows the same text" test "$utf16" == "$gbk"
+}
+
+slider_and_save() {
+  echo "--- a slider changes the script, Save writes it"
+  local path="$files/保存.mkx"
+  start_app "$(winpath "$path")" || { fail "[save] no window"; return; }
+  check "[save] title names the file" title_is 保存
+  click_toolbar 207 17
+  refresh
+  local l t r b
+  read -r l t r b < <(child_rect 112)
+  xdotool mousemove $((r - 6)) $(((t + b) / 2)) click 1
+  sleep 0.7
+  check "[save] repeat slider moved to 1" test "$(tool pos "$CLASS" "*" 112)" == 1
+  check "[save] title marks the change" title_is "保存 *"
+  check "[save] label follows the slider" test "$(tool text "$CLASS" "*" 110)" == "回放次数：1次"
+  click_toolbar 132 17
+  check "[save] title loses its mark after Save" title_is 保存
+  local expected="$files/expected.mkx"
+  { printf '\xef\xbb\xbf'; printf '%s' "${script/执行次数=0/执行次数=1}"; } > "$expected"
+  check "[save] saved file is BOM + the script with the rewritten 配置 line, CR LF" cmp "$expected" "$path"
+  close_app save
+}
+
+# --- Bad input never crashes ------------------------------------------------------------------------
+bad_input() {
+  echo "--- bad input from the command line and the settings file"
+  start_app "$(winpath "$files/a folder.mkx")" || { fail "[folder] no window"; return; }
+  check "[folder] ignored: title stays the application title" title_is "$APP_TITLE"
+  check "[folder] program alive" alive
+  close_app folder
+
+  local box
+  timeout 90 wine "$exe" "$(winpath "$files/empty.mkx")" &
+  APP_PID=$!
+  if box="$(tool msgbox 迅点小侠 30000)"; then
+    echo "$box" | sed 's/^/      /'
+    check "[empty] message box says the script file is damaged" grep -q '^text=脚本文件损坏' <<<"$box"
+    xdotool key Return
+    check "[empty] box closed with Enter" tool gone "#32770" 迅点小侠 10000
+  else
+    fail "[empty] no message box"
+  fi
+  FACTS="$(tool find "$CLASS" "*" 20000)" || true
+  check "[empty] program alive after the box" alive
+  check "[empty] title stays the application title" title_is "$APP_TITLE"
+  close_app empty
+
+  # Unquoted, as the file association passes it: the arguments are one path joined with blanks.
+  local blanks="$files/带 空格 的脚本.mkx"
+  # shellcheck disable=SC2086
+  start_app $(winpath "$blanks") || { fail "[blanks] no window"; return; }
+  check "[blanks] a name with blanks opens whole" title_is "带 空格 的脚本"
+  close_app blanks
+
+  local long
+  long="$(winpath "$files")\\$(printf 'x%.0s' {1..300}).mkx"
+  start_app "$long" || { fail "[long path] no window"; return; }
+  check "[long path] ignored: title stays the application title" title_is "$APP_TITLE"
+  check "[long path] program alive" alive
+  close_app "long path"
+
+  head -c 3000 /dev/urandom > "$ini"
+  printf '\n[窗口]\nLeft=abc\nRight=\xff\xfe\nTop=-99999999999\nBottom=zz\n' >> "$ini"
+  start_app || { fail "[garbage settings] no window"; return; }
+  check "[garbage settings] window shows compact" size_is 275x76
+  check "[garbage settings] program alive" alive
+  local l t r b
+  read -r l t r b < <(field window "$FACTS" | sed 's/ size=.*//; s/,/ /g')
+  check "[garbage settings] window on the screen" test "$l" -ge 0 -a "$t" -ge 0 -a "$r" -le 1280 -a "$b" -le 800
+  close_app "garbage settings"
+}
+
+# --- Form1 at 144 DPI --------------------------------------------------------------------------------
+form1_at_144() {
+  echo "--- Form1 at 144 DPI"
+  rm -f "$ini"
+  start_app || { fail "[form1-144dpi] no window"; return; }
+  # 275 × 1.5 = 412.5 rounds to the even 412.
+  check "[form1-144dpi] compact window 412x114" size_is 412x114
+  xdotool mousemove 5 5
+  shot form1-144dpi
+  click_toolbar 207 17 144
+  refresh
+  check "[form1-144dpi] Editor button gives the full window 765x681" size_is 765x681
+  xdotool mousemove 5 5
+  shot form1-144dpi-full
+  close_app form1-144dpi
+}
+
+# XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
+groups="${XD_E2E_GROUPS:-form1_at_96 encodings slider_and_save bad_input form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
-check_form1 form1 96 275 76
-# 275 × 1.5 = 412.5 rounds to the even 412.
-set_dpi 144
-check_form1 form1-144dpi 144 412 114
+for group in $groups; do
+  [[ $group == form1_at_144 ]] && set_dpi 144
+  "$group"
+done
 
 if ((failures)); then
   echo "e2e: $failures check(s) failed" >&2

@@ -5,6 +5,10 @@
 //                                            is only there for a user when shown); exit 1 when none shows
 //   wintool close <class> <title>             posts WM_CLOSE; exit 1 when not found
 //   wintool gone  <class> <title> [wait-ms]   exit 0 once no such window exists, 1 when it stays
+//   wintool text  <class> <title> <child-id>  the child's WM_GETTEXT as UTF-8, exactly (0: the window's own)
+//   wintool msgbox <caption> [wait-ms]        facts and text of a message box with this caption; exit 1 when none
+//   wintool pos   <class> <title> <child-id>  a scroll bar control's position
+// A title of "*" matches any title of the class.
 #include <windows.h>
 
 #include <cstdio>
@@ -14,8 +18,7 @@
 namespace {
 
 // Written as UTF-8 bytes so the output does not depend on the console or ANSI code page.
-void Print(const std::wstring& line) {
-    std::wstring text = line + L"\n";
+void PrintRaw(const std::wstring& text) {
     const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                                            nullptr, nullptr);
     std::string bytes(static_cast<size_t>(size), '\0');
@@ -25,6 +28,8 @@ void Print(const std::wstring& line) {
     ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                 nullptr);
 }
+
+void Print(const std::wstring& line) { PrintRaw(line + L"\n"); }
 
 std::wstring Hex(unsigned long long v) {
     wchar_t buf[32];
@@ -44,17 +49,26 @@ std::wstring ClassOf(HWND w) {
     return buf;
 }
 
-std::wstring TitleOf(HWND w) {
-    const int length = ::GetWindowTextLengthW(w);
+// WM_GETTEXT, sent with a timeout so a hung program cannot hang the test.
+std::wstring TextOf(HWND w) {
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(w, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"";
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(w, text.data(), length + 1)));
+    DWORD_PTR copied = 0;
+    if (!::SendMessageTimeoutW(w, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                               5000, &copied)) {
+        return L"";
+    }
+    text.resize(static_cast<size_t>(copied));
     return text;
 }
+
+std::wstring TitleOf(HWND w) { return TextOf(w); }
 
 HWND Find(const wchar_t* cls, const wchar_t* title, DWORD waitMs, bool mustBeVisible) {
     const ULONGLONG end = ::GetTickCount64() + waitMs;
     for (;;) {
-        HWND w = ::FindWindowW(cls, title);
+        HWND w = ::FindWindowW(cls, std::wcscmp(title, L"*") == 0 ? nullptr : title);
         if (w && (!mustBeVisible || ::IsWindowVisible(w))) return w;
         if (::GetTickCount64() >= end) return nullptr;
         ::Sleep(100);
@@ -82,18 +96,43 @@ void Describe(HWND w) {
     for (HWND c = ::GetWindow(w, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
         RECT r{};
         ::GetWindowRect(c, &r);
-        Print(L"child=" + ClassOf(c) + L" id=" + std::to_wstring(::GetDlgCtrlID(c)) + L" rect=" + RectText(r));
+        Print(L"child=" + ClassOf(c) + L" id=" + std::to_wstring(::GetDlgCtrlID(c)) + L" visible=" +
+              std::to_wstring(::IsWindowVisible(c) ? 1 : 0) + L" enabled=" +
+              std::to_wstring(::IsWindowEnabled(c) ? 1 : 0) + L" rect=" + RectText(r));
+    }
+}
+
+// A message box is a dialog (#32770) whose text is its static control with id 0xFFFF.
+HWND FindMessageBox(const wchar_t* caption, DWORD waitMs) {
+    const ULONGLONG end = ::GetTickCount64() + waitMs;
+    for (;;) {
+        HWND w = ::FindWindowW(L"#32770", caption);
+        if (w && ::IsWindowVisible(w)) return w;
+        if (::GetTickCount64() >= end) return nullptr;
+        ::Sleep(100);
     }
 }
 
 int Usage() {
-    Print(L"usage: wintool find|close|gone <class> <title> [wait-ms]");
+    Print(L"usage: wintool find|close|gone|text|pos <class> <title> [wait-ms|child-id]; wintool msgbox <caption>");
     return 2;
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    if (argc >= 3 && std::wstring(argv[1]) == L"msgbox") {
+        HWND box = FindMessageBox(argv[2], argc > 3 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : 0);
+        if (!box) return 1;
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(box, &pid);
+        Print(L"hwnd=" + Hex(reinterpret_cast<UINT_PTR>(box)));
+        Print(L"pid=" + std::to_wstring(pid));
+        Print(L"caption=" + TitleOf(box));
+        HWND text = ::GetDlgItem(box, 0xFFFF);
+        Print(L"text=" + (text ? TextOf(text) : std::wstring()));
+        return 0;
+    }
     if (argc < 4) return Usage();
     const std::wstring command = argv[1];
     const wchar_t* cls = argv[2];
@@ -115,6 +154,19 @@ int wmain(int argc, wchar_t** argv) {
         while (::FindWindowW(cls, title)) {
             if (::GetTickCount64() >= end) return 1;
             ::Sleep(100);
+        }
+        return 0;
+    }
+    if (command == L"text" || command == L"pos") {
+        HWND w = Find(cls, title, 0, false);
+        if (!w) return 1;
+        const int id = argc > 4 ? static_cast<int>(std::wcstol(argv[4], nullptr, 10)) : 0;
+        HWND target = id ? ::GetDlgItem(w, id) : w;
+        if (!target) return 1;
+        if (command == L"pos") {
+            Print(std::to_wstring(static_cast<int>(::SendMessageW(target, SBM_GETPOS, 0, 0))));
+        } else {
+            PrintRaw(TextOf(target));
         }
         return 0;
     }
