@@ -1,5 +1,6 @@
 #include "AboutWindow.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -41,12 +42,21 @@ void AboutWindow::Show(HINSTANCE instance, HWND owner, const ApplicationInfo& in
     constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, LogicalToScreen(kClientSize.cx, dpi), LogicalToScreen(kClientSize.cy, dpi)};
     ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOPMOST | WS_EX_DLGMODALFRAME);
+    // Centred on the main window, kept inside the work area of its monitor.
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     RECT ownerRect{};
     ::GetWindowRect(owner, &ownerRect);
+    int x = (ownerRect.left + ownerRect.right - width) / 2;
+    int y = (ownerRect.top + ownerRect.bottom - height) / 2;
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    if (::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        x = std::max<int>(work.left, std::min<int>(x, work.right - width));
+        y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
+    }
     const std::wstring title = L"关于 " + Widen(info.productName);
-    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style,
-                                  ownerRect.left, ownerRect.bottom, frame.right - frame.left,
-                                  frame.bottom - frame.top, owner, nullptr, instance, this);
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style, x,
+                                  y, width, height, owner, nullptr, instance, this);
     if (!hwnd) return;
     static_cast<void>(ui::CreateControls(hwnd, kControls, dpi));
     font_ = ui::CreatePointFont(L"Microsoft YaHei", 9, dpi);

@@ -117,9 +117,20 @@ form1_at_96() {
   xdotool mousemove 5 5
   shot form1-full
 
-  click_toolbar 247 17 96 >/dev/null 2>&1 || true
-  # click_toolbar clicked Help, which opens the menu: close it, then rest on the button.
-  xdotool key Escape
+  # Help opens PopupMenu1 at the pointer; its third item is About.
+  click_toolbar 247 17
+  shot form1-help-menu
+  xdotool key Down Down Down Return
+  local about
+  if about="$(tool find 迅点小侠4_About "*" 10000)"; then
+    shot form1-about
+    check "[form1] About names the product" test "$(tool text 迅点小侠4_About "*" 1)" == 岚榕_迅点小侠
+    check "[form1] About names the version" test "$(tool text 迅点小侠4_About "*" 2)" == "版本 4.0.2.363"
+    xdotool key Return
+    check "[form1] About closes with Enter" tool gone 迅点小侠4_About "*" 5000
+  else
+    fail "[form1] About from the Help menu"
+  fi
   read -r l t r b < <(child_rect 118)
   xdotool mousemove $((l + 100)) $((t + 40))
   sleep 0.5
@@ -176,6 +187,23 @@ slider_and_save() {
   check "[save] repeat slider moved to 1" test "$(tool pos "$CLASS" "*" 112)" == 1
   check "[save] title marks the change" title_is "保存 *"
   check "[save] label follows the slider" test "$(tool text "$CLASS" "*" 110)" == "回放次数：1次"
+  # Closing with unsaved changes asks first; Enter takes the default, Cancel, and the window stays.
+  tool close "$CLASS" "*" || true
+  local box
+  if box="$(tool msgbox 迅点小侠 10000)"; then
+    check "[save] closing a changed script asks to save it" grep -q '^text=当前脚本还未保存，你要保存吗？' <<<"$box"
+    xdotool key Return
+    sleep 0.5
+    check "[save] Cancel keeps the window and the change" title_is "保存 *"
+  else
+    fail "[save] no save prompt on close"
+  fi
+  # The editor's own menu: right button in the editor.
+  read -r l t r b < <(child_rect 111)
+  xdotool mousemove $((l + 200)) $((t + 120)) click 3
+  shot form1-edit-menu
+  xdotool key Escape
+  sleep 0.3
   click_toolbar 132 17
   check "[save] title loses its mark after Save" title_is 保存
   local expected="$files/expected.mkx"
