@@ -3,6 +3,7 @@
 #include "PlaybackFixture.h"
 #include "engine/playback/ClickEffects.h"
 #include "engine/playback/InputActions.h"
+#include "engine/playback/PointerOverlay.h"
 
 namespace xd::test {
 namespace {
@@ -21,11 +22,11 @@ TEST_F(ClickEffectTest, NinthEffectReusesTheFirstSlotAndRestartsIt) {
     EXPECT_EQ(slots.slots[0].step, 0);
     EXPECT_EQ(slots.slots[0].message, 516);
     EXPECT_EQ(slots.nextSlot, 1);
-    const auto places = overlays.CallsOf(sim::OverlayCall::PlaceClickEffect);
+    const auto places = overlays.Calls(sim::OverlayCall::PlaceClickEffect);
     ASSERT_EQ(places.size(), 9u);
     EXPECT_EQ(places[8].window, places[0].window);
     EXPECT_EQ(places[8].point, (Point{480, 280}));  // centre 20 units in from the corner
-    EXPECT_EQ(overlays.CallsOf(sim::OverlayCall::CreateClickEffect).size(), 8u);
+    EXPECT_EQ(overlays.Calls(sim::OverlayCall::CreateClickEffect).size(), 8u);
 }
 
 TEST_F(ClickEffectTest, PlayerMarksClicksAndDragStartsOnlyWhenSwitchedOn) {
@@ -54,7 +55,7 @@ TEST_F(ClickEffectTest, PlayerMarksClicksAndDragStartsOnlyWhenSwitchedOn) {
         } else {
             EXPECT_EQ(slots.slots[before].step, 0);
             EXPECT_EQ(slots.slots[before].message, c.message);
-            EXPECT_EQ(overlays.CallsOf(sim::OverlayCall::PlaceClickEffect).back().point, (Point{110, 150}));
+            EXPECT_EQ(overlays.Calls(sim::OverlayCall::PlaceClickEffect).back().point, (Point{110, 150}));
         }
     }
 }
@@ -71,6 +72,14 @@ TEST_F(ClickEffectTest, RunnerThreadAndStatusTickShareTheRing) {
     }
     runnerThread.join();
     EXPECT_EQ(slots.nextSlot, 2000 % kClickEffectSlotCount);
+}
+
+TEST(PointerOverlayTest, AnimationCyclesThroughFortyOnePhases) {
+    int phase = 0;
+    for (int tick = 0; tick < 41; ++tick) phase = NextAnimationPhase(phase);
+    EXPECT_EQ(phase, 0);
+    EXPECT_EQ(NextAnimationPhase(39), 40);
+    EXPECT_EQ(PointerFrameAt(7).gradientTo, (Point{27, 27}));
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ protected:
     ScriptConfig config;
     std::atomic<bool> stopFlag{false};
     PlaybackState state{stopFlag};
-    sim::SimOverlayWindows overlays{sim.desktop, sim.clock};
+    sim::SimOverlayWindows overlays{sim.desktop};
     ClickEffectSlots slots;
     std::mutex slotsGuard;
     DeviceScale scale;

@@ -1,8 +1,8 @@
-// Overlay windows on the simulated desktop: each one is a real simulated window
-// that hit-testing looks through, and every request is logged with its time.
+// Overlay windows on the simulated desktop: real simulated windows that
+// hit-testing looks through, with every request logged at its time.
 #pragma once
-#include <cstdint>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "engine/playback/OverlayWindows.h"
@@ -13,34 +13,67 @@ namespace xd::sim {
 enum class OverlayCall { CreatePointer, CreateClickEffect, PlacePointer, PlaceClickEffect, Show, Hide, Close };
 
 struct OverlayRecord {
-    OverlayCall call = OverlayCall::CreatePointer;
-    WindowHandle window = kNoWindow;
-    Point point{};
-    std::int64_t micros = 0;
+    OverlayCall call;
+    WindowHandle window;
+    Point point;
 };
 
 class SimOverlayWindows final : public IOverlayWindows {
 public:
-    SimOverlayWindows(SimDesktop& desktop, IClock& clock) : desktop_(desktop), clock_(clock) {}
+    explicit SimOverlayWindows(SimDesktop& desktop) : desktop_(desktop) {}
 
-    WindowHandle CreatePointerOverlay() override;
-    WindowHandle CreateClickEffectWindow() override;
-    void PlacePointerOverlay(WindowHandle w, Point topLeft) override;
-    void PlaceClickEffect(WindowHandle w, Point topLeft) override;
-    void ShowNoActivate(WindowHandle w) override;
-    void Hide(WindowHandle w) override;
-    // The close request is carried out at once, as the main thread would.
-    void PostClose(WindowHandle w) override;
+    WindowHandle CreatePointerOverlay() override {
+        return Log(OverlayCall::CreatePointer, Create(overlay::kPointerWidth, overlay::kPointerHeight, false));
+    }
+    WindowHandle CreateClickEffectWindow() override {
+        return Log(OverlayCall::CreateClickEffect, Create(overlay::kClickEffectSize, overlay::kClickEffectSize, true));
+    }
+    void PlacePointerOverlay(WindowHandle w, Point p) override { Place(OverlayCall::PlacePointer, w, p); }
+    void PlaceClickEffect(WindowHandle w, Point p) override { Place(OverlayCall::PlaceClickEffect, w, p); }
+    void ShowNoActivate(WindowHandle w) override {
+        desktop_.Show(w, 4);  // SW_SHOWNOACTIVATE
+        Log(OverlayCall::Show, w);
+    }
+    void Hide(WindowHandle w) override {
+        desktop_.Show(w, 0);
+        Log(OverlayCall::Hide, w);
+    }
+    // Carried out at once, as the main thread would.
+    void PostClose(WindowHandle w) override {
+        static_cast<void>(desktop_.DestroyWindow(w));
+        Log(OverlayCall::Close, w);
+    }
 
-    std::vector<OverlayRecord> Calls() const;
-    std::vector<OverlayRecord> CallsOf(OverlayCall call) const;
+    std::vector<OverlayRecord> Calls(std::optional<OverlayCall> only = std::nullopt) const {
+        std::lock_guard lock(mutex_);
+        std::vector<OverlayRecord> out;
+        for (const auto& r : calls_)
+            if (!only || r.call == *only) out.push_back(r);
+        return out;
+    }
 
 private:
-    void Log(OverlayCall call, WindowHandle w, Point p = {});
-    WindowHandle Create(const char* className, int width, int height, bool visible);
+    WindowHandle Create(int width, int height, bool visible) {
+        WindowSpec spec;
+        spec.rect = Rect{0, 0, width, height};
+        spec.visible = visible;
+        spec.topmost = true;
+        spec.processId = desktop_.CurrentProcessId();
+        const WindowHandle w = desktop_.AddWindow(spec);
+        desktop_.SetHitTester(w, [](Point) { return hit::kTransparent; });
+        return w;
+    }
+    void Place(OverlayCall call, WindowHandle w, Point p) {
+        desktop_.MoveTopmostNoActivate(w, p);
+        Log(call, w, p);
+    }
+    WindowHandle Log(OverlayCall call, WindowHandle w, Point p = {}) {
+        std::lock_guard lock(mutex_);
+        calls_.push_back(OverlayRecord{call, w, p});
+        return w;
+    }
 
     SimDesktop& desktop_;
-    IClock& clock_;
     mutable std::mutex mutex_;
     std::vector<OverlayRecord> calls_;
 };
