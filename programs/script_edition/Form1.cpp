@@ -68,7 +68,9 @@ LRESULT CALLBACK StripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }  // namespace
 
 Form1::Form1(win32::Win32Platform& platform)
-    : win32_(platform), context_{model_, editor_, *this, *this, platform.platform(), MakeHooks()} {}
+    : win32_(platform),
+      context_{model_, editor_, *this, *this, platform.platform(), MakeHooks()},
+      recording_(context_) {}
 
 Form1::~Form1() {
     if (uiFont_) ::DeleteObject(uiFont_);
@@ -113,6 +115,8 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, std::string 
     if (!hwnd) return false;
     dpi_ = ui::DpiOf(hwnd);
     if (!CreateChildren()) return false;
+    // The hooks live as long as the window; without them the hotkeys and recording do nothing, the rest works.
+    static_cast<void>(recording_.Start(hwnd));
 
     static_cast<void>(helpMenu_.Create(kHelpMenuItems, L"iconfont", kMenuGlyphPoints, kUiFontFace, kUiFontPoints, dpi_));
     static_cast<void>(tray_.Add(hwnd, form1::kTrayIcon1, kTrayCallback, smallIcon_, Widen(ApplicationTitle(info))));
@@ -344,6 +348,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             ::KillTimer(FormWindow::Handle(), form1::kTimer1);
+            recording_.Stop();
             tray_.Remove();
             about_.Close();
             ::RemoveWindowSubclass(Child(form1::kPicture1), &StripProc, 1);
@@ -359,6 +364,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         default: break;
     }
+    if (recording_.HandleMessage(message)) return 0;
     if (message >= WM_USER && HandleCustomMessage(context_, message, wParam)) return 0;
     return DefaultProc(message, wParam, lParam);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AboutWindow.h"
+#include "Recording.h"
 #include "ScintillaEditor.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/AppInfo.h"
@@ -74,6 +75,7 @@ private:
     AppModel model_;
     ScintillaEditor editor_;
     AppContext context_;
+    Recording recording_;  // after context_: it plugs into context_.hooks
     AboutWindow about_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;

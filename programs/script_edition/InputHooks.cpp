@@ -1,0 +1,65 @@
+#include "InputHooks.h"
+
+namespace xd::script_edition {
+namespace {
+
+// Read only on the installing thread, where the system calls both procedures.
+IInputHookSink* g_sink = nullptr;
+
+}  // namespace
+
+LowLevelKeyEvent ToLowLevelKeyEvent(int code, WPARAM message, const KBDLLHOOKSTRUCT& data) noexcept {
+    return LowLevelKeyEvent{code,
+                            static_cast<std::uint32_t>(message),
+                            static_cast<std::uint32_t>(data.vkCode),
+                            static_cast<std::uint32_t>(data.scanCode),
+                            static_cast<std::uint32_t>(data.flags),
+                            static_cast<std::uint32_t>(data.time)};
+}
+
+LowLevelMouseEvent ToLowLevelMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& data) noexcept {
+    return LowLevelMouseEvent{static_cast<std::uint32_t>(message),
+                              Point{data.pt.x, data.pt.y},
+                              static_cast<std::uint32_t>(data.mouseData),
+                              static_cast<std::uint32_t>(data.flags),
+                              static_cast<std::uint32_t>(data.time)};
+}
+
+bool InputHooks::Install(IInputHookSink& sink) noexcept {
+    if (Installed() || g_sink) return false;
+    g_sink = &sink;
+    ownsSink_ = true;
+    // Low-level hooks need no module: the system calls back into this thread.
+    keyboard_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardProc, nullptr, 0);
+    mouse_ = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseProc, nullptr, 0);
+    if (keyboard_ && mouse_) return true;
+    Remove();
+    return false;
+}
+
+void InputHooks::Remove() noexcept {
+    if (keyboard_) ::UnhookWindowsHookEx(keyboard_);
+    if (mouse_) ::UnhookWindowsHookEx(mouse_);
+    if (ownsSink_) g_sink = nullptr;
+    ownsSink_ = false;
+    keyboard_ = nullptr;
+    mouse_ = nullptr;
+}
+
+LRESULT CALLBACK InputHooks::KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
+    // The sink sees a copy: whatever it does, the next hook gets the event exactly as it came.
+    if (code >= 0 && g_sink && lParam) {
+        g_sink->OnKeyboardHook(ToLowLevelKeyEvent(code, wParam, *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)));
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK InputHooks::MouseProc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code >= 0 && g_sink && lParam) {
+        const auto& data = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+        g_sink->OnMouseHook(code, ToLowLevelMouseEvent(wParam, data), static_cast<std::uintptr_t>(data.dwExtraInfo));
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace xd::script_edition

@@ -1,0 +1,47 @@
+// The two system-wide low-level hooks of the script edition (keyboard, type 13; mouse, type 14). The hook
+// procedures only copy the event into our own types, hand it to the sink and pass it on unchanged: every
+// decision is made by the portable capture code (recorder/capture/InputHooks.h).
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "platform/Types.h"
+
+namespace xd::script_edition {
+
+// Called on the thread that installed the hooks, while it pumps messages; must return quickly.
+class IInputHookSink {
+public:
+    virtual ~IInputHookSink() = default;
+    virtual void OnKeyboardHook(const LowLevelKeyEvent& event) noexcept = 0;
+    virtual void OnMouseHook(int code, const LowLevelMouseEvent& event, std::uintptr_t extra) noexcept = 0;
+};
+
+[[nodiscard]] LowLevelKeyEvent ToLowLevelKeyEvent(int code, WPARAM message, const KBDLLHOOKSTRUCT& data) noexcept;
+[[nodiscard]] LowLevelMouseEvent ToLowLevelMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& data) noexcept;
+
+// Holds the installed hook handles; removes them on Remove or destruction. A hook procedure has no user
+// data, so one instance per process serves them (a second Install fails).
+class InputHooks {
+public:
+    InputHooks() = default;
+    ~InputHooks() { Remove(); }
+    InputHooks(const InputHooks&) = delete;
+    InputHooks& operator=(const InputHooks&) = delete;
+
+    // Both hooks, or neither: false leaves nothing installed.
+    [[nodiscard]] bool Install(IInputHookSink& sink) noexcept;
+    void Remove() noexcept;
+    [[nodiscard]] bool Installed() const noexcept { return keyboard_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam);
+
+    HHOOK keyboard_ = nullptr;
+    HHOOK mouse_ = nullptr;
+    bool ownsSink_ = false;
+};
+
+}  // namespace xd::script_edition

@@ -1,0 +1,46 @@
+// Recording in the script edition's main window: the capture session (recorder worker, editor writes)
+// plugged into the main-window logic, and the two low-level hooks that feed it. Form1 owns one; it is
+// created with the window's AppContext, started once the window exists and stopped when it is destroyed.
+#pragma once
+#include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+#include "InputHooks.h"
+#include "recorder/app/AppModel.h"
+#include "recorder/capture/CaptureSession.h"
+
+namespace xd::script_edition {
+
+class Recording final : private IInputHookSink {
+public:
+    // Plugs the recorder's reset and flush into context.hooks.
+    explicit Recording(AppContext& context);
+    ~Recording() override;
+    Recording(const Recording&) = delete;
+    Recording& operator=(const Recording&) = delete;
+
+    // Installs the hooks and starts the recorder worker; the worker's wake-up goes to mainWindow.
+    // False when the hooks could not be installed (the window still works, nothing is recorded).
+    [[nodiscard]] bool Start(HWND mainWindow) noexcept;
+    // Removes the hooks and ends the worker; waiting lines are applied first.
+    void Stop() noexcept;
+
+    // True for the worker's "lines are waiting" message, which it then applies to the editor.
+    bool HandleMessage(UINT message) noexcept;
+
+    // The click demonstration at a screen point, for a button press.
+    void SetClickEffect(std::function<void(Point, std::uint32_t)> show) { capture_.SetClickEffect(std::move(show)); }
+
+private:
+    void OnKeyboardHook(const LowLevelKeyEvent& event) noexcept override;
+    void OnMouseHook(int code, const LowLevelMouseEvent& event, std::uintptr_t extra) noexcept override;
+
+    std::atomic<HWND> mainWindow_{nullptr};
+    CaptureSession capture_;
+    InputHooks hooks_;
+};
+
+}  // namespace xd::script_edition
