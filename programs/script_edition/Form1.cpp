@@ -115,6 +115,9 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, std::string 
     if (!hwnd) return false;
     dpi_ = ui::DpiOf(hwnd);
     if (!CreateChildren()) return false;
+    if (!playback_.Install(instance, dpi_, context_.hooks)) return false;
+    // The mouse hook's click demonstration shares the click-effect ring, and its lock, with the runner.
+    recording_.SetClickEffect([this](Point screen, std::uint32_t message) { playback_.ShowClickEffectAt(screen, message); });
     // The hooks live as long as the window; without them the hotkeys and recording do nothing, the rest works.
     static_cast<void>(recording_.Start(hwnd));
 
@@ -181,7 +184,7 @@ void Form1::OnTimer() noexcept {
     HWND hwnd = FormWindow::Handle();
     // The tick may open a message box (a stop that ends playback); it must not run again meanwhile.
     ::KillTimer(hwnd, form1::kTimer1);
-    const StatusTickResult result = StatusTick(model_.window, editor_, 1, 0, model_.stopRequested.load());
+    const StatusTickResult result = playback_.Tick(model_.window, editor_);
     if (result.stopPlayback) TogglePlayback(context_);
     if (result.redraw) RedrawToolbar();
     if (::IsWindow(hwnd)) ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);

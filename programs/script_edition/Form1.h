@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AboutWindow.h"
+#include "Playback.h"
 #include "Recording.h"
 #include "ScintillaEditor.h"
 #include "platform/win32/Win32Platform.h"
@@ -76,6 +77,7 @@ private:
     ScintillaEditor editor_;
     AppContext context_;
     Recording recording_;  // after context_: it plugs into context_.hooks
+    Playback playback_{model_, win32_};  // after model_: the runner shares its state
     AboutWindow about_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;

@@ -19,5 +19,10 @@ mkdir -p "$XD_E2E_OUT"
 
 timeout -k 10 420 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/form1_session.sh"
 
+# Playback to probe.exe, a window that logs every mouse message it receives.
+export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"
+[[ -f "$XD_E2E_PROBE" ]] || { echo "e2e: missing $XD_E2E_PROBE (run scripts/build.sh windows)" >&2; exit 1; }
+timeout -k 10 240 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/playback_session.sh"
+
 # The command-line checker needs no display.
 timeout -k 10 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"

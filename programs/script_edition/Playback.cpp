@@ -1,0 +1,42 @@
+#include "Playback.h"
+
+#include "engine/playback/ClickEffects.h"
+#include "engine/playback/ScriptRunner.h"
+
+namespace xd::script_edition {
+
+Playback::Playback(AppModel& model, win32::Win32Platform& platform)
+    : model_(model),
+      state_(model.stopRequested),
+      services_{model.config,     state_,    platform.windows, platform.input,
+                platform.clock,   platform.boxes, overlays_,   SharedClickEffects{model.window.effects, effectsGuard_},
+                scale_} {}
+
+bool Playback::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noexcept {
+    if (!overlays_.RegisterClasses(instance, dpi)) return false;
+    hooks.startPlayback = [this](const std::string& text) {
+        // A refusal has already been shown and the stop flag set; the status tick returns to idle.
+        static_cast<void>(RunScript(services_, text, DetachedThreadStarter()));
+    };
+    hooks.createClickEffectWindows = [this] { CreateClickEffectWindows(services_.effects, overlays_); };
+    return true;
+}
+
+StatusTickResult Playback::Tick(MainWindowState& window, IEditor& editor) noexcept {
+    StatusTickResult result;
+    {
+        // The tick steps the slots the runner may be taking at this moment.
+        std::lock_guard lock(effectsGuard_);
+        result = StatusTick(window, editor, state_.repetition.load(), state_.currentLine.load(),
+                            model_.stopRequested.load());
+    }
+    // The slot windows never change after start-up: painting needs no lock.
+    overlays_.PaintClickEffects(window.effects, result.effects);
+    return result;
+}
+
+void Playback::ShowClickEffectAt(Point screen, std::uint32_t message) noexcept {
+    ShowClickEffect(services_.effects, overlays_, screen, static_cast<std::int32_t>(message));
+}
+
+}  // namespace xd::script_edition

@@ -1,0 +1,43 @@
+// Playback wiring of the main window: the runner's shared state and services live here beside AppModel for
+// the whole run, plug into MainWindowHooks, and the status tick steps the click-effect ring under the same
+// lock the runner takes when it shows an effect.
+#pragma once
+#include <windows.h>
+
+#include <mutex>
+
+#include "Overlays.h"
+#include "engine/playback/Playback.h"
+#include "platform/win32/Win32Platform.h"
+#include "recorder/StatusTick.h"
+#include "recorder/app/AppModel.h"
+
+namespace xd::script_edition {
+
+class Playback {
+public:
+    Playback(AppModel& model, win32::Win32Platform& platform);
+    Playback(const Playback&) = delete;
+    Playback& operator=(const Playback&) = delete;
+
+    // Main thread, before the first load stage: registers the overlay classes and fills in
+    // hooks.startPlayback and hooks.createClickEffectWindows.
+    [[nodiscard]] bool Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noexcept;
+
+    // The 100 ms status tick with the runner's repetition and line, the click-effect frames painted.
+    StatusTickResult Tick(MainWindowState& window, IEditor& editor) noexcept;
+
+    // The click effect at a screen point for a button-down message, from any thread (the mouse hook's
+    // click demonstration uses it too).
+    void ShowClickEffectAt(Point screen, std::uint32_t message) noexcept;
+
+private:
+    AppModel& model_;
+    PlaybackState state_;
+    std::mutex effectsGuard_;
+    DeviceScale scale_;
+    Overlays overlays_;
+    PlaybackServices services_;
+};
+
+}  // namespace xd::script_edition

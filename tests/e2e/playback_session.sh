@@ -1,0 +1,303 @@
+#!/usr/bin/env bash
+# Runs inside xvfb-run (see run.sh): playback end to end. 迅点小侠4.exe opens a script from its command line,
+# F2 starts it, and probe.exe — the target window — logs every mouse message it receives with a
+# performance-counter stamp. The checks read that log, the windows from outside and screenshots.
+#   needs XD_E2E_EXE, XD_E2E_WINTOOL, XD_E2E_PROBE, XD_E2E_OUT
+set -euo pipefail
+
+CLASS="迅点小侠4_Form1"
+PROBE_CLASS="XdProbe_Main"
+PROBE_TITLE="迅点探针"
+ERROR_CAPTION="执行脚本中发生错误"
+POINTER_CLASS="迅点小侠4_Form虚拟指针"
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok:   $*"; }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
+tool() { timeout 60 wine "$XD_E2E_WINTOOL" "$@"; }
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+work="$XD_E2E_OUT/playback"
+rm -rf "$work"
+mkdir -p "$work"
+app="$work/app"
+mkdir -p "$app"
+cp "$XD_E2E_EXE" "$app/"
+exe="$app/$(basename "$XD_E2E_EXE")"
+
+# A fresh wineserver on this display, at 96 DPI, so script pixels are screen pixels.
+timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+timeout 30 wineserver -k || true
+timeout 30 wineserver -w || true
+
+# --- the probe ------------------------------------------------------------------------------------
+PROBE_PID=""
+PROBE_LOG=""
+ORIGIN_X=0
+ORIGIN_Y=0
+start_probe() {
+  PROBE_LOG="$work/$1.log"
+  timeout 300 wine "$XD_E2E_PROBE" "$(winpath "$PROBE_LOG")" 50 50 400 300 &
+  PROBE_PID=$!
+  local facts
+  facts="$(tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000)" || { fail "[$1] probe window did not show"; return 1; }
+  # The panel sits at client (200, 100): its screen corner gives the client origin.
+  read -r ORIGIN_X ORIGIN_Y < <(sed -n 's/^child=XdProbe_Panel id=100 .* rect=\([-0-9]*\),\([-0-9]*\),.*/\1 \2/p' <<<"$facts")
+  ORIGIN_X=$((ORIGIN_X - 200))
+  ORIGIN_Y=$((ORIGIN_Y - 100))
+}
+stop_probe() {
+  tool close "$PROBE_CLASS" "$PROBE_TITLE" >/dev/null || true
+  wait "$PROBE_PID" 2>/dev/null || true
+}
+
+# lParam of a point: x in the low 16 bits, y in the high 16 bits.
+packed() { printf '0x%X' $(((($2 & 0xFFFF) << 16) | ($1 & 0xFFFF))); }
+# Log lines of one message (by name) at one control id: "<µs> <id> <msg> <name> <wParam> <lParam> <x> <y> [hit]".
+lines_of() { awk -v n="$1" -v id="${2:-0}" '$4 == n && $2 == id' "$PROBE_LOG"; }
+# µs stamp of the first line matching an awk condition.
+first_time() { awk "$1 { print \$1; exit }" "$PROBE_LOG"; }
+# Waits until the log holds a line matching an awk condition.
+wait_for_log() {
+  local cond=$1 ms=$2 waited=0
+  until [[ -n "$(first_time "$cond")" ]]; do
+    ((waited >= ms)) && return 1
+    sleep 0.1
+    waited=$((waited + 100))
+  done
+}
+
+# --- the program ----------------------------------------------------------------------------------
+APP_PID=""
+script_file() {
+  local name=$1 body=$2 path="$work/$1.mkx"
+  { printf '\xef\xbb\xbf'
+    printf '%s\r\n' "'岚榕迅点小侠脚本，版本：4.0.2  <--第一行不可删除和修改"
+    printf '%s' "$body" | sed 's/$/\r/'
+  } > "$path"
+  echo "$path"
+}
+start_app() {
+  timeout 200 wine "$exe" "$(winpath "$1")" &
+  APP_PID=$!
+  tool find "$CLASS" "*" 60000 >/dev/null || { fail "no main window for $(basename "$1")"; return 1; }
+  # The deferred load opens the script right after the window shows.
+  sleep 1.5
+}
+close_app() {
+  tool close "$CLASS" "*" >/dev/null || true
+  tool gone "$CLASS" "*" 15000 || fail "[$1] main window still there after WM_CLOSE"
+  wait "$APP_PID" 2>/dev/null || true
+}
+editor_enabled() { tool find "$CLASS" "*" | grep -q '^child=Scintilla id=111 .*enabled=1'; }
+# The real pointer rests away from every window, so only the playback talks to the probe.
+park_pointer() { xdotool mousemove 1200 760; }
+play_key() { park_pointer; xdotool key F2; }
+# The screen stamp of now on the probe's clock is its own key hook's line: used to time Esc.
+key_time() { awk -v vk="$1" '$2 == "key" && $4 == "WM_KEYDOWN" && $5 == vk { t = $1 } END { print t }' "$PROBE_LOG"; }
+
+# --- background: click, caption click, drag, wheel; overlays on screen ------------------------------
+background() {
+  echo "--- background playback to the probe"
+  start_probe background || return
+  local script
+  script="$(script_file background "配置.执行次数=1
+配置.前台模式=0
+配置.点击效果=1
+配置.虚拟鼠标=1
+目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
+鼠标点击(1,120,45,1,1500)
+鼠标点击(1,150,-10,1,300)
+鼠标拖移(1,10,10,110,10,500,300)
+鼠标滚轮(-120,50,50,3,300)
+目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"1,1\")
+鼠标点击(2,30,20,1,300)")"
+  start_app "$script" || return
+  play_key
+  # The first click comes after the 1000 ms first approach; the circle grows for a second after it.
+  if wait_for_log '$4 == "WM_LBUTTONDOWN"' 8000; then
+    sleep 0.25
+    import -window root "$work/background-playback.png" && pass "screenshot $work/background-playback.png"
+    check "[background] the virtual pointer shows while playing" tool find "$POINTER_CLASS" "*" 0
+  else
+    fail "[background] no click arrived"
+  fi
+  # Until the last click, on the button two levels down.
+  wait_for_log '$4 == "WM_RBUTTONUP"' 12000 || fail "[background] the playback did not reach its last line"
+  sleep 0.5
+
+  local down up
+  down="$(lines_of WM_LBUTTONDOWN | head -1)"
+  up="$(lines_of WM_LBUTTONUP | head -1)"
+  check "[background] click: WM_LBUTTONDOWN, wParam MK_LBUTTON, client (120,45)" \
+    test "$(cut -d' ' -f5,6 <<<"$down")" == "0x1 $(packed 120 45)"
+  check "[background] click: then WM_LBUTTONUP with the same wParam and lParam" \
+    test "$(cut -d' ' -f5,6 <<<"$up")" == "0x1 $(packed 120 45)"
+  check "[background] the real pointer did not take part (no WM_MOUSEACTIVATE)" \
+    test -z "$(lines_of WM_MOUSEACTIVATE)"
+
+  local sx=$((ORIGIN_X + 150)) sy=$((ORIGIN_Y - 10)) lp hit
+  lp="$(packed "$sx" "$sy")"
+  hit="$(awk -v lp="$lp" '$4 == "WM_NCHITTEST" && $6 == lp { print $9; exit }' "$PROBE_LOG")"
+  check "[background] caption click: WM_NCHITTEST sent at screen ($sx,$sy), answered HTCAPTION (2)" test "$hit" == 2
+  check "[background] caption click: WM_NCLBUTTONDOWN with the hit-test answer and screen lParam" \
+    test "$(lines_of WM_NCLBUTTONDOWN | head -1 | cut -d' ' -f5,6)" == "0x2 $lp"
+  check "[background] caption click: then WM_NCLBUTTONUP" \
+    test "$(lines_of WM_NCLBUTTONUP | head -1 | cut -d' ' -f5,6)" == "0x2 $lp"
+
+  # The drag: the left press at client (10,10), moves towards (110,10), release there. The moves start from
+  # the virtual pointer's corner, one pixel off the press, so they run along y=11 until the release.
+  local drag
+  drag="$(awk -v d="$(packed 10 10)" -v u="$(packed 110 10)" '
+    $2 != 0 { next }
+    $4 == "WM_LBUTTONDOWN" && $6 == d { on = 1; t0 = $1; moves = 0; bad = 0; last = 10; next }
+    on && $4 == "WM_MOUSEMOVE" { moves++; if ($5 != "0x0" || $8 < 10 || $8 > 11 || $7 < last || $7 > 110) bad++; last = $7; next }
+    on && $4 == "WM_LBUTTONUP" { printf "%s %d %d %d\n", ($5 == "0x1" && $6 == u) ? "ok" : "bad-up", moves, bad, ($1 - t0) / 1000; exit }
+  ' "$PROBE_LOG")"
+  echo "      drag: $drag (release, moves, off-line moves, ms)"
+  local dstate dmoves dbad dms
+  read -r dstate dmoves dbad dms <<<"$drag"
+  check "[background] drag: down at (10,10), up with MK_LBUTTON at (110,10)" test "$dstate" == ok
+  check "[background] drag: about 50 moves with wParam 0 along the line" \
+    test "${dmoves:-0}" -ge 35 -a "${dmoves:-0}" -le 60 -a "${dbad:-1}" -eq 0
+  check "[background] drag: lasts its 500 ms" test "${dms:-0}" -ge 450 -a "${dms:-0}" -le 650
+
+  local wheel_lp
+  wheel_lp="$(packed $((ORIGIN_X + 50)) $((ORIGIN_Y + 50)))"
+  lines_of WM_MOUSEWHEEL | sed 's/^/      /'
+  check "[background] wheel: three WM_MOUSEWHEEL, wParam 0xFF880000, screen lParam" \
+    test "$(lines_of WM_MOUSEWHEEL | awk -v lp="$wheel_lp" '$5 == "0xFF880000" && $6 == lp' | wc -l)" -eq 3
+  local wheel_span
+  wheel_span="$(lines_of WM_MOUSEWHEEL | awk 'NR == 1 { a = $1 } { b = $1 } END { print int((b - a) / 1000) }')"
+  check "[background] wheel: notches about 1 ms apart (${wheel_span} ms for three)" test "$wheel_span" -le 20
+
+  check "[background] child path 1,1: WM_RBUTTONDOWN at the button's client (30,20), MK_RBUTTON" \
+    test "$(lines_of WM_RBUTTONDOWN 101 | head -1 | cut -d' ' -f5,6)" == "0x2 $(packed 30 20)"
+  check "[background] nothing clicked the panel or the top level with the right button" \
+    test -z "$(lines_of WM_RBUTTONDOWN 0)$(lines_of WM_RBUTTONDOWN 100)"
+
+  sleep 1
+  check "[background] the program is idle again: the editor is enabled" editor_enabled
+  check "[background] no virtual pointer is left after the playback" tool gone "$POINTER_CLASS" "*" 3000
+  import -window root "$work/background-after.png" && pass "screenshot $work/background-after.png"
+  close_app background
+  stop_probe
+}
+
+# --- foreground: SendInput at the real pointer -----------------------------------------------------
+foreground() {
+  echo "--- foreground click through SendInput"
+  start_probe foreground || return
+  local script
+  script="$(script_file foreground "配置.执行次数=1
+配置.前台模式=1
+配置.移动鼠标=1
+目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
+鼠标点击(1,120,45,1,300)")"
+  start_app "$script" || return
+  # The glide starts where the real pointer is. Under Wine the X server reports warped positions late, and a
+  # stale one may still be current when the press is injected; starting on the point keeps every warp there.
+  local px=$((ORIGIN_X + 120)) py=$((ORIGIN_Y + 45))
+  xdotool mousemove "$px" "$py"
+  sleep 0.3
+  xdotool key F2
+  wait_for_log '$4 == "WM_LBUTTONUP"' 8000 || fail "[foreground] no click arrived"
+  sleep 0.5
+  local down
+  down="$(lines_of WM_LBUTTONDOWN | head -1)"
+  check "[foreground] WM_LBUTTONDOWN at client (120,45) with MK_LBUTTON" \
+    test "$(cut -d' ' -f5,6 <<<"$down")" == "0x1 $(packed 120 45)"
+  check "[foreground] it came as real input: WM_MOUSEACTIVATE before the press" \
+    test -n "$(awk '$4 == "WM_MOUSEACTIVATE" { a = 1 } $4 == "WM_LBUTTONDOWN" { print a; exit }' "$PROBE_LOG")"
+  check "[foreground] the pointer is back where it was" \
+    test "$(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" == "$px $py"
+  close_app foreground
+  stop_probe
+}
+
+# --- Esc stops an endless playback within 50 ms ----------------------------------------------------
+escape() {
+  echo "--- Esc stops an endless playback"
+  start_probe escape || return
+  local script
+  script="$(script_file escape "配置.执行次数=0
+目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
+鼠标点击(1,30,30,1,800)
+鼠标点击(1,330,230,1,800)")"
+  start_app "$script" || return
+  play_key
+  wait_for_log '$4 == "WM_LBUTTONDOWN"' 8000 || fail "[esc] no click arrived"
+  sleep 1.3
+  xdotool key Escape
+  sleep 1.5
+  local esc last before
+  esc="$(key_time 0x1B)"
+  [[ -n "$esc" ]] || { fail "[esc] the probe's key hook did not see Esc"; esc=0; }
+  before="$(awk -v e="$esc" '$2 ~ /^[0-9]+$/ && $4 == "WM_MOUSEMOVE" && $1 > e - 200000 && $1 <= e' "$PROBE_LOG" | wc -l)"
+  last="$(awk '$2 ~ /^[0-9]+$/ && $4 != "WM_NCHITTEST" && $4 != "WM_SETCURSOR" { t = $1 } END { print t }' "$PROBE_LOG")"
+  echo "      moves in the 200 ms before Esc: $before; last message $(((last - esc) / 1000)) ms after Esc"
+  check "[esc] the pointer was gliding when Esc came" test "$before" -ge 5
+  check "[esc] no message later than 50 ms after Esc" test $((last - esc)) -le 50000
+  check "[esc] the program is idle again: the editor is enabled" editor_enabled
+  check "[esc] no virtual pointer is left after the stop" tool gone "$POINTER_CLASS" "*" 3000
+  close_app esc
+  stop_probe
+}
+
+# --- 执行次数=2 ends by itself; F2 then plays again ---------------------------------------------------
+repeat_twice() {
+  echo "--- 执行次数=2 ends by itself"
+  start_probe repeat || return
+  local script
+  script="$(script_file repeat "配置.执行次数=2
+目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
+鼠标点击(1,60,60,1,200)")"
+  start_app "$script" || return
+  play_key
+  sleep 4
+  check "[repeat] two passes: two clicks" test "$(lines_of WM_LBUTTONDOWN | wc -l)" -eq 2
+  check "[repeat] the program is idle again: the editor is enabled" editor_enabled
+  play_key
+  sleep 4
+  check "[repeat] F2 plays again: four clicks in all" test "$(lines_of WM_LBUTTONDOWN | wc -l)" -eq 4
+  close_app repeat
+  stop_probe
+}
+
+# --- a missing target window shows its error box -----------------------------------------------------
+missing_target() {
+  echo "--- a missing target window"
+  local script box
+  script="$(script_file missing "配置.执行次数=1
+目标窗口(\"没有这个窗口\",\"NoSuchClass\",\"0\")
+鼠标点击(1,60,60,1,200)")"
+  start_app "$script" || return
+  play_key
+  if box="$(tool msgbox "$ERROR_CAPTION" 10000)"; then
+    echo "$box" | sed 's/^/      /'
+    check "[missing] the box names the missing window" \
+      grep -q '^text=找不到目标窗口，请检查目标软件是否开启。' <<<"$box"
+    check "[missing] ... with its title and class" \
+      grep -q '窗口名：没有这个窗口' <<<"$box"
+    check "[missing] ... and class" grep -q '类名：NoSuchClass' <<<"$box"
+    import -window root "$work/missing-target.png" && pass "screenshot $work/missing-target.png"
+    xdotool key Return
+    check "[missing] Enter closes the box" tool gone "#32770" "$ERROR_CAPTION" 10000
+    sleep 0.5
+    check "[missing] the program is idle again: the editor is enabled" editor_enabled
+    check "[missing] no virtual pointer is left after the error" tool gone "$POINTER_CLASS" "*" 3000
+  else
+    fail "[missing] no box captioned $ERROR_CAPTION"
+  fi
+  close_app missing
+}
+
+groups="${XD_E2E_PLAYBACK_GROUPS:-background foreground escape repeat_twice missing_target}"
+for group in $groups; do "$group"; done
+
+if ((failures)); then
+  echo "e2e playback: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "e2e playback: all checks passed"
