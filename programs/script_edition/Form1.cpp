@@ -81,8 +81,7 @@ Form1::~Form1() {
 
 MainWindowHooks Form1::MakeHooks() {
     MainWindowHooks hooks;
-    // The settings dialog is not built yet; the command is accepted and does nothing.
-    hooks.openSettingsDialog = [] {};
+    hooks.openSettingsDialog = [this] { settings_.Open(context_); };
     hooks.openHelpPage = [] { ::ShellExecuteW(nullptr, L"open", kHelpPageAddress, nullptr, nullptr, SW_SHOWNORMAL); };
     hooks.showAboutWindow = [this] { about_.Show(instance_, FormWindow::Handle(), model_.window.info, dpi_); };
     return hooks;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "AboutWindow.h"
+#include "Form2Host.h"
 #include "Playback.h"
 #include "Recording.h"
 #include "ScintillaEditor.h"
@@ -79,6 +80,7 @@ private:
     Recording recording_;  // after context_: it plugs into context_.hooks
     Playback playback_{model_, win32_};  // after model_: the runner shares its state
     AboutWindow about_;
+    Form2Host settings_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;
     ui::GlyphMenu helpMenu_;

@@ -18,6 +18,7 @@ done
 mkdir -p "$XD_E2E_OUT"
 
 timeout -k 10 420 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/form1_session.sh"
+timeout -k 10 240 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/settings_session.sh"
 
 # Playback to probe.exe, a window that logs every mouse message it receives.
 export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"

@@ -8,6 +8,8 @@
 //   wintool text  <class> <title> <child-id>  the child's WM_GETTEXT as UTF-8, exactly (0: the window's own)
 //   wintool msgbox <caption> [wait-ms]        facts and text of a message box with this caption; exit 1 when none
 //   wintool pos   <class> <title> <child-id>  a scroll bar control's position
+//   wintool check <class> <title> <child-id>  a check box's state: 0 clear, 1 ticked
+//   wintool icons <file>                      the file's icon groups in the order icon indexes count them
 // A title of "*" matches any title of the class.
 #include <windows.h>
 
@@ -113,8 +115,13 @@ HWND FindMessageBox(const wchar_t* caption, DWORD waitMs) {
     }
 }
 
+BOOL CALLBACK PrintIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR) {
+    Print(IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<UINT_PTR>(name)) : std::wstring(name));
+    return TRUE;
+}
+
 int Usage() {
-    Print(L"usage: wintool find|close|gone|text|pos <class> <title> [wait-ms|child-id]; wintool msgbox <caption>");
+    Print(L"usage: wintool find|close|gone|text|pos|check <class> <title> [wait-ms|child-id]; wintool msgbox <caption>; wintool icons <file>");
     return 2;
 }
 
@@ -132,6 +139,13 @@ int wmain(int argc, wchar_t** argv) {
         HWND text = ::GetDlgItem(box, 0xFFFF);
         Print(L"text=" + (text ? TextOf(text) : std::wstring()));
         return 0;
+    }
+    if (argc == 3 && std::wstring(argv[1]) == L"icons") {
+        HMODULE file = ::LoadLibraryExW(argv[2], nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        if (!file) return 1;
+        const BOOL listed = ::EnumResourceNamesW(file, RT_GROUP_ICON, &PrintIconGroup, 0);
+        ::FreeLibrary(file);
+        return listed ? 0 : 1;
     }
     if (argc < 4) return Usage();
     const std::wstring command = argv[1];
@@ -157,7 +171,7 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 0;
     }
-    if (command == L"text" || command == L"pos") {
+    if (command == L"text" || command == L"pos" || command == L"check") {
         HWND w = Find(cls, title, 0, false);
         if (!w) return 1;
         const int id = argc > 4 ? static_cast<int>(std::wcstol(argv[4], nullptr, 10)) : 0;
@@ -165,6 +179,8 @@ int wmain(int argc, wchar_t** argv) {
         if (!target) return 1;
         if (command == L"pos") {
             Print(std::to_wstring(static_cast<int>(::SendMessageW(target, SBM_GETPOS, 0, 0))));
+        } else if (command == L"check") {
+            Print(std::to_wstring(static_cast<int>(::SendMessageW(target, BM_GETCHECK, 0, 0))));
         } else {
             PrintRaw(TextOf(target));
         }
