@@ -61,10 +61,11 @@ rect_of() { # child id, facts -> "left top right bottom"
 main_disabled() { refresh; (($(field style "$FACTS") & 0x08000000)); }
 title_is() { refresh; [[ "$(field title "$FACTS")" == "$1" ]]; }
 
+# A toolbar button's centre, given in 96-DPI units, at the strip's scaled position.
 click_toolbar() {
-  local l t r b
+  local dpi=${3:-96} l t r b
   read -r l t r b < <(rect_of 118 "$FACTS")
-  xdotool mousemove $((l + $1)) $((t + $2)) click 1
+  xdotool mousemove $((l + $1 * dpi / 96)) $((t + $2 * dpi / 96)) click 1
   sleep 0.7
 }
 
@@ -139,6 +140,11 @@ dialog_session() {
   check "[settings] 456x233 at 96 DPI" test "$(field window "$DLG_FACTS" | sed 's/.*size=//')" == 456x233
   check "[settings] all 17 controls" test "$(grep -c '^child=' <<<"$DLG_FACTS")" == 17
   check "[settings] Check9 is hidden" grep -q '^child=Button id=117 visible=0 ' <<<"$DLG_FACTS"
+  local check4_top dialog_bottom
+  check4_top=$(rect_of 110 "$DLG_FACTS" | cut -d' ' -f2)
+  dialog_bottom=$(field window "$DLG_FACTS" | sed 's/ size=.*//' | cut -d, -f4)
+  check "[settings] Check4 enabled but below the dialog" \
+    eval "grep -q '^child=Button id=110 visible=1 enabled=1 ' <<<\"\$DLG_FACTS\" && ((check4_top >= dialog_bottom))"
   check "[settings] the main window is disabled while it is open" main_disabled
   check "[settings] record list shows F3" test "$(combo_text 103)" == F3
   check "[settings] play list shows F2" test "$(combo_text 105)" == F2
@@ -264,8 +270,31 @@ foreign_registry() {
   reg_clear
 }
 
-groups="${XD_E2E_SETTINGS_GROUPS:-dialog_session foreign_registry}"
-trap reg_clear EXIT
+set_dpi() {
+  timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  # A fresh wineserver is what makes the new DPI take effect.
+  timeout 30 wineserver -k || true
+  timeout 30 wineserver -w || true
+}
+
+dialog_at_144() {
+  echo "--- the dialog at 144 DPI"
+  set_dpi 144
+  start_app || { fail "[144dpi] no main window"; return; }
+  click_toolbar 207 17 144
+  open_with_command5 || { fail "[144dpi] Command5 opens no dialog"; close_app 144dpi; return; }
+  # 233 × 1.5 = 349.5 rounds to the even 350.
+  check "[144dpi] the dialog scales to 684x350" test "$(field window "$DLG_FACTS" | sed 's/.*size=//')" == 684x350
+  check "[144dpi] 确定 scales to 92x40" grep -q '^child=Button id=106 .* size=92x40$' <<<"$DLG_FACTS"
+  xdotool mousemove 5 5
+  shot settings-dialog-144dpi
+  click_control 106
+  check "[144dpi] 确定 closes it" dialog_gone
+  close_app 144dpi
+}
+
+groups="${XD_E2E_SETTINGS_GROUPS:-dialog_session foreign_registry dialog_at_144}"
+trap 'reg_clear; set_dpi 96' EXIT
 for group in $groups; do "$group"; done
 
 if ((failures)); then
