@@ -1,5 +1,8 @@
 #include "Playback.h"
 
+#include <functional>
+#include <utility>
+
 #include "engine/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
 
@@ -12,11 +15,30 @@ Playback::Playback(AppModel& model, win32::Win32Platform& platform)
                 platform.clock,   platform.boxes, overlays_,   SharedClickEffects{model.window.effects, effectsGuard_},
                 scale_} {}
 
+Playback::~Playback() {
+    model_.stopRequested.store(true);
+    // The runner checks the flag at least every 10 ms; a runner held by one of its error boxes is not waited for.
+    for (int i = 0; i < 50 && running_->load() > 0; ++i) ::Sleep(10);
+}
+
 bool Playback::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noexcept {
     if (!overlays_.RegisterClasses(instance, dpi)) return false;
     hooks.startPlayback = [this](const std::string& text) {
         // A refusal has already been shown and the stop flag set; the status tick returns to idle.
-        static_cast<void>(RunScript(services_, text, DetachedThreadStarter()));
+        const ThreadStarter detached = DetachedThreadStarter();
+        const ThreadStarter counted = [this, detached](std::function<void()> work) {
+            running_->fetch_add(1);
+            try {
+                detached([running = running_, work = std::move(work)] {
+                    work();
+                    running->fetch_sub(1);
+                });
+            } catch (...) {
+                running_->fetch_sub(1);
+                throw;
+            }
+        };
+        static_cast<void>(RunScript(services_, text, counted));
     };
     hooks.createClickEffectWindows = [this] { CreateClickEffectWindows(services_.effects, overlays_); };
     return true;

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+#include <memory>
 #include <mutex>
 
 #include "Overlays.h"
@@ -17,6 +19,9 @@ namespace xd::script_edition {
 class Playback {
 public:
     Playback(AppModel& model, win32::Win32Platform& platform);
+    // Stops a playback that is still running and gives its thread a moment to end, so a window closed
+    // mid-playback does not leave the runner working on freed state.
+    ~Playback();
     Playback(const Playback&) = delete;
     Playback& operator=(const Playback&) = delete;
 
@@ -38,6 +43,8 @@ private:
     DeviceScale scale_;
     Overlays overlays_;
     PlaybackServices services_;
+    // Runner threads still running; shared with them, since a detached thread may outlive this object.
+    std::shared_ptr<std::atomic<int>> running_ = std::make_shared<std::atomic<int>>(0);
 };
 
 }  // namespace xd::script_edition

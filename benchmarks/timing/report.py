@@ -1,0 +1,68 @@
+"""Compares the intervals between consecutive left presses the probe received with the schedule's waits.
+
+The expected interval after a click is its wait: the next action comes that long after it. Presses on the
+probe's child windows count too, on their border as well (xdotool clicks land on whatever is under the
+point; the player posts to the top-level window). Errors are received minus expected, in ms; median, p95, p99 and max are of their
+absolute values; drift is the last press's time minus the first's, minus the sum of the expected intervals.
+"""
+import sys
+
+
+def presses(log_path):
+    times = []
+    with open(log_path, encoding="utf-8", errors="replace") as log:
+        for line in log:
+            f = line.split()
+            if len(f) >= 4 and f[1].isdigit() and f[3] in ("WM_LBUTTONDOWN", "WM_NCLBUTTONDOWN"):
+                times.append(int(f[0]) / 1000.0)
+    return times
+
+
+def percentile(sorted_values, q):
+    if not sorted_values:
+        return float("nan")
+    k = max(0, min(len(sorted_values) - 1, int(round(q * (len(sorted_values) - 1)))))
+    return sorted_values[k]
+
+
+def summary(name, times, expected):
+    n = min(len(times) - 1, len(expected))
+    if n < 1:
+        print(f"{name}: only {len(times)} presses arrived")
+        return None
+    errors = [(times[i + 1] - times[i]) - expected[i] for i in range(n)]
+    absolute = sorted(abs(e) for e in errors)
+    drift = (times[n] - times[0]) - sum(expected[:n])
+    stats = {
+        "median": percentile(absolute, 0.5),
+        "p95": percentile(absolute, 0.95),
+        "p99": percentile(absolute, 0.99),
+        "max": absolute[-1],
+        "drift": drift,
+    }
+    late = sum(1 for e in errors if e > 0)
+    print(f"{name}: {len(times)} presses, {n} intervals, {late} late / {n - late} early; signed error "
+          f"min {min(errors):.2f} max {max(errors):.2f}; " +
+          " ".join(f"{k}={v:.2f}" for k, v in stats.items()) + " ms")
+    return stats
+
+
+def main():
+    schedule, playback_log, xdotool_log = sys.argv[1:4]
+    waits = [int(line.split()[2]) for line in open(schedule) if line.strip()]
+    expected = waits[:-1]
+    print(f"schedule: {len(waits)} clicks, waits {min(waits)}-{max(waits)} ms, "
+          f"mean {sum(waits) / len(waits):.0f} ms, {sum(waits) / 1000:.1f} s in all")
+    ours = summary("迅点小侠4", presses(playback_log), expected)
+    theirs = summary("xdotool", presses(xdotool_log), expected)
+
+    def fmt(s):
+        if s is None:
+            return "median=n/a p95=n/a p99=n/a max=n/a drift=n/a"
+        return " ".join(f"{k}={s[k]:.2f}" for k in ("median", "p95", "p99", "max", "drift"))
+
+    print(f"timing: {fmt(ours)} | xdotool: {fmt(theirs)}")
+
+
+if __name__ == "__main__":
+    main()
