@@ -24,6 +24,8 @@ timeout -k 10 240 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/settings_se
 export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"
 [[ -f "$XD_E2E_PROBE" ]] || { echo "e2e: missing $XD_E2E_PROBE (run scripts/build.sh windows)" >&2; exit 1; }
 timeout -k 10 240 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/playback_session.sh"
+# Recording with F3 over two probes, then the recorded script played back to one of them.
+timeout -k 10 180 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/recording_session.sh"
 
 # The command-line checker needs no display.
 timeout -k 10 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
