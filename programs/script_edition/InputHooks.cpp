@@ -32,9 +32,9 @@ bool InputHooks::Install(IInputHookSink& sink) noexcept {
     // Low-level hooks need no module: the system calls back into this thread.
     keyboard_ = ::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardProc, nullptr, 0);
     mouse_ = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseProc, nullptr, 0);
-    if (keyboard_ && mouse_) return true;
-    Remove();
-    return false;
+    // One without the other still serves: the hotkeys need only the keyboard hook.
+    if (!keyboard_ && !mouse_) Remove();
+    return keyboard_ && mouse_;
 }
 
 void InputHooks::Remove() noexcept {

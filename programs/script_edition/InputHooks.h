@@ -30,10 +30,10 @@ public:
     InputHooks(const InputHooks&) = delete;
     InputHooks& operator=(const InputHooks&) = delete;
 
-    // Both hooks, or neither: false leaves nothing installed.
+    // True when both hooks are in; a hook that did install stays until Remove.
     [[nodiscard]] bool Install(IInputHookSink& sink) noexcept;
     void Remove() noexcept;
-    [[nodiscard]] bool Installed() const noexcept { return keyboard_ != nullptr; }
+    [[nodiscard]] bool Installed() const noexcept { return keyboard_ != nullptr || mouse_ != nullptr; }
 
 private:
     static LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);

@@ -30,7 +30,7 @@ bool Recording::HandleMessage(UINT message) noexcept {
     try {
         static_cast<void>(capture_.ApplyEditorWrites());
     } catch (...) {
-        // Out of memory while building the text: the lines stay lost rather than take the window down.
+        // Out of memory while building the text: these lines are dropped rather than take the window down.
     }
     return true;
 }

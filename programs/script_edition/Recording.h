@@ -23,7 +23,7 @@ public:
     Recording& operator=(const Recording&) = delete;
 
     // Installs the hooks and starts the recorder worker; the worker's wake-up goes to mainWindow.
-    // False when the hooks could not be installed (the window still works, nothing is recorded).
+    // False when a hook could not be installed (the window still works without what it feeds).
     [[nodiscard]] bool Start(HWND mainWindow) noexcept;
     // Removes the hooks and ends the worker; waiting lines are applied first.
     void Stop() noexcept;

@@ -104,6 +104,10 @@ click_toolbar() {
   sleep 0.7
 }
 editor_text() { tool text "$CLASS" "*" 111; }
+# How many pixels of the 80 x 80 square around a screen point differ between two screenshots.
+square_at() { import -window root -crop "80x80+$(($2 - 40))+$(($3 - 40))" +repage "$1"; }
+# compare exits with 1 when the images differ: that is an answer here, not a failure.
+pixels_changed() { { compare -metric AE "$1" "$2" null: 2>&1 || true; } | cut -d' ' -f1; }
 editor_enabled() { refresh; grep -q '^child=Scintilla id=111 .*enabled=1' <<<"$FACTS"; }
 editor_disabled() { refresh; grep -q '^child=Scintilla id=111 .*enabled=0' <<<"$FACTS"; }
 park_pointer() { xdotool mousemove 640 760; }
@@ -267,6 +271,21 @@ record_exclusive() {
   start_app "$app" || return
   wait_for_probe_logs exclusive-a exclusive-b
   find_probe_a || { fail "[exclusive] probe A did not show"; return; }
+  # The click demonstration (演示点击, on by default) shows the effect for a press anywhere, also while idle:
+  # a ring grows around the point on the probe's plain client area.
+  # The probe is made active first: the ring of the press that activates a window is checked nowhere yet.
+  local px=$((BUTTON_X - 221 + 60)) py=$((BUTTON_Y - 131 + 200)) changed
+  xdotool mousemove "$px" "$py" click 1
+  sleep 1.5
+  square_at "$work/demo-before.png" "$px" "$py"
+  xdotool click 1
+  sleep 0.3
+  import -window root "$work/demo-click.png" && pass "screenshot $work/demo-click.png (click effect while idle)"
+  square_at "$work/demo-after.png" "$px" "$py"
+  changed="$(pixels_changed "$work/demo-before.png" "$work/demo-after.png")"
+  check "[demo] a press on another program while idle draws the click effect ($changed pixels changed)" \
+    between "${changed%.*}" 20 6400
+  sleep 1.5
   park_pointer
   xdotool key F3
   sleep 0.8
