@@ -5,14 +5,9 @@ set -euo pipefail
 
 CLASS="迅点小侠4_Form1"
 APP_TITLE="岚榕_迅点小侠 (64位) 4.0.2"
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok:   $*"; }
-check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 field() { sed -n "s/^$1=//p" <<<"$2" | head -1; }
-tool() { timeout 60 wine "$XD_E2E_WINTOOL" "$@"; }
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 # A program folder of our own, so the settings file beside the program is the one these checks read.
 app="$XD_E2E_OUT/app"

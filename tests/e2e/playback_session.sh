@@ -10,13 +10,8 @@ PROBE_CLASS="XdProbe_Main"
 PROBE_TITLE="迅点探针"
 ERROR_CAPTION="执行脚本中发生错误"
 POINTER_CLASS="迅点小侠4_Form虚拟指针"
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok:   $*"; }
-check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
-tool() { timeout 60 wine "$XD_E2E_WINTOOL" "$@"; }
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 work="$XD_E2E_OUT/playback"
 rm -rf "$work"

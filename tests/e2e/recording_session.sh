@@ -9,13 +9,8 @@ set -euo pipefail
 CLASS="迅点小侠4_Form1"
 PROBE_CLASS="XdProbe_Main"
 PROBE_TITLE="迅点探针"
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok:   $*"; }
-check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
-tool() { timeout 60 wine "$XD_E2E_WINTOOL" "$@"; }
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
 work="$XD_E2E_OUT/recording"
 rm -rf "$work"

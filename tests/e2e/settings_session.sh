@@ -8,14 +8,9 @@ MAIN="迅点小侠4_Form1"
 DLG="迅点小侠4_Form2"
 DLG_TITLE="设置"
 TYPE="岚榕迅点小侠脚本文件"
-failures=0
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok:   $*"; }
-check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; fi; }
 field() { sed -n "s/^$1=//p" <<<"$2" | head -1; }
-tool() { timeout 60 wine "$XD_E2E_WINTOOL" "$@"; }
-winpath() { printf 'Z:%s' "${1//\//\\}"; }
 shot() { sleep 0.5; import -window root "$out/$1.png" && pass "screenshot $out/$1.png"; }
 
 # A program folder of our own, so the settings file beside the program is the one these checks read.
