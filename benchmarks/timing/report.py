@@ -48,12 +48,23 @@ def summary(name, times, expected):
 
 
 def main():
-    schedule, playback_log, xdotool_log = sys.argv[1:4]
+    schedule, playback_log, xdotool_log = sys.argv[1:4]  # then, if the pacer ran: its probe log, its own log
     waits = [int(line.split()[2]) for line in open(schedule) if line.strip()]
     expected = waits[:-1]
     print(f"schedule: {len(waits)} clicks, waits {min(waits)}-{max(waits)} ms, "
           f"mean {sum(waits) / len(waits):.0f} ms, {sum(waits) / 1000:.1f} s in all")
     ours = summary("迅点小侠4", presses(playback_log), expected)
+    if len(sys.argv) > 5:
+        pacer_probe_log, pacer_log = sys.argv[4:6]
+        received = presses(pacer_probe_log)
+        summary("pacer (clock alone)", received, expected)
+        stamps = [[int(v) / 1000.0 for v in line.split()] for line in open(pacer_log) if line.strip()]
+        wake = sorted(w - d for d, w, _ in stamps)
+        delivery = sorted(r - p for (_, _, p), r in zip(stamps, received))
+        for name, values in (("wake-up lateness", wake), ("delivery (received - posted)", delivery)):
+            if values:
+                print(f"pacer {name}: median {percentile(values, 0.5):.2f} p95 {percentile(values, 0.95):.2f} "
+                      f"p99 {percentile(values, 0.99):.2f} max {values[-1]:.2f} ms")
     theirs = summary("xdotool", presses(xdotool_log), expected)
 
     def fmt(s):

@@ -64,6 +64,14 @@ tool close 迅点小侠4_Form1 "*" >/dev/null || true
 wait "$app" 2>/dev/null || true
 stop_probe
 
+# --- the clock alone: the pacer posts the same clicks at the same deadlines ------------------------------
+if [[ -f "$XD_BENCH_PACER" ]]; then
+  start_probe "$out/pacer-probe.log"
+  timeout 400 wine "$XD_BENCH_PACER" "$(winpath "$out/schedule.txt")" "$(winpath "$out/pacer.log")" || true
+  sleep 1
+  stop_probe
+fi
+
 # --- xdotool and shell sleeps: the same points and the same intervals ---------------------------------------
 start_probe "$out/xdotool.log"
 # What a script writer without the player would do: one xdotool call per click, a shell sleep for the wait.

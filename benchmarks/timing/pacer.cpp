@@ -1,0 +1,67 @@
+// The player's clock alone: sleeps to the schedule's deadlines with the same Win32 clock the runner uses and
+// posts a left click to the probe at each, with none of the player's other work (no glide, no overlays).
+// It logs, per click, when it was due, when it woke and when the press was posted (performance counter µs),
+// so the benchmark can tell a late wake-up from a late delivery.
+//   pacer <schedule file> <log file>        schedule lines: x y wait-ms
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "platform/win32/Win32Clock.h"
+
+namespace {
+
+struct Action {
+    int x = 0;
+    int y = 0;
+    int waitMs = 0;
+};
+
+LPARAM Pack(int x, int y) {
+    return static_cast<LPARAM>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(x)) |
+                               (static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: pacer <schedule> <log>\n");
+        return 2;
+    }
+    std::vector<Action> actions;
+    if (FILE* in = _wfopen(argv[1], L"r")) {
+        Action a;
+        while (actions.size() < 100000 && std::fscanf(in, "%d %d %d", &a.x, &a.y, &a.waitMs) == 3)
+            actions.push_back(a);
+        std::fclose(in);
+    }
+    HWND probe = FindWindowW(L"XdProbe_Main", nullptr);
+    if (actions.empty() || !probe) {
+        std::fprintf(stderr, "pacer: no schedule or no probe window\n");
+        return 1;
+    }
+    FILE* log = _wfopen(argv[2], L"w");
+    if (!log) return 1;
+
+    xd::win32::Win32Clock clock;
+    std::vector<std::int64_t> due(actions.size()), woke(actions.size()), posted(actions.size());
+    std::int64_t next = clock.MonotonicMicros() + 500'000;
+    for (std::size_t i = 0; i < actions.size(); ++i) {
+        due[i] = next;
+        clock.SleepUntil(next);
+        woke[i] = clock.MonotonicMicros();
+        const LPARAM at = Pack(actions[i].x, actions[i].y);
+        PostMessageW(probe, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        posted[i] = clock.MonotonicMicros();
+        PostMessageW(probe, WM_LBUTTONUP, 0, at);
+        next += static_cast<std::int64_t>(actions[i].waitMs) * 1000;
+    }
+    for (std::size_t i = 0; i < actions.size(); ++i)
+        std::fprintf(log, "%lld %lld %lld\n", static_cast<long long>(due[i]), static_cast<long long>(woke[i]),
+                     static_cast<long long>(posted[i]));
+    std::fclose(log);
+    return 0;
+}
