@@ -7,8 +7,25 @@ namespace xd {
 
 namespace {
 
+// True when every quote in `body` belongs to a doubled pair, as a writer of quoted arguments leaves them.
+bool QuotesAllDoubled(std::string_view body) noexcept {
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] != '"') continue;
+        if (i + 1 >= body.size() || body[i + 1] != '"') return false;
+        ++i;
+    }
+    return true;
+}
+
 std::string_view StripArgument(std::string_view text) noexcept {
     text = StripSpaces(text);
+    // A properly quoted argument loses exactly its enclosing pair, so a title that
+    // begins or ends with a (doubled) quote keeps it; anything else loses every
+    // quote at its ends.
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        const std::string_view body = text.substr(1, text.size() - 2);
+        if (QuotesAllDoubled(body)) return body;
+    }
     const std::size_t first = text.find_first_not_of('"');
     if (first == std::string_view::npos) return {};
     const std::size_t last = text.find_last_not_of('"');

@@ -24,7 +24,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ArgumentSplit, ::testing::Values(
     SplitCase{"鼠标点击( 1 , 100,200 ,1,  500 )", {"1", "100", "200", "1", "500"}},
     SplitCase{"鼠标点击(1,,,,)", {"1", "", "", "", ""}},
     SplitCase{"目标窗口(\"a,b)c\",\"Cls\",\"1,2\")", {"a,b)c", "Cls", "1,2"}},
-    SplitCase{"目标窗口(\"ab\"\"cd\"\"\",\"Cls\",\"0\")", {"ab\"\"cd", "Cls", "0"}},
+    // Doubled quotes at either end belong to the text, not to the enclosing pair.
+    SplitCase{"目标窗口(\"ab\"\"cd\"\"\",\"Cls\",\"0\")", {"ab\"\"cd\"\"", "Cls", "0"}},
+    SplitCase{"目标窗口(\"\"\"x\",\"\"\"\",0)", {"\"\"x", "\"\"", "0"}},
+    // Not a well-formed quoted text: every quote at the ends goes, as before.
+    SplitCase{"目标窗口(\"\"ab\"\",Cls,0)", {"ab", "Cls", "0"}},
     SplitCase{"目标窗口(\" padded \",Cls,0)", {" padded ", "Cls", "0"}},
     SplitCase{"目标窗口(\"it's\",\"'\",0) 'x", {"it's", "'", "0"}},
     SplitCase{"目标窗口(\"\",\"\",\"\")", {"", "", ""}},

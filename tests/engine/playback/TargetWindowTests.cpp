@@ -1,5 +1,6 @@
 #include "PlaybackFixture.h"
 #include "engine/playback/PlaybackMessages.h"
+#include "engine/ScriptSyntax.h"
 #include "engine/playback/TargetWindow.h"
 
 namespace xd::test {
@@ -114,6 +115,27 @@ TEST_F(TargetWindowTest, RecordedQuotesInTitleAndClassFindTheWindow) {
     EXPECT_EQ(ResolveTargetWindow(runner, R"(说 ""你好"" 吧)", R"(A""B)", "0"), 0);
     EXPECT_EQ(state.targetWindow.load(), quoted);
     EXPECT_EQ(UndoubleQuotes(R"(a""""b"")"), R"(a""b")");
+}
+
+TEST_F(TargetWindowTest, TitlesWithQuotesAtTheirEndsSurviveTheScriptLine) {
+    const auto quoted = [](std::string_view text) {
+        std::string out = "\"";
+        for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return out + "\"";
+    };
+    for (const std::string title : {R"(打开 "a.txt")", R"("引号"开头)", R"(")", R"("")", R"(无引号)"}) {
+        SCOPED_TRACE(title);
+        sim::WindowSpec spec;
+        spec.title = title;
+        spec.className = R"(Cls")";
+        const WindowHandle w = sim.desktop.AddWindow(spec);
+        // The line as the recorder writes it, read back as the runner reads it.
+        const auto args = SplitArguments("目标窗口(" + quoted(title) + "," + quoted(spec.className) + ",\"0\")");
+        ASSERT_EQ(args.size(), 3u);
+        ASSERT_EQ(ResolveTargetWindow(runner, args[0], args[1], args[2]), 0);
+        EXPECT_EQ(state.targetWindow.load(), w);
+        sim.desktop.DestroyWindow(w);
+    }
 }
 
 TEST_F(TargetWindowTest, StopDuringTheWalkLeavesNoTarget) {
