@@ -182,6 +182,14 @@ void Overlays::PaintClickEffects(const ClickEffectSlots& slots,
         const ClickEffectFrame& frame = frames[static_cast<std::size_t>(i)];
         HWND hwnd = ToHwnd(slots.slots[static_cast<std::size_t>(i)].window);
         if (frame.action == ClickEffectAction::None || !hwnd) continue;
+        // The press being shown may activate and raise its window over the ring (seen
+        // under Wine, where the order already says topmost and a plain HWND_TOPMOST
+        // changes nothing): a real change of order restacks the ring on top again.
+        if (frame.action == ClickEffectAction::DrawCircle) {
+            constexpr UINT kRestack = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+            ::SetWindowPos(hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, kRestack);
+            ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, kRestack);
+        }
         RECT client{};
         ::GetClientRect(hwnd, &client);
         HDC dc = ::GetDC(hwnd);

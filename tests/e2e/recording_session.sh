@@ -268,7 +268,7 @@ record_exclusive() {
   find_probe_a || { fail "[exclusive] probe A did not show"; return; }
   # The click demonstration (演示点击, on by default) shows the effect for a press anywhere, also while idle:
   # a ring grows around the point on the probe's plain client area.
-  # The probe is made active first: the ring of the press that activates a window is checked nowhere yet.
+  # First on the active probe, then with a press that activates the probe (raising it must not bury the ring).
   local px=$((BUTTON_X - 221 + 60)) py=$((BUTTON_Y - 131 + 200)) changed
   xdotool mousemove "$px" "$py" click 1
   sleep 1.5
@@ -279,6 +279,16 @@ record_exclusive() {
   square_at "$work/demo-after.png" "$px" "$py"
   changed="$(pixels_changed "$work/demo-before.png" "$work/demo-after.png")"
   check "[demo] a press on another program while idle draws the click effect ($changed pixels changed)" \
+    between "${changed%.*}" 20 6400
+  xdotool mousemove $((px + PROBE_B_SHIFT)) "$py" click 1
+  sleep 1.5
+  square_at "$work/demo-activate-before.png" "$px" "$py"
+  xdotool mousemove "$px" "$py" click 1
+  sleep 0.3
+  import -window root "$work/demo-activate.png"
+  square_at "$work/demo-activate-after.png" "$px" "$py"
+  changed="$(pixels_changed "$work/demo-activate-before.png" "$work/demo-activate-after.png")"
+  check "[demo] the press that activates a window shows its click effect above it ($changed pixels changed)" \
     between "${changed%.*}" 20 6400
   sleep 1.5
   park_pointer
