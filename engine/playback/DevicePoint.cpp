@@ -1,5 +1,8 @@
 #include "engine/playback/DevicePoint.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/Pixels.h"
 
 namespace xd {
@@ -24,11 +27,27 @@ Point ClientOrigin(IWindowSystem& windows, WindowHandle target) {
     return Point{r.left, r.top};
 }
 
+int ClampDeviceCoordinate(std::int64_t v) noexcept {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -kDeviceCoordinateLimit, kDeviceCoordinateLimit));
+}
+
+namespace {
+
+// origin + logical × dpi / 96, computed wide and held within the limit.
+int DeviceCoordinate(int origin, int logical, int dpi) noexcept {
+    double scaled = dpi <= 0 ? static_cast<double>(logical)
+                             : std::nearbyint(static_cast<double>(logical) * dpi / kLogicalDpi);
+    scaled = std::clamp(scaled, -2.0 * kDeviceCoordinateLimit, 2.0 * kDeviceCoordinateLimit);
+    return ClampDeviceCoordinate(static_cast<std::int64_t>(origin) + static_cast<std::int64_t>(scaled));
+}
+
+}  // namespace
+
 Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x, int y) {
     const Point o = ClientOrigin(windows, target);
     const int dpiX = CachedDpi(scale.dpiX, &IWindowSystem::DpiX, windows);
     const int dpiY = CachedDpi(scale.dpiY, &IWindowSystem::DpiY, windows);
-    return Point{o.x + LogicalToScreen(x, dpiX), o.y + LogicalToScreen(y, dpiY)};
+    return Point{DeviceCoordinate(o.x, x, dpiX), DeviceCoordinate(o.y, y, dpiY)};
 }
 
 int AbsoluteInputCoordinate(int pixel, int extent) noexcept {

@@ -15,8 +15,15 @@ struct DeviceScale {
     std::atomic<int> dpiY{0};
 };
 
+// No screen reaches this far. Device points are held within it, so the sums and
+// differences of coordinates the playback forms (glide steps, offsets, the
+// random offset) stay within 32 bits whatever numbers a script holds.
+inline constexpr int kDeviceCoordinateLimit = 1 << 20;
+
+[[nodiscard]] int ClampDeviceCoordinate(std::int64_t v) noexcept;
+
 // O + (x, y) × dpi / 96 in each direction, rounded to nearest, halves to even,
-// where O is the target's client origin on the screen.
+// where O is the target's client origin on the screen; held within the limit.
 [[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x,
                                   int y);
 

@@ -68,8 +68,8 @@ int PerformClick(Runner& runner, std::int32_t buttonCode, std::int32_t x, std::i
     for (std::int32_t i = 0; i < count; ++i) {
         Point p = ToDevicePoint(s.scale, s.windows, target, x, y);
         if (const std::int32_t width = s.config.randomOffset.load(); width != 0) {
-            p.x += jitter.Next(width);
-            p.y += jitter.Next(width);
+            p.x = ClampDeviceCoordinate(static_cast<std::int64_t>(p.x) + jitter.Next(width));
+            p.y = ClampDeviceCoordinate(static_cast<std::int64_t>(p.y) + jitter.Next(width));
         }
         if (s.config.foregroundMode.load() != 0)
             ClickInForeground(runner, button, p);

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "PlaybackFixture.h"
 #include "engine/playback/DevicePoint.h"
 
@@ -23,6 +25,25 @@ TEST_F(DevicePointTest, ScalesLogicalPixelsByTheScreenDpiHalvesToEven) {
         sim.desktop.SetDpi(c.dpiX, c.dpiY);
         EXPECT_EQ(ToDevicePoint(fresh, sim.desktop, target, c.x, c.y), c.expected) << c.dpiX << "x" << c.dpiY;
     }
+}
+
+TEST_F(DevicePointTest, CoordinatesBeyondAnyScreenAreHeldAtTheLimit) {
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kLimit = kDeviceCoordinateLimit;
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        DeviceScale fresh;
+        sim.desktop.SetDpi(dpi, dpi);
+        EXPECT_EQ(ToDevicePoint(fresh, sim.desktop, target, kMax, kMin), (Point{kLimit, -kLimit}));
+        EXPECT_EQ(ToDevicePoint(fresh, sim.desktop, target, kMin, kMax), (Point{-kLimit, kLimit}));
+    }
+    // Up to the limit the arithmetic is exact (client origin (100,130) at 96 DPI).
+    DeviceScale plain;
+    sim.desktop.SetDpi(96, 96);
+    EXPECT_EQ(ToDevicePoint(plain, sim.desktop, target, kLimit - 101, -kLimit - 129),
+              (Point{kLimit - 1, -kLimit + 1}));
+    EXPECT_EQ(ClampDeviceCoordinate(static_cast<std::int64_t>(kMax) + kMax), kLimit);
 }
 
 TEST_F(DevicePointTest, ReadsTheDpiOnceAndKeepsIt) {
