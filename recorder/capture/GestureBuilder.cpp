@@ -41,6 +41,9 @@ void HandleMouseEvent(RecorderContext& context, const RecorderServices& services
         windows.IsWindow(context.previous.window) && IsPress(context.previous.message) && IsRelease(event.message)) {
         event.window = context.previous.window;
     }
+    // Nothing under the point (off every screen): no window to record it against,
+    // and "no window" is also how the context says no target line is written yet.
+    if (event.window == kNoWindow) return;
     const Rect client = windows.ClientRectOnScreen(event.window);
 
     if (context.targetWindow == kNoWindow) {

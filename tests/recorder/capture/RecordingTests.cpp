@@ -156,6 +156,20 @@ TEST_F(CaptureTest, OwnWindowsAreNeverRecordedButShowTheClickEffect) {
     EXPECT_EQ(effects[0].message, msg::kLButtonDown);
 }
 
+TEST_F(CaptureTest, EventsOverNoWindowAreLeftOutAndDragsEndingThereStillEnd) {
+    StartRecording();
+    const Point nowhere{-50, 922};  // left of the only screen
+    Press(nowhere, 100);
+    Release(nowhere, 100);
+    Press(Point{-50, -50}, 100);
+    Press(InNotes(10, 10), 100);
+    Release(InNotes(200, 10), 400);  // a drag in the editor app...
+    Press(InNotes(20, 20), 600);
+    Release(nowhere, 500);  // ...and one that ends off the screen, relative to where it began
+    EXPECT_EQ(StopAndText(50), Header() + Lines({NotesLine(), "鼠标拖移(1,10,10,200,10,400,600)",
+                                                 "鼠标拖移(1,20,20,-158,791,500,50)"}));
+}
+
 TEST_F(CaptureTest, IdleClickShowsTheEffectAndRecordsNothing) {
     const std::string before = editor.GetEditorText();
     Press(InNotes(1, 1), 10, Button::Middle);
