@@ -1,0 +1,130 @@
+// Any stream of mouse events through the recording path (the mouse hook, the queue, the worker's gesture
+// building, the editor writes, Esc), at 96 or 144 DPI, in or out of exclusive mode, with the worker keeping
+// up or falling behind, across the tick count's wrap: whatever the hand does, the script left in the editor
+// must pass the check a playback runs.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "documents/editor/MemoryEditor.h"
+#include "documents/editor/ScriptControls.h"
+#include "engine/CheckScript.h"
+#include "platform/sim/SimPlatform.h"
+#include "recorder/app/Activities.h"
+#include "recorder/capture/CaptureSession.h"
+
+namespace {
+
+class NullView final : public xd::IMainWindowView {
+public:
+    xd::WindowHandle Handle() override { return handle; }
+    void SetWindowTitle(const std::string&) override {}
+    void SetTrayTip(const std::string&) override {}
+    void SetWindowSize(xd::WindowSize96) override {}
+    void FocusEditor() override {}
+    void SetCommand6Enabled(bool) override {}
+    void SetWaitCursor(bool) override {}
+    void FillCommandList(const std::array<std::string_view, xd::kCommandCount>&) override {}
+    void ShowHelpImage(bool) override {}
+    void ShowHelpMenuAtPointer() override {}
+    bool IsVisible() override { return true; }
+    void SetVisible(bool) override {}
+    void RepaintAll() override {}
+    xd::WindowHandle handle = xd::kNoWindow;
+};
+
+constexpr std::uint32_t kOwnProcess = 1;
+constexpr int kMaxEvents = 300;
+constexpr int kIdNo = 7;
+
+xd::WindowHandle AddWindow(xd::sim::SimDesktop& desktop, std::uint32_t process, xd::Rect rect, xd::sim::Insets insets,
+                           std::string title, std::string className, xd::WindowHandle parent = xd::kNoWindow) {
+    xd::sim::WindowSpec spec;
+    spec.processId = process;
+    spec.parent = parent;
+    spec.rect = rect;
+    spec.clientInsets = insets;
+    spec.title = std::move(title);
+    spec.className = std::move(className);
+    return desktop.AddWindow(spec);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    xd::sim::SimPlatform sim;
+    sim.boxes.SetDefaultAnswer(kIdNo);  // a new recording over an unsaved one discards it
+    sim.desktop.SetCurrentProcessId(kOwnProcess);
+    sim.desktop.SetScreenSize({1920, 1080});
+    if (in.ConsumeBool()) sim.desktop.SetDpi(144, 144);
+    sim.clock.Advance(in.ConsumeIntegral<std::uint32_t>());  // anywhere in the tick count's range
+
+    NullView view;
+    view.handle = AddWindow(sim.desktop, kOwnProcess, {1500, 0, 1775, 76}, {}, "岚榕_迅点小侠", "迅点小侠4_Form1");
+    const xd::WindowHandle notes =
+        AddWindow(sim.desktop, 200, {100, 100, 700, 500}, {8, 31, 8, 8}, "无标题 - 记事本", "Notepad");
+    AddWindow(sim.desktop, 200, {150, 200, 400, 300}, {2, 2, 2, 2}, "", "Edit", notes);
+    AddWindow(sim.desktop, 300, {800, 100, 1200, 400}, {0, 20, 0, 0}, "Start \"Page\"\"", "Browser\"", xd::kNoWindow);
+    AddWindow(sim.desktop, 400, {0, 600, 1920, 1080}, {}, "", "");
+
+    xd::MemoryEditor editor;
+    xd::MemoryScriptControls controls;
+    xd::AppModel model;
+    model.options.exclusiveMode = in.ConsumeBool() ? 1 : 0;
+    xd::AppContext context{model, editor, controls, view, sim.platform(), {}};
+    xd::CaptureSession session{context, {}};
+    session.PlugInto(context.hooks);
+
+    xd::ToggleRecording(context, false);
+    bool keepUp = true;
+    for (int i = 0; i < kMaxEvents && in.remaining_bytes() > 0; ++i) {
+        const int op = in.ConsumeIntegralInRange(0, 11);
+        const std::uint32_t afterMs = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::uint32_t>(0, 3000)
+                                                       : in.ConsumeIntegral<std::uint32_t>();
+        const xd::Point at{in.ConsumeIntegralInRange(-50, 1970), in.ConsumeIntegralInRange(-50, 1130)};
+        sim.clock.Advance(afterMs);
+        std::uint32_t message = 0, mouseData = 0;
+        switch (op) {
+            case 0: message = xd::msg::kLButtonDown; break;
+            case 1: message = xd::msg::kLButtonUp; break;
+            case 2: message = xd::msg::kRButtonDown; break;
+            case 3: message = xd::msg::kRButtonUp; break;
+            case 4: message = xd::msg::kMButtonDown; break;
+            case 5: message = xd::msg::kMButtonUp; break;
+            case 6:
+                message = xd::msg::kMouseWheel;
+                mouseData = static_cast<std::uint32_t>(in.ConsumeIntegral<std::uint16_t>()) << 16;
+                break;
+            case 7: message = xd::msg::kMouseMove; break;
+            case 8: keepUp = !keepUp; break;
+            case 9: session.recorder().DrainNow(); break;
+            case 10:
+                // Esc, then a new or a continued recording.
+                session.OnKeyboardHook(xd::LowLevelKeyEvent{0, xd::msg::kKeyDown, 27, 1, 0, sim.clock.TickCount()});
+                xd::ToggleRecording(context, in.ConsumeBool());
+                break;
+            default: session.ApplyEditorWrites(); break;
+        }
+        if (message != 0) {
+            session.OnMouseHook(0, xd::LowLevelMouseEvent{message, at, mouseData, 0, sim.clock.TickCount()}, 0);
+        }
+        if (keepUp) {
+            session.recorder().DrainNow();
+            session.ApplyEditorWrites();
+        }
+    }
+    session.OnKeyboardHook(xd::LowLevelKeyEvent{0, xd::msg::kKeyDown, 27, 1, 0, sim.clock.TickCount()});
+
+    const std::string text = editor.GetEditorText();
+    xd::ScriptConfig config;
+    const xd::ScriptCheck check = xd::CheckScript(text, config);
+    if (check.status != xd::ScriptCheckStatus::Passed) {
+        std::fprintf(stderr, "recorded script fails the check: %s\n%s\n", check.message.c_str(), text.c_str());
+        __builtin_trap();
+    }
+    return 0;
+}
