@@ -12,11 +12,14 @@ int ChildPosition(IWindowSystem& windows, WindowHandle parent, WindowHandle chil
     return position;
 }
 
+// A line break inside a title or class would split the script line and fail the
+// check: it is written as a blank, so the line stays one line (the window will
+// not be found by that name, which the playback then reports).
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         if (c == '"') out += '"';
-        out += c;
+        out += c == '\r' || c == '\n' ? ' ' : c;
     }
     out += '"';
     return out;

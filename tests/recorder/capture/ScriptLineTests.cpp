@@ -29,6 +29,7 @@ TEST_F(TargetWindowLineTest, NamesTheTopLevelWindowAndThePathDown) {
     const WindowHandle apply = Add(panel2, "Apply", "Button");
     const WindowHandle untitled = Add(kNoWindow, "", "Frame");
     const WindowHandle quoted = Add(kNoWindow, "say \"hi\"", "Q\"Class");
+    const WindowHandle twoLines = Add(kNoWindow, "第一行\r\n第二行\r", "A\nB");
     const WindowHandle gone = Add(kNoWindow, "Gone", "Gone");
     ASSERT_TRUE(sim.desktop.DestroyWindow(gone));
 
@@ -41,6 +42,7 @@ TEST_F(TargetWindowLineTest, NamesTheTopLevelWindowAndThePathDown) {
         {dialog, "目标窗口(\"设置\",\"#32770\",\"0\")"},
         {untitled, "目标窗口(\"\",\"Frame\",\"0\")"},
         {quoted, "目标窗口(\"say \"\"hi\"\"\",\"Q\"\"Class\",\"0\")"},
+        {twoLines, "目标窗口(\"第一行  第二行 \",\"A B\",\"0\")"},  // the line stays one line
         {gone, "目标窗口(\"\",\"\",\"0\")"},
     };
     for (const Case& c : cases) EXPECT_EQ(BuildTargetWindowLine(sim.desktop, c.window), c.line) << c.line;
