@@ -1,7 +1,7 @@
 // Any stream of mouse events through the recording path (the mouse hook, the queue, the worker's gesture
 // building, the editor writes, Esc), at 96 or 144 DPI, in or out of exclusive mode, with the worker keeping
-// up or falling behind, across the tick count's wrap: whatever the hand does, the script left in the editor
-// must pass the check a playback runs.
+// up or falling behind, across the tick count's wrap, while windows open and close: whatever the hand does,
+// the script left in the editor must pass the check a playback runs.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     xd::ToggleRecording(context, false);
     bool keepUp = true;
     for (int i = 0; i < kMaxEvents && in.remaining_bytes() > 0; ++i) {
-        const int op = in.ConsumeIntegralInRange(0, 11);
+        const int op = in.ConsumeIntegralInRange(0, 13);
         const std::uint32_t afterMs = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::uint32_t>(0, 3000)
                                                        : in.ConsumeIntegral<std::uint32_t>();
         const xd::Point at{in.ConsumeIntegralInRange(-50, 1970), in.ConsumeIntegralInRange(-50, 1130)};
@@ -107,7 +107,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 session.OnKeyboardHook(xd::LowLevelKeyEvent{0, xd::msg::kKeyDown, 27, 1, 0, sim.clock.TickCount()});
                 xd::ToggleRecording(context, in.ConsumeBool());
                 break;
-            default: session.ApplyEditorWrites(); break;
+            case 11: session.ApplyEditorWrites(); break;
+            case 12:
+                // A window closes (perhaps under a press still being handled), or a new one opens.
+                if (in.ConsumeBool()) {
+                    sim.desktop.DestroyWindow(sim.desktop.WindowFromPoint(at));
+                } else {
+                    AddWindow(sim.desktop, in.ConsumeIntegralInRange<std::uint32_t>(200, 203),
+                              {at.x, at.y, at.x + 300, at.y + 200}, {0, 20, 0, 0}, in.ConsumeRandomLengthString(40),
+                              in.ConsumeRandomLengthString(20));
+                }
+                break;
+            default: message = xd::msg::kLButtonDown; break;
         }
         if (message != 0) {
             session.OnMouseHook(0, xd::LowLevelMouseEvent{message, at, mouseData, 0, sim.clock.TickCount()}, 0);
