@@ -57,8 +57,8 @@ StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input
     return result;
 }
 
-StatusTickResult StatusTick(MainWindowState& state, IEditor& editor, int repetition, int currentLine,
-                            bool stopRequested) {
+StatusTickInput ReadStatusTickInput(const MainWindowState& state, IEditor& editor, int repetition, int currentLine,
+                                    bool stopRequested) {
     StatusTickInput input;
     input.repetition = repetition;
     input.currentLine = currentLine;
@@ -67,7 +67,13 @@ StatusTickResult StatusTick(MainWindowState& state, IEditor& editor, int repetit
     const AppState app = ReadAppState(state.buttons);
     if (app == AppState::Recording) input.editorLineCount = editor.EditorLineCount();
     if (app == AppState::Playing) input.caretLine = editor.CaretLine();
-    StatusTickResult result = StatusTick(state, input);
+    return input;
+}
+
+StatusTickResult StatusTick(MainWindowState& state, IEditor& editor, int repetition, int currentLine,
+                            bool stopRequested) {
+    StatusTickResult result =
+        StatusTick(state, ReadStatusTickInput(state, editor, repetition, currentLine, stopRequested));
     if (result.showPlayingLine) editor.ShowPlayingLine(*result.showPlayingLine);
     return result;
 }

@@ -41,6 +41,10 @@ std::string PlayingStatus(int repetition, int currentLine, int playKey, int arro
 
 StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input);
 
+// What the tick needs from the editor, asked only as the state requires.
+StatusTickInput ReadStatusTickInput(const MainWindowState& state, IEditor& editor, int repetition, int currentLine,
+                                    bool stopRequested);
+
 // The tick with the editor read and the playing line shown through it; the
 // caller still stops the playback and redraws as the result says.
 StatusTickResult StatusTick(MainWindowState& state, IEditor& editor, int repetition, int currentLine,

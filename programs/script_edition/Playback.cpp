@@ -45,13 +45,17 @@ bool Playback::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noex
 }
 
 StatusTickResult Playback::Tick(MainWindowState& window, IEditor& editor) noexcept {
+    // The editor is asked and moved outside the lock: the runner takes it to show
+    // a click's circle, and must never wait for the editor to scroll.
+    const StatusTickInput input = ReadStatusTickInput(window, editor, state_.repetition.load(),
+                                                      state_.currentLine.load(), model_.stopRequested.load());
     StatusTickResult result;
     {
         // The tick steps the slots the runner may be taking at this moment.
         std::lock_guard lock(effectsGuard_);
-        result = StatusTick(window, editor, state_.repetition.load(), state_.currentLine.load(),
-                            model_.stopRequested.load());
+        result = StatusTick(window, input);
     }
+    if (result.showPlayingLine) editor.ShowPlayingLine(*result.showPlayingLine);
     // The slot windows never change after start-up: painting needs no lock.
     overlays_.PaintClickEffects(window.effects, result.effects);
     return result;
