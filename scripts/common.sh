@@ -3,7 +3,8 @@ XD_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 XD_CACHE="${XDG_CACHE_HOME:-$HOME/.cache}/xundian"
 XD_SCINTILLA_VERSION=5.3.3
 XD_SCINTILLA_DIR="$XD_CACHE/scintilla-$XD_SCINTILLA_VERSION"
-XD_WINEPREFIX="$XD_CACHE/wineprefix"
+# A session may keep its own prefix (two Wine sessions on one prefix share a wineserver and desktop).
+XD_WINEPREFIX="${XD_WINEPREFIX:-$XD_CACHE/wineprefix}"
 XD_JOBS="$(nproc 2>/dev/null || echo 2)"
 
 # Every wine call goes through these: a prefix of ours, no debug noise, no Mono/Gecko install prompts.
