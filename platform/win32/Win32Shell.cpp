@@ -1,9 +1,10 @@
 #include "platform/win32/Win32Shell.h"
 
+#include "platform/win32/WinHeaders.h"
+
 #include <shellapi.h>
 
 #include "platform/Text.h"
-#include "platform/win32/WinHeaders.h"
 
 namespace xd::win32 {
 

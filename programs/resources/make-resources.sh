@@ -1,21 +1,26 @@
 #!/usr/bin/env bash
 # Makes the programs' resources from the sources beside this script:
-#   make-resources.sh OUT_DIR
+#   make-resources.sh OUT_DIR [HELP_PAGE]
 # writes OUT_DIR/iconfont.ttf, zhu.ico, mkx.ico, help.png and resources.rc (which names the other four by
-# their full paths, so it compiles from any folder).
+# their full paths, so it compiles from any folder). A HELP_PAGE (an HTML file) becomes the HELP_HTML resource.
 #
 # Needs Debian's python3-fontforge (FontForge's Python module, for the icon font), imagemagick (convert) and
 # fonts-wqy-microhei (the Chinese text of the help picture). XD_PYTHON may name a Python that can import
 # fontforge; XD_HELP_FONT another font file for the help picture's text.
 set -euo pipefail
 
-if (($# != 1)); then
-  echo "usage: $0 OUT_DIR" >&2
+if (($# < 1 || $# > 2)); then
+  echo "usage: $0 OUT_DIR [HELP_PAGE]" >&2
   exit 2
 fi
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 mkdir -p "$1"
 out="$(cd "$1" && pwd)"
+help_page=""
+if (($# == 2)); then
+  [[ -f "$2" ]] || { echo "make-resources: help page $2 is missing" >&2; exit 1; }
+  help_page="$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"
+fi
 
 # FontForge's module is built for the system Python; a python3 earlier on PATH may not see it.
 python=""
@@ -59,3 +64,6 @@ ICON_ZHU ICON "$out/zhu.ico"
 ICONFONT RCDATA "$out/iconfont.ttf"
 RCDATA_ZHU RCDATA "$out/help.png"
 EOF
+if [[ -n "$help_page" ]]; then
+  echo "HELP_HTML RCDATA \"$help_page\"" >>"$out/resources.rc"
+fi

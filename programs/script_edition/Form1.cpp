@@ -13,6 +13,7 @@
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
 #include "ui/Dpi.h"
+#include "ui/HelpPage.h"
 #include "ui/WindowClass.h"
 
 namespace xd::script_edition {
@@ -28,8 +29,8 @@ constexpr int kUiFontPoints = 9;
 constexpr int kMenuGlyphPoints = 14;
 constexpr int kHelpHoverDelayMs = 300;
 
-// The one help page; the program has no other network address.
-constexpr wchar_t kHelpPageAddress[] = L"https://example.com/xundian/help";
+// The help page ships as a resource and is written out under this name when asked for.
+constexpr char kHelpPageFileName[] = "迅点小侠4帮助.html";
 
 // PopupMenu1: glyph and colour beside each command.
 constexpr ui::GlyphMenuItem kHelpMenuItems[] = {
@@ -82,7 +83,11 @@ Form1::~Form1() {
 MainWindowHooks Form1::MakeHooks() {
     MainWindowHooks hooks;
     hooks.openSettingsDialog = [this] { settings_.Open(context_); };
-    hooks.openHelpPage = [] { ::ShellExecuteW(nullptr, L"open", kHelpPageAddress, nullptr, nullptr, SW_SHOWNORMAL); };
+    hooks.openHelpPage = [this] {
+        Platform platform = win32_.platform();
+        ui::ShowHelpPage(instance_, platform, kHelpPageFileName, model_.window.info.programFolder,
+                         model_.window.info.productName, FormWindow::Handle());
+    };
     hooks.showAboutWindow = [this] { about_.Show(instance_, FormWindow::Handle(), model_.window.info, dpi_); };
     return hooks;
 }
