@@ -195,6 +195,22 @@ void SimDesktop::SetKeyState(int virtualKey, std::int16_t state) {
     keyStates_[virtualKey] = state;
 }
 
+void SimDesktop::SetKeyDown(int virtualKey, bool down) {
+    constexpr std::uint16_t kDown = 0x8000;
+    std::lock_guard lock(mutex_);
+    auto set = [this](int key, bool isDown) {
+        auto state = static_cast<std::uint16_t>(keyStates_[key]);
+        if (isDown && !(state & kDown)) state ^= 1u;
+        state = isDown ? static_cast<std::uint16_t>(state | kDown) : static_cast<std::uint16_t>(state & ~kDown);
+        keyStates_[key] = static_cast<std::int16_t>(state);
+    };
+    set(virtualKey, down);
+    if (virtualKey >= 0xA0 && virtualKey <= 0xA5) {
+        const bool otherSide = static_cast<std::uint16_t>(keyStates_[virtualKey ^ 1]) & kDown;
+        set(0x10 + (virtualKey - 0xA0) / 2, down || otherSide);
+    }
+}
+
 void SimDesktop::SetDoubleClick(std::uint32_t milliseconds, Point size) {
     std::lock_guard lock(mutex_);
     doubleClickTime_ = milliseconds;
@@ -517,6 +533,10 @@ std::int16_t SimDesktop::KeyState(int virtualKey) {
     std::lock_guard lock(mutex_);
     auto it = keyStates_.find(virtualKey);
     return it == keyStates_.end() ? 0 : it->second;
+}
+
+std::int16_t SimDesktop::AsyncKeyState(int virtualKey) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(KeyState(virtualKey)) & 0x8000u);
 }
 
 std::uint32_t SimDesktop::DoubleClickTime() {

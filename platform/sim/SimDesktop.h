@@ -97,7 +97,13 @@ public:
     void SetWorkArea(const Rect& area);
     void SetScreenSize(Point size);  // also resizes the desktop window
     void SetDpi(int dpiX, int dpiY);
+    // GetKeyState's answer as it stands (high bit down, low bit toggled).
     void SetKeyState(int virtualKey, std::int16_t state);
+    // A key or button goes down or up: the high bit follows and each press flips the
+    // low bit. A left or right modifier (0xA0 .. 0xA5) also moves its generic key
+    // (Shift, Ctrl, Alt), which is down while either side is. The hook chain calls
+    // this after the hooks have seen the event.
+    void SetKeyDown(int virtualKey, bool down);
     void SetDoubleClick(std::uint32_t milliseconds, Point size);
 
     // --- inspection ------------------------------------------------------
@@ -156,6 +162,9 @@ public:
     int DpiY() override;
     Point ScreenSize() override;
     std::int16_t KeyState(int virtualKey) override;
+    // GetAsyncKeyState: 0x8000 while down; the unreliable "pressed since the last
+    // query" bit is never set.
+    std::int16_t AsyncKeyState(int virtualKey);
     std::uint32_t DoubleClickTime() override;
     Point DoubleClickSize() override;
 

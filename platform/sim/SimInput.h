@@ -1,14 +1,15 @@
-// Simulated input: records every SendInput batch and SetCursorPos call and moves a
-// virtual pointer the way the records would move the real one.
+// Simulated input: records every SendInput batch and SetCursorPos call, moves a
+// virtual pointer the way the records would move the real one, and passes each
+// event through the hook chain as the system would deliver it.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <vector>
 
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/WindowSystem.h"
+#include "platform/sim/SimHooks.h"
 
 namespace xd::sim {
 
@@ -24,23 +25,27 @@ struct CursorMove {
     std::int64_t micros = 0;
 };
 
+// What the hooks get: each record gives a move (with the move flag) and then one
+// event per button or wheel flag, in the system's order, at the pointer position
+// after the record; SendInput events are flagged injected and stamped with the
+// record's time, or the tick count when it has none; wheel deltas arrive in the
+// high word of mouseData. SetCursorPos gives one unflagged move. The pointer and
+// the button state change after the hooks have seen the event, as on the system.
 class SimInput final : public IInput {
 public:
-    // Sees each inserted record with the pointer position after it, outside the lock;
-    // a test can feed these into a simulated hook to close the loop.
-    using Listener = std::function<void(const MouseInputRecord&, Point cursor)>;
-
     // `screen` supplies the screen size that absolute coordinates (0..65535) map to;
-    // without it a 1920 x 1080 screen is assumed.
-    explicit SimInput(IClock& clock, IWindowSystem* screen = nullptr);
+    // without it a 1920 x 1080 screen is assumed. Without `hooks` nothing is delivered.
+    explicit SimInput(IClock& clock, IWindowSystem* screen = nullptr, SimHooks* hooks = nullptr);
 
     unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) override;
     bool SetCursorPos(Point screen) override;
     Point GetCursorPos() override;
 
-    // Moves the pointer as the user would: logged nowhere.
+    // Puts the pointer somewhere without any event: logged and delivered nowhere.
     void PlaceCursor(Point screen);
-    void SetListener(Listener listener);
+    // The user's hand (see SimUser): delivered unflagged, logged nowhere, never blocked.
+    void UserMoveTo(Point screen);
+    void UserInput(const MouseInputRecord& record);
     // Makes SendInput insert nothing (as when blocked by a higher-integrity window).
     void SetBlocked(bool blocked);
 
@@ -51,13 +56,16 @@ public:
 
 private:
     Point ScreenSizeNow() const;
+    // Delivers the record's events with these hook flags, then moves the pointer.
+    void Apply(const MouseInputRecord& record, Point screenSize, std::uint32_t hookFlags, std::uint32_t tick);
+    void MoveAndDeliver(Point screen, std::uint32_t tick);
 
     IClock& clock_;
     IWindowSystem* screen_;
+    SimHooks* hooks_;
     mutable std::mutex mutex_;
     Point cursor_{};
     bool blocked_ = false;
-    Listener listener_;
     std::vector<InputBatch> batches_;
     std::vector<CursorMove> cursorMoves_;
 };

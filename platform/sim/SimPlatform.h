@@ -1,15 +1,19 @@
 // One simulated outside world, wired together: the input's absolute coordinates
-// follow the desktop's screen size, and logs are stamped by the one clock.
+// follow the desktop's screen size, synthesized input and the user's hand reach
+// the one hook chain, whose events set the desktop's button and key state, and
+// logs are stamped by the one clock.
 #pragma once
 #include "platform/Platform.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimFileDialogs.h"
 #include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimHooks.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimProfile.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimUser.h"
 
 namespace xd::sim {
 
@@ -18,10 +22,12 @@ struct SimPlatform {
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 
-    // Declaration order matters: the desktop and input refer to the clock.
+    // Declaration order matters: each member refers only to those above it.
     SimClock clock;
     SimDesktop desktop{clock};
-    SimInput input{clock, &desktop};
+    SimHooks hooks{&desktop};
+    SimInput input{clock, &desktop, &hooks};
+    SimUser user{input, hooks, desktop, clock};
     SimMessageBoxes boxes;
     SimFileSystem files;
     SimProfile profile;

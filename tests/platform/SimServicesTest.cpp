@@ -109,11 +109,11 @@ TEST(SimMessageBoxes, AnswersComeFromResponderQueueThenDefaultButton) {
     EXPECT_EQ(shown[0].answer, id::kRetry);
 }
 
-TEST(SimInput, AbsoluteMovesLandOnThePixelAndListenerSeesEachRecord) {
+TEST(SimInput, AbsoluteMovesLandOnThePixelAndHooksSeeEachRecord) {
     SimPlatform sim;
     sim.desktop.SetScreenSize({1280, 800});
     std::vector<Point> seen;
-    sim.input.SetListener([&](const MouseInputRecord&, Point p) { seen.push_back(p); });
+    sim.hooks.InstallMouseHook([&](int, const LowLevelMouseEvent& e, std::uintptr_t) { seen.push_back(e.point); });
     // dx = ceil(x * 65536 / width) is how the injector addresses a pixel.
     auto absolute = [](int x, int y) {
         return MouseInputRecord{(x * 65536 + 1279) / 1280, (y * 65536 + 799) / 800, 0,
@@ -123,10 +123,12 @@ TEST(SimInput, AbsoluteMovesLandOnThePixelAndListenerSeesEachRecord) {
                                         MouseInputRecord{0, 0, 0, mouseevent::kLeftDown, 0}};
     EXPECT_EQ(sim.input.SendMouseInput(batch), 3u);
     EXPECT_EQ(seen, (std::vector<Point>{{101, 333}, {106, 329}, {106, 329}}));
+    seen.clear();
     EXPECT_EQ(sim.input.GetCursorPos(), (Point{106, 329}));
     ASSERT_EQ(sim.input.Batches().size(), 1u);
     sim.input.SetBlocked(true);
     EXPECT_EQ(sim.input.SendMouseInput(batch), 0u);
+    EXPECT_TRUE(seen.empty());
     EXPECT_TRUE(sim.input.SetCursorPos({1, 2}));
     EXPECT_EQ(sim.input.CursorMoves().size(), 1u);
 }
