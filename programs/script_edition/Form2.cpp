@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ProgramName.h"
 #include "documents/settings/SettingsDialogLayout.h"
 #include "platform/Text.h"
 #include "platform/win32/WinHeaders.h"
@@ -14,7 +15,6 @@ namespace {
 
 namespace layout = settingsdialog;
 
-constexpr wchar_t kInternalName[] = L"迅点小侠4";
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // The owner is topmost; the dialog must not open behind it.
 constexpr DWORD kFormExStyle = WS_EX_TOPMOST;
