@@ -1,12 +1,12 @@
 #include "ui/AboutWindow.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
 #include "platform/Text.h"
 #include "ui/ControlTable.h"
 #include "ui/Dpi.h"
+#include "ui/OwnedPlacement.h"
 #include "ui/Resources.h"
 #include "ui/WindowClass.h"
 
@@ -42,21 +42,11 @@ void AboutWindow::Show(HINSTANCE instance, HWND owner, const AboutText& text, in
     constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, LogicalToScreen(kClientSize.cx, dpi), LogicalToScreen(kClientSize.cy, dpi)};
     ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOPMOST | WS_EX_DLGMODALFRAME);
-    // Centred on the main window, kept inside the work area of its monitor.
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    RECT ownerRect{};
-    ::GetWindowRect(owner, &ownerRect);
-    int x = (ownerRect.left + ownerRect.right - width) / 2;
-    int y = (ownerRect.top + ownerRect.bottom - height) / 2;
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    if (::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-        y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-    }
+    const POINT corner = CentredOnOwner(owner, SIZE{width, height});
     const std::wstring title = L"关于 " + Widen(text.productName);
-    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style, x,
-                                  y, width, height, owner, nullptr, instance, this);
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style,
+                                  corner.x, corner.y, width, height, owner, nullptr, instance, this);
     if (!hwnd) return;
     static_cast<void>(CreateControls(hwnd, kControls, dpi));
     font_ = CreatePointFont(L"Microsoft YaHei", 9, dpi);
