@@ -1,8 +1,10 @@
 #include "ui/Dpi.h"
 
-#include "ui/WinDynCalls.h"
+#include "platform/win32/WinHeaders.h"
 
 namespace xd::ui {
+
+namespace dyn = win32::dyn;
 
 DpiAwareness EnableDpiAwareness() noexcept {
     if (auto setContext = dyn::SetProcessDpiAwarenessContext()) {

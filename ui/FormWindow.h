@@ -45,6 +45,24 @@ protected:
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 
+    // The message loop of a form shown modally, until the form is destroyed; tab and arrow keys move between
+    // its controls.
+    void RunModalLoop() noexcept {
+        MSG msg{};
+        while (hwnd_) {
+            const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+            if (got == 0) {
+                // The outer loop must see the quit too.
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+                break;
+            }
+            if (got < 0) break;
+            if (hwnd_ && ::IsDialogMessageW(hwnd_, &msg)) continue;
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+
 private:
     HWND hwnd_ = nullptr;
 };

@@ -1,5 +1,6 @@
-// windows.h for the Win32 backend, with the MinGW header gaps filled and the
-// A/W macros that collide with our interface's method names removed.
+// windows.h for the Win32 backend and the window layer above it, with every MinGW header gap filled here
+// (constants the headers lack, calls older systems and Wine lack, resolved at run time so the program still
+// starts there) and the A/W macros that collide with our interface's method names removed.
 #pragma once
 #include <windows.h>
 
@@ -14,6 +15,48 @@
 #undef SendMessage
 
 namespace xd::win32 {
+
+namespace dyn {
+
+template <typename Fn>
+Fn User32Proc(const char* name) noexcept {
+    // user32 is always loaded in a GUI process; no reference is taken, so nothing needs freeing.
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    if (!user32) return nullptr;
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(user32, name)));
+}
+
+// Null when the running system does not export the function.
+using SetProcessDpiAwarenessContextFn = BOOL(WINAPI*)(HANDLE);
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetDpiForSystemFn = UINT(WINAPI*)();
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+inline SetProcessDpiAwarenessContextFn SetProcessDpiAwarenessContext() noexcept {
+    static const auto fn = User32Proc<SetProcessDpiAwarenessContextFn>("SetProcessDpiAwarenessContext");
+    return fn;
+}
+
+inline GetDpiForWindowFn GetDpiForWindow() noexcept {
+    static const auto fn = User32Proc<GetDpiForWindowFn>("GetDpiForWindow");
+    return fn;
+}
+
+inline GetDpiForSystemFn GetDpiForSystem() noexcept {
+    static const auto fn = User32Proc<GetDpiForSystemFn>("GetDpiForSystem");
+    return fn;
+}
+
+inline AdjustWindowRectExForDpiFn AdjustWindowRectExForDpi() noexcept {
+    static const auto fn = User32Proc<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    return fn;
+}
+
+// DPI_AWARENESS_CONTEXT values, as handles, for SDKs that do not define them.
+inline HANDLE DpiContextPerMonitorV2() noexcept { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4)); }
+inline HANDLE DpiContextPerMonitor() noexcept { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-3)); }
+
+}  // namespace dyn
 
 inline HWND ToHwnd(WindowHandle w) { return reinterpret_cast<HWND>(w); }
 inline WindowHandle FromHwnd(HWND h) { return reinterpret_cast<WindowHandle>(h); }

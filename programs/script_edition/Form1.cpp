@@ -6,21 +6,22 @@
 #include <thread>
 
 #include "Form1Layout.h"
+#include "ProgramName.h"
 #include "documents/editor/CommandHelp.h"
 #include "documents/editor/EditMenu.h"
 #include "platform/Text.h"
 #include "recorder/StatusTick.h"
+#include "recorder/ToolbarDrawing.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
 #include "ui/Dpi.h"
 #include "ui/HelpPage.h"
+#include "ui/ToolbarStripPainter.h"
 #include "ui/WindowClass.h"
 
 namespace xd::script_edition {
 namespace {
 
-// Form classes are the program's internal name, "_" and the form name; outside tools find the window by it.
-constexpr wchar_t kInternalName[] = L"迅点小侠4";
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_TOPMOST;
 constexpr UINT kTrayCallback = WM_APP + 1;
@@ -88,7 +89,11 @@ MainWindowHooks Form1::MakeHooks() {
         ui::ShowHelpPage(instance_, platform, kHelpPageFileName, model_.window.info.programFolder,
                          model_.window.info.productName, FormWindow::Handle());
     };
-    hooks.showAboutWindow = [this] { about_.Show(instance_, FormWindow::Handle(), model_.window.info, dpi_); };
+    hooks.showAboutWindow = [this] {
+        const ApplicationInfo& info = model_.window.info;
+        about_.Show(instance_, FormWindow::Handle(),
+                    {kInternalName, info.productName, info.productVersion, info.fileDescription}, dpi_);
+    };
     return hooks;
 }
 
@@ -253,6 +258,12 @@ void Form1::OnEditorContextMenu(LPARAM lParam) noexcept {
                                                          at.y, 0, FormWindow::Handle(), nullptr));
     ::DestroyMenu(menu);
     if (chosen) static_cast<void>(RunEditCommand(editor_, chosen));
+}
+
+void Form1::PaintStrip(HWND strip) noexcept {
+    ui::PaintToolbarStrip(
+        strip, [this](Point size) { return DescribeToolbarStrip(model_.window, dpi_, size); }, iconFont_.Family(),
+        dpi_);
 }
 
 void Form1::OnStripMouse(UINT message, POINT p, bool leftButtonHeld) noexcept {

@@ -6,15 +6,15 @@
 
 #include <string>
 
-#include "AboutWindow.h"
 #include "Form2Host.h"
-#include "Playback.h"
+#include "PlaybackHost.h"
 #include "Recording.h"
 #include "ScintillaEditor.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/AppInfo.h"
 #include "recorder/app/AppModel.h"
 #include "recorder/ToolbarHover.h"
+#include "ui/AboutWindow.h"
 #include "ui/FormWindow.h"
 #include "ui/GlyphMenu.h"
 #include "ui/Resources.h"
@@ -78,8 +78,8 @@ private:
     ScintillaEditor editor_;
     AppContext context_;
     Recording recording_;  // after context_: it plugs into context_.hooks
-    Playback playback_{model_, win32_};  // after model_: the runner shares its state
-    AboutWindow about_;
+    PlaybackHost playback_{model_, win32_};  // after model_: the runner shares its state
+    ui::AboutWindow about_;
     Form2Host settings_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;

@@ -1,11 +1,11 @@
 #include "Form2.h"
 
-#include <algorithm>
-
+#include "ProgramName.h"
 #include "documents/settings/SettingsDialogLayout.h"
 #include "platform/Text.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/Dpi.h"
+#include "ui/OwnedPlacement.h"
 #include "ui/Resources.h"
 #include "ui/WindowClass.h"
 
@@ -14,7 +14,6 @@ namespace {
 
 namespace layout = settingsdialog;
 
-constexpr wchar_t kInternalName[] = L"迅点小侠4";
 constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // The owner is topmost; the dialog must not open behind it.
 constexpr DWORD kFormExStyle = WS_EX_TOPMOST;
@@ -112,19 +111,9 @@ bool Form2::Create(WindowHandle owner) {
     owner_ = win32::ToHwnd(owner);
     dpi_ = ui::DpiOf(owner_);
     const SIZE size = ui::ScaleSize(layout::kFormWidth96, layout::kFormHeight96, dpi_);
-    // Centred on the main window, kept inside the work area of its monitor.
-    RECT ownerRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    if (owner_) ::GetWindowRect(owner_, &ownerRect);
-    int x = (ownerRect.left + ownerRect.right - size.cx) / 2;
-    int y = (ownerRect.top + ownerRect.bottom - size.cy) / 2;
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    if (::GetMonitorInfoW(::MonitorFromRect(&ownerRect, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        x = std::max<int>(work.left, std::min<int>(x, work.right - size.cx));
-        y = std::max<int>(work.top, std::min<int>(y, work.bottom - size.cy));
-    }
-    HWND hwnd = ::CreateWindowExW(kFormExStyle, className.c_str(), Widen(layout::kFormCaption).c_str(), kFormStyle, x,
-                                  y, size.cx, size.cy, owner_, nullptr, instance_, this);
+    const POINT corner = ui::CentredOnOwner(owner_, size);
+    HWND hwnd = ::CreateWindowExW(kFormExStyle, className.c_str(), Widen(layout::kFormCaption).c_str(), kFormStyle,
+                                  corner.x, corner.y, size.cx, size.cy, owner_, nullptr, instance_, this);
     if (!hwnd) return false;
     // The dialog follows its own monitor's DPI once it exists.
     dpi_ = ui::DpiOf(hwnd);
@@ -162,20 +151,7 @@ void Form2::ShowModal() {
     ::UpdateWindow(hwnd);
     ::SetForegroundWindow(hwnd);
     ::SetFocus(Child(layout::ctl::kComboRecord));
-    // Until Close destroys the dialog; tab and arrow keys move between its controls.
-    MSG msg{};
-    while (FormWindow::Handle()) {
-        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // The outer loop must see the quit too.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (got < 0) break;
-        if (HWND dialog = FormWindow::Handle(); dialog && ::IsDialogMessageW(dialog, &msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    RunModalLoop();
 }
 
 void Form2::BringToForeground() {

@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <functional>
 
-#include "InputHooks.h"
+#include "platform/win32/Win32InputHooks.h"
 #include "recorder/app/AppModel.h"
 #include "recorder/capture/CaptureSession.h"
 
 namespace xd::script_edition {
 
-class Recording final : private IInputHookSink {
+class Recording final : private win32::IInputHookSink {
 public:
     // Plugs the recorder's reset and flush into context.hooks.
     explicit Recording(AppContext& context);
@@ -40,7 +40,7 @@ private:
 
     std::atomic<HWND> mainWindow_{nullptr};
     CaptureSession capture_;
-    InputHooks hooks_;
+    win32::Win32InputHooks hooks_;
 };
 
 }  // namespace xd::script_edition

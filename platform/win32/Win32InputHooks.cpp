@@ -1,6 +1,6 @@
-#include "InputHooks.h"
+#include "platform/win32/Win32InputHooks.h"
 
-namespace xd::script_edition {
+namespace xd::win32 {
 namespace {
 
 // Read only on the installing thread, where the system calls both procedures.
@@ -25,7 +25,7 @@ LowLevelMouseEvent ToLowLevelMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& da
                               static_cast<std::uint32_t>(data.time)};
 }
 
-bool InputHooks::Install(IInputHookSink& sink) noexcept {
+bool Win32InputHooks::Install(IInputHookSink& sink) noexcept {
     if (Installed() || g_sink) return false;
     g_sink = &sink;
     ownsSink_ = true;
@@ -37,7 +37,7 @@ bool InputHooks::Install(IInputHookSink& sink) noexcept {
     return keyboard_ && mouse_;
 }
 
-void InputHooks::Remove() noexcept {
+void Win32InputHooks::Remove() noexcept {
     if (keyboard_) ::UnhookWindowsHookEx(keyboard_);
     if (mouse_) ::UnhookWindowsHookEx(mouse_);
     if (ownsSink_) g_sink = nullptr;
@@ -46,7 +46,7 @@ void InputHooks::Remove() noexcept {
     mouse_ = nullptr;
 }
 
-LRESULT CALLBACK InputHooks::KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32InputHooks::KeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
     // The sink sees a copy: whatever it does, the next hook gets the event exactly as it came.
     if (code >= 0 && g_sink && lParam) {
         g_sink->OnKeyboardHook(ToLowLevelKeyEvent(code, wParam, *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)));
@@ -54,7 +54,7 @@ LRESULT CALLBACK InputHooks::KeyboardProc(int code, WPARAM wParam, LPARAM lParam
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT CALLBACK InputHooks::MouseProc(int code, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Win32InputHooks::MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code >= 0 && g_sink && lParam) {
         const auto& data = *reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         g_sink->OnMouseHook(code, ToLowLevelMouseEvent(wParam, data), static_cast<std::uintptr_t>(data.dwExtraInfo));
@@ -62,4 +62,4 @@ LRESULT CALLBACK InputHooks::MouseProc(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-}  // namespace xd::script_edition
+}  // namespace xd::win32

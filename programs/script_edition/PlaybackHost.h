@@ -8,22 +8,22 @@
 #include <memory>
 #include <mutex>
 
-#include "Overlays.h"
 #include "engine/playback/Playback.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/StatusTick.h"
 #include "recorder/app/AppModel.h"
+#include "ui/PlaybackOverlays.h"
 
 namespace xd::script_edition {
 
-class Playback {
+class PlaybackHost {
 public:
-    Playback(AppModel& model, win32::Win32Platform& platform);
+    PlaybackHost(AppModel& model, win32::Win32Platform& platform);
     // Stops a playback that is still running and gives its thread a moment to end, so a window closed
     // mid-playback does not leave the runner working on freed state.
-    ~Playback();
-    Playback(const Playback&) = delete;
-    Playback& operator=(const Playback&) = delete;
+    ~PlaybackHost();
+    PlaybackHost(const PlaybackHost&) = delete;
+    PlaybackHost& operator=(const PlaybackHost&) = delete;
 
     // Main thread, before the first load stage: registers the overlay classes and fills in
     // hooks.startPlayback and hooks.createClickEffectWindows.
@@ -41,7 +41,7 @@ private:
     PlaybackState state_;
     std::mutex effectsGuard_;
     DeviceScale scale_;
-    Overlays overlays_;
+    ui::PlaybackOverlays overlays_;
     PlaybackServices services_;
     // Runner threads still running; shared with them, since a detached thread may outlive this object.
     std::shared_ptr<std::atomic<int>> running_ = std::make_shared<std::atomic<int>>(0);

@@ -1,22 +1,22 @@
-#include "AboutWindow.h"
+#include "ui/AboutWindow.h"
 
-#include <algorithm>
 #include <array>
 #include <string>
 
 #include "platform/Text.h"
 #include "ui/ControlTable.h"
 #include "ui/Dpi.h"
+#include "ui/OwnedPlacement.h"
 #include "ui/Resources.h"
 #include "ui/WindowClass.h"
 
-namespace xd::script_edition {
+namespace xd::ui {
 namespace {
 
 constexpr int kNameId = 1, kVersionId = 2, kDescriptionId = 3, kOkId = IDOK;
 constexpr SIZE kClientSize{300, 140};
 
-const std::array<ui::ControlSpec, 4> kControls{{
+const std::array<ControlSpec, 4> kControls{{
     {L"Name", L"Static", kNameId, 16, 14, 268, 24, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
     {L"Version", L"Static", kVersionId, 16, 44, 268, 18, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
     {L"Description", L"Static", kDescriptionId, 16, 66, 268, 36, WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, nullptr},
@@ -31,43 +31,33 @@ AboutWindow::~AboutWindow() {
     if (titleFont_) ::DeleteObject(titleFont_);
 }
 
-void AboutWindow::Show(HINSTANCE instance, HWND owner, const ApplicationInfo& info, int dpi) noexcept {
+void AboutWindow::Show(HINSTANCE instance, HWND owner, const AboutText& text, int dpi) noexcept {
     if (HWND existing = Handle()) {
         ::ShowWindow(existing, SW_SHOWNORMAL);
         ::SetForegroundWindow(existing);
         return;
     }
-    const std::wstring className = ui::FormClassName(L"迅点小侠4", L"About");
-    if (!ui::RegisterFormClass(instance, {.name = className.c_str(), .windowProc = &AboutWindow::WindowProc})) return;
+    const std::wstring className = FormClassName(text.program, L"About");
+    if (!RegisterFormClass(instance, {.name = className.c_str(), .windowProc = &AboutWindow::WindowProc})) return;
     constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, LogicalToScreen(kClientSize.cx, dpi), LogicalToScreen(kClientSize.cy, dpi)};
     ::AdjustWindowRectEx(&frame, style, FALSE, WS_EX_TOPMOST | WS_EX_DLGMODALFRAME);
-    // Centred on the main window, kept inside the work area of its monitor.
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    RECT ownerRect{};
-    ::GetWindowRect(owner, &ownerRect);
-    int x = (ownerRect.left + ownerRect.right - width) / 2;
-    int y = (ownerRect.top + ownerRect.bottom - height) / 2;
-    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-    if (::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        x = std::max<int>(work.left, std::min<int>(x, work.right - width));
-        y = std::max<int>(work.top, std::min<int>(y, work.bottom - height));
-    }
-    const std::wstring title = L"关于 " + Widen(info.productName);
-    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style, x,
-                                  y, width, height, owner, nullptr, instance, this);
+    const POINT corner = CentredOnOwner(owner, SIZE{width, height});
+    const std::wstring title = L"关于 " + Widen(text.productName);
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_DLGMODALFRAME, className.c_str(), title.c_str(), style,
+                                  corner.x, corner.y, width, height, owner, nullptr, instance, this);
     if (!hwnd) return;
-    static_cast<void>(ui::CreateControls(hwnd, kControls, dpi));
-    font_ = ui::CreatePointFont(L"Microsoft YaHei", 9, dpi);
-    titleFont_ = ui::CreatePointFont(L"Microsoft YaHei", 12, dpi, true);
-    for (const ui::ControlSpec& c : kControls) {
+    static_cast<void>(CreateControls(hwnd, kControls, dpi));
+    font_ = CreatePointFont(L"Microsoft YaHei", 9, dpi);
+    titleFont_ = CreatePointFont(L"Microsoft YaHei", 12, dpi, true);
+    for (const ControlSpec& c : kControls) {
         ::SendMessageW(::GetDlgItem(hwnd, c.id), WM_SETFONT,
                        reinterpret_cast<WPARAM>(c.id == kNameId ? titleFont_ : font_), TRUE);
     }
-    ::SetDlgItemTextW(hwnd, kNameId, Widen(info.productName).c_str());
-    ::SetDlgItemTextW(hwnd, kVersionId, (L"版本 " + Widen(info.productVersion)).c_str());
-    ::SetDlgItemTextW(hwnd, kDescriptionId, Widen(info.fileDescription).c_str());
+    ::SetDlgItemTextW(hwnd, kNameId, Widen(text.productName).c_str());
+    ::SetDlgItemTextW(hwnd, kVersionId, (L"版本 " + Widen(text.version)).c_str());
+    ::SetDlgItemTextW(hwnd, kDescriptionId, Widen(text.description).c_str());
     ::ShowWindow(hwnd, SW_SHOWNORMAL);
     ::SetFocus(::GetDlgItem(hwnd, kOkId));
 }
@@ -84,4 +74,4 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefaultProc(message, wParam, lParam);
 }
 
-}  // namespace xd::script_edition
+}  // namespace xd::ui

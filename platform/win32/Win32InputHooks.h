@@ -1,6 +1,6 @@
-// The two system-wide low-level hooks of the script edition (keyboard, type 13; mouse, type 14). The hook
-// procedures only copy the event into our own types, hand it to the sink and pass it on unchanged: every
-// decision is made by the portable capture code (recorder/capture/InputHooks.h).
+// The two system-wide low-level hooks (keyboard, type 13; mouse, type 14) that both programs record and
+// take their hotkeys through. The hook procedures only copy the event into our own types, hand it to the
+// sink and pass it on unchanged: every decision is made by the portable capture code.
 #pragma once
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 
 #include "platform/Types.h"
 
-namespace xd::script_edition {
+namespace xd::win32 {
 
 // Called on the thread that installed the hooks, while it pumps messages; must return quickly.
 class IInputHookSink {
@@ -23,12 +23,12 @@ public:
 
 // Holds the installed hook handles; removes them on Remove or destruction. A hook procedure has no user
 // data, so one instance per process serves them (a second Install fails).
-class InputHooks {
+class Win32InputHooks {
 public:
-    InputHooks() = default;
-    ~InputHooks() { Remove(); }
-    InputHooks(const InputHooks&) = delete;
-    InputHooks& operator=(const InputHooks&) = delete;
+    Win32InputHooks() = default;
+    ~Win32InputHooks() { Remove(); }
+    Win32InputHooks(const Win32InputHooks&) = delete;
+    Win32InputHooks& operator=(const Win32InputHooks&) = delete;
 
     // True when both hooks are in; a hook that did install stays until Remove.
     [[nodiscard]] bool Install(IInputHookSink& sink) noexcept;
@@ -44,4 +44,4 @@ private:
     bool ownsSink_ = false;
 };
 
-}  // namespace xd::script_edition
+}  // namespace xd::win32

@@ -1,12 +1,9 @@
-// Painting of the toolbar strip (Picture1): the draw items the recorder core describes, in order, with GDI+
-// into an off-screen bitmap that is then copied in one piece.
-#include "Form1.h"
-#include "recorder/ToolbarDrawing.h"
+#include "ui/ToolbarStripPainter.h"
+
 #include "platform/Text.h"
-#include "ui/GdiPlus.h"
 #include "ui/Resources.h"
 
-namespace xd::script_edition {
+namespace xd::ui {
 namespace {
 
 Gdiplus::Color ColorOf(const Rgba& c) { return Gdiplus::Color(c.a, c.r, c.g, c.b); }
@@ -45,7 +42,7 @@ void DrawGlyph(Gdiplus::Graphics& g, const DrawItem& item, const Gdiplus::FontFa
 
 void DrawText(Gdiplus::Graphics& g, HDC dc, const DrawItem& item, int dpi) {
     // Made through GDI so the system's font substitutes apply to the Chinese face.
-    HFONT gdiFont = ui::CreatePointFont(Widen(item.fontFace).c_str(), item.fontSize, dpi);
+    HFONT gdiFont = CreatePointFont(Widen(item.fontFace).c_str(), item.fontSize, dpi);
     {
         Gdiplus::Font font(dc, gdiFont);
         Gdiplus::SolidBrush brush(ColorOf(item.color));
@@ -58,8 +55,8 @@ void DrawText(Gdiplus::Graphics& g, HDC dc, const DrawItem& item, int dpi) {
     ::DeleteObject(gdiFont);
 }
 
-void Paint(HDC dc, const std::vector<DrawItem>& items, const Gdiplus::FontFamily* iconFamily, int dpi) {
-    Gdiplus::Graphics g(dc);
+void Paint(Gdiplus::Graphics& g, HDC dc, const std::vector<DrawItem>& items, const Gdiplus::FontFamily* iconFamily,
+           int dpi) {
     g.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
     for (const DrawItem& item : items) {
         switch (item.kind) {
@@ -82,27 +79,23 @@ void Paint(HDC dc, const std::vector<DrawItem>& items, const Gdiplus::FontFamily
 
 }  // namespace
 
-void Form1::PaintStrip(HWND strip) noexcept {
+void PaintToolbarStrip(HWND strip, const std::function<std::vector<DrawItem>(Point size)>& describe,
+                       const Gdiplus::FontFamily* iconFamily, int dpi) noexcept {
     PAINTSTRUCT ps{};
     HDC dc = ::BeginPaint(strip, &ps);
     RECT client{};
     ::GetClientRect(strip, &client);
     const int width = client.right, height = client.bottom;
-    if (width > 0 && height > 0) {
-        HDC memory = ::CreateCompatibleDC(dc);
-        HBITMAP bitmap = ::CreateCompatibleBitmap(dc, width, height);
-        HGDIOBJ old = ::SelectObject(memory, bitmap);
-        try {
-            Paint(memory, DescribeToolbarStrip(model_.window, dpi_, Point{width, height}), iconFont_.Family(), dpi_);
-        } catch (...) {
-            // An allocation failure leaves the last picture; the next paint tries again.
-        }
-        ::BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-        ::SelectObject(memory, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(memory);
+    if (dc && width > 0 && height > 0) {
+        PaintBuffered(dc, width, height, [&](Gdiplus::Graphics& g, HDC memory) {
+            try {
+                Paint(g, memory, describe(Point{width, height}), iconFamily, dpi);
+            } catch (...) {
+                // An allocation failure leaves the last picture; the next paint tries again.
+            }
+        });
     }
     ::EndPaint(strip, &ps);
 }
 
-}  // namespace xd::script_edition
+}  // namespace xd::ui

@@ -1,28 +1,29 @@
-#include "Playback.h"
+#include "PlaybackHost.h"
 
 #include <functional>
 #include <utility>
 
+#include "ProgramName.h"
 #include "engine/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
 
 namespace xd::script_edition {
 
-Playback::Playback(AppModel& model, win32::Win32Platform& platform)
+PlaybackHost::PlaybackHost(AppModel& model, win32::Win32Platform& platform)
     : model_(model),
       state_(model.stopRequested),
       services_{model.config,     state_,    platform.windows, platform.input,
                 platform.clock,   platform.boxes, overlays_,   SharedClickEffects{model.window.effects, effectsGuard_},
                 scale_} {}
 
-Playback::~Playback() {
+PlaybackHost::~PlaybackHost() {
     model_.stopRequested.store(true);
     // The runner checks the flag at least every 10 ms; a runner held by one of its error boxes is not waited for.
     for (int i = 0; i < 50 && running_->load() > 0; ++i) ::Sleep(10);
 }
 
-bool Playback::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noexcept {
-    if (!overlays_.RegisterClasses(instance, dpi)) return false;
+bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noexcept {
+    if (!overlays_.RegisterClasses(instance, {kInternalName, L"Form点击效果", L"Form虚拟指针"}, dpi)) return false;
     hooks.startPlayback = [this](const std::string& text) {
         // A refusal has already been shown and the stop flag set; the status tick returns to idle.
         const ThreadStarter detached = DetachedThreadStarter();
@@ -44,7 +45,7 @@ bool Playback::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noex
     return true;
 }
 
-StatusTickResult Playback::Tick(MainWindowState& window, IEditor& editor) noexcept {
+StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor) noexcept {
     // The editor is asked and moved outside the lock: the runner takes it to show
     // a click's circle, and must never wait for the editor to scroll.
     const StatusTickInput input = ReadStatusTickInput(window, editor, state_.repetition.load(),
@@ -61,7 +62,7 @@ StatusTickResult Playback::Tick(MainWindowState& window, IEditor& editor) noexce
     return result;
 }
 
-void Playback::ShowClickEffectAt(Point screen, std::uint32_t message) noexcept {
+void PlaybackHost::ShowClickEffectAt(Point screen, std::uint32_t message) noexcept {
     ShowClickEffect(services_.effects, overlays_, screen, static_cast<std::int32_t>(message));
 }
 

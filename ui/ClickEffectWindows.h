@@ -1,0 +1,20 @@
+// The click-effect windows: the ring of eight small windows in which a click's growing circle is drawn
+// (recorder/ClickEffect.h steps the slots and says what each frame shows). Both programs have them: the
+// script edition's Form点击效果 and the event-list edition's Form4.
+#pragma once
+#include <windows.h>
+
+#include <array>
+
+#include "recorder/ClickEffect.h"
+
+namespace xd::ui {
+
+LRESULT CALLBACK ClickEffectProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+// Main thread, from the status tick: draws each slot's frame straight into its window (not through a paint
+// cycle), scaled to `dpi`.
+void PaintClickEffects(const ClickEffectSlots& slots, const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames,
+                       int dpi) noexcept;
+
+}  // namespace xd::ui
