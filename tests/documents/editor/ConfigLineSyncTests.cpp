@@ -45,7 +45,7 @@ protected:
     }
 
     std::optional<std::string> StoredOption(const char* key) {
-        return profile.Value(kSettingsFile, std::string(kOptionsSection), key);
+        return profile.Value(kSettingsFile, "选项", key);
     }
 
     MemoryEditor editor;

@@ -49,7 +49,7 @@ protected:
     void PutScript(const std::string& path, const std::string& text) { sim.files.Put(path, kBom + text); }
 
     std::optional<std::string> Stored(const char* key) {
-        return sim.profile.Value(kSettingsFile, std::string(kOptionsSection), key);
+        return sim.profile.Value(kSettingsFile, "选项", key);
     }
 
     void ExpectRefusedWith(const std::string& boxText) {
