@@ -6,8 +6,9 @@
 
 #include "documents/SettingsStore.h"
 #include "documents/editor/CommandHelp.h"
-#include "documents/editor/MemoryEditor.h"
 #include "platform/sim/SimProfile.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace xd {
 namespace {
