@@ -8,7 +8,7 @@
 #include <array>
 
 #include "engine/playback/OverlayWindows.h"
-#include "recorder/ClickEffect.h"
+#include "engine/playback/ClickEffectSlots.h"
 
 namespace xd::script_edition {
 
