@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
+#include "engine/playback/ClickEffectSlots.h"
 #include "recorder/AppInfo.h"
-#include "recorder/ClickEffect.h"
 #include "recorder/ToolbarButton.h"
 
 namespace xd {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "recorder/ClickEffect.h"
+#include "engine/playback/ClickEffectSlots.h"
 #include "recorder/MainWindowState.h"
 
 namespace xd {

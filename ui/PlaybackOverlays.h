@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "engine/playback/OverlayWindows.h"
-#include "recorder/ClickEffect.h"
+#include "engine/playback/ClickEffectSlots.h"
 
 namespace xd::ui {
 

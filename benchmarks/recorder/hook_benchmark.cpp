@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "documents/editor/MemoryEditor.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/capture/Recorder.h"
+#include "tests/support/MemoryEditor.h"
 
 namespace {
 

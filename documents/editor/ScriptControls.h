@@ -1,8 +1,7 @@
 // The window controls beside the editor that the editor logic moves: the two
 // sliders with their labels, the command list with its help boxes, the Mode
 // toolbar button. The Win32 main window implements it over HScroll1, Label1,
-// List1, Text1, Text2 and the toolbar strip; MemoryScriptControls is the
-// window-free one.
+// List1, Text1, Text2 and the toolbar strip; the tests have a window-free one.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -48,40 +47,6 @@ public:
     virtual void SetTemplateText(const std::string& text) = 0;  // Text2
     virtual void SetModeButtonState(int state) = 0;
     virtual void RedrawToolbar() = 0;
-};
-
-// Keeps what it was told, for tests and the simulated desktop.
-class MemoryScriptControls final : public IScriptControls {
-public:
-    int SliderPosition(Slider slider) override { return positions_[Index(slider)]; }
-    void SetSliderPosition(Slider slider, int position) override {
-        positions_[Index(slider)] = ClampSliderPosition(slider, position);
-    }
-    void SetSliderLabel(Slider slider, const std::string& text) override { labels_[Index(slider)] = text; }
-    void SelectCommand(int index) override { selectedCommand_ = index; }
-    void SetHelpText(const std::string& text) override { helpText_ = text; }
-    void SetTemplateText(const std::string& text) override { templateText_ = text; }
-    void SetModeButtonState(int state) override { modeButtonState_ = state; }
-    void RedrawToolbar() override { ++toolbarRedraws_; }
-
-    const std::string& SliderLabel(Slider slider) const { return labels_[Index(slider)]; }
-    int SelectedCommand() const { return selectedCommand_; }  // -1: none
-    const std::string& HelpText() const { return helpText_; }
-    const std::string& TemplateText() const { return templateText_; }
-    int ModeButtonState() const { return modeButtonState_; }
-    int ToolbarRedraws() const { return toolbarRedraws_; }
-
-private:
-    static std::size_t Index(Slider slider) { return slider == Slider::Repeat ? 0 : 1; }
-
-    // The start-up state of the main window.
-    std::array<int, 2> positions_{0, kSpeedSliderStartPosition};
-    std::array<std::string, 2> labels_{"回放次数：无限", "回放速度：正常"};
-    int selectedCommand_ = -1;
-    std::string helpText_;
-    std::string templateText_;
-    int modeButtonState_ = kModeButtonBackground;
-    int toolbarRedraws_ = 0;
 };
 
 }  // namespace xd

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <mutex>
 
+#include "engine/playback/ClickEffectSlots.h"
 #include "engine/playback/OverlayWindows.h"
-#include "recorder/ClickEffect.h"
 
 namespace xd {
 

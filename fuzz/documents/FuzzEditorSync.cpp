@@ -8,10 +8,11 @@
 
 #include "documents/Options.h"
 #include "documents/editor/ConfigLineSync.h"
-#include "documents/editor/MemoryEditor.h"
 #include "documents/editor/ScriptControls.h"
 #include "engine/ScriptConfig.h"
 #include "platform/sim/SimProfile.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "engine/playback/Playback.h"
 #include "engine/playback/ScriptRunner.h"
 #include "platform/sim/SimPlatform.h"
-#include "SimOverlayWindows.h"
+#include "tests/support/SimOverlayWindows.h"
 
 namespace {
 

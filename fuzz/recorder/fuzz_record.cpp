@@ -9,32 +9,15 @@
 #include <cstdio>
 #include <string>
 
-#include "documents/editor/MemoryEditor.h"
-#include "documents/editor/ScriptControls.h"
 #include "engine/CheckScript.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
 #include "recorder/capture/CaptureSession.h"
+#include "tests/support/MainWindowView.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace {
-
-class NullView final : public xd::IMainWindowView {
-public:
-    xd::WindowHandle Handle() override { return handle; }
-    void SetWindowTitle(const std::string&) override {}
-    void SetTrayTip(const std::string&) override {}
-    void SetWindowSize(xd::WindowSize96) override {}
-    void FocusEditor() override {}
-    void SetCommand6Enabled(bool) override {}
-    void SetWaitCursor(bool) override {}
-    void FillCommandList(const std::array<std::string_view, xd::kCommandCount>&) override {}
-    void ShowHelpImage(bool) override {}
-    void ShowHelpMenuAtPointer() override {}
-    bool IsVisible() override { return true; }
-    void SetVisible(bool) override {}
-    void RepaintAll() override {}
-    xd::WindowHandle handle = xd::kNoWindow;
-};
 
 constexpr std::uint32_t kOwnProcess = 1;
 constexpr int kMaxEvents = 300;
@@ -63,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (in.ConsumeBool()) sim.desktop.SetDpi(144, 144);
     sim.clock.Advance(in.ConsumeIntegral<std::uint32_t>());  // anywhere in the tick count's range
 
-    NullView view;
+    xd::test::RecordingMainWindowView view;
     view.handle = AddWindow(sim.desktop, kOwnProcess, {1500, 0, 1775, 76}, {}, "岚榕_迅点小侠", "迅点小侠4_Form1");
     const xd::WindowHandle notes =
         AddWindow(sim.desktop, 200, {100, 100, 700, 500}, {8, 31, 8, 8}, "无标题 - 记事本", "Notepad");

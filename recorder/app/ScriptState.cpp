@@ -1,7 +1,6 @@
 #include "recorder/app/ScriptState.h"
 
-#include <array>
-
+#include "engine/Keywords.h"
 #include "engine/ScriptText.h"
 #include "recorder/app/AppBindings.h"
 
@@ -38,14 +37,11 @@ bool ConfirmDiscard(AppContext& context) {
 }
 
 bool HasPlayableLines(std::string_view scriptText) noexcept {
-    constexpr std::array<std::string_view, 3> kPlayable{"鼠标点击", "鼠标拖移", "鼠标滚轮"};
     std::size_t pos = 0;
     std::string_view line;
     while (NextScriptLine(scriptText, pos, line)) {
-        const std::string_view stripped = StripSpaces(line);
-        for (std::string_view keyword : kPlayable) {
-            if (stripped.starts_with(keyword)) return true;
-        }
+        const Keyword* keyword = FindKeyword(StripSpaces(line));
+        if (keyword != nullptr && IsMouseCommand(keyword->kind)) return true;
     }
     return false;
 }

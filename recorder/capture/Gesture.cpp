@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "engine/Keywords.h"
+
 namespace xd {
 
 int ButtonOfMessage(std::uint64_t message) noexcept {
@@ -40,15 +42,16 @@ bool MergesInto(const Gesture& pending, const GestureToken& token, Point at) noe
 
 std::string GestureLine(const Gesture& gesture, std::int64_t wait) {
     auto n = [](auto value) { return std::to_string(value); };
+    auto call = [](std::string_view keyword) { return std::string(keyword) + "("; };
     switch (gesture.kind) {
         case GestureKind::Click:
-            return "鼠标点击(" + n(gesture.button) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
+            return call(kClickKeyword) + n(gesture.button) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
                    n(gesture.count) + "," + n(wait) + ")";
         case GestureKind::Drag:
-            return "鼠标拖移(" + n(gesture.button) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
+            return call(kDragKeyword) + n(gesture.button) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
                    n(gesture.end.x) + "," + n(gesture.end.y) + "," + n(gesture.duration) + "," + n(wait) + ")";
         case GestureKind::Wheel:
-            return "鼠标滚轮(" + n(gesture.delta) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
+            return call(kWheelKeyword) + n(gesture.delta) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
                    n(gesture.count) + "," + n(wait) + ")";
         case GestureKind::None: break;
     }

@@ -1,5 +1,7 @@
 #include "recorder/capture/TargetWindowLine.h"
 
+#include "engine/Keywords.h"
+
 namespace xd {
 namespace {
 
@@ -47,7 +49,7 @@ TargetWindowSpec DescribeTargetWindow(IWindowSystem& windows, WindowHandle windo
 }
 
 std::string TargetWindowLine(const TargetWindowSpec& spec) {
-    return "目标窗口(" + Quoted(spec.title) + "," + Quoted(spec.className) + "," + Quoted(spec.childPath) + ")";
+    return std::string(kTargetWindowKeyword) + "(" + Quoted(spec.title) + "," + Quoted(spec.className) + "," + Quoted(spec.childPath) + ")";
 }
 
 std::string BuildTargetWindowLine(IWindowSystem& windows, WindowHandle window) {

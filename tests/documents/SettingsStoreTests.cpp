@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/sim/SimFileSystem.h"
 #include "documents/ProfileValues.h"
-#include "platform/ini/IniProfile.h"
+#include "platform/sim/IniProfile.h"
+#include "platform/sim/SimFileSystem.h"
 
 namespace xd {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 class SettingsStoreTest : public testing::Test {
 protected:
     sim::SimFileSystem files;
-    IniProfile profile{files};
+    sim::IniProfile profile{files};
     const std::string file = SettingsFilePath("C:\\迅点\\");
 
     void Store(std::string_view key, std::string_view value) {

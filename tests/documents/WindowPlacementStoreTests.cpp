@@ -26,7 +26,7 @@ protected:
         window = desktop.AddWindow(spec);
     }
     void Put(const std::string& key, const std::string& value) {
-        profile.Put(file, std::string(kWindowSection), key, value);
+        profile.Put(file, "窗口", key, value);
     }
     Rect Normal() { return desktop.GetPlacement(window)->normalPosition; }
 };
@@ -36,7 +36,7 @@ TEST_F(WindowPlacementStoreTest, SaveWritesTheSevenKeysInOrder) {
     SaveWindowPlacement(desktop, profile, file, window);
     std::vector<std::pair<std::string, std::string>> written;
     for (const sim::ProfileWrite& w : profile.Writes()) {
-        EXPECT_EQ(w.section, kWindowSection);
+        EXPECT_EQ(w.section, "窗口");
         written.emplace_back(w.key, w.value);
     }
     std::vector<std::pair<std::string, std::string>> expected{

@@ -16,14 +16,24 @@
 #include <string>
 #include <vector>
 
-#include "../engine/playback/SimOverlayWindows.h"
-#include "../recorder/capture/CaptureFixture.h"
+#include "engine/CheckScript.h"
 #include "engine/playback/ScriptRunner.h"
+#include "platform/sim/SimPlatform.h"
+#include "recorder/app/Activities.h"
+#include "recorder/capture/CaptureSession.h"
+#include "tests/support/MainWindowView.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
+#include "tests/support/SimOverlayWindows.h"
 
 namespace xd::test {
 namespace {
 
 using sim::SimButton;
+
+constexpr std::uint32_t kOwnProcess = 1;
+constexpr std::uint32_t kEditorProcess = 200;
+constexpr std::uint32_t kBrowserProcess = 300;
 
 // One copy of the script edition's main-window logic and its recorder on the shared desktop.
 struct Program {
@@ -43,7 +53,7 @@ struct Program {
     AppModel model;
     MemoryEditor editor;
     MemoryScriptControls controls;
-    NullView view;
+    RecordingMainWindowView view;
     AppContext context;
     CaptureSession session{context, {}};
     std::vector<Point> demoEffects;  // the mouse hook's click demonstration

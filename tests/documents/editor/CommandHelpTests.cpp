@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/support/MemoryScriptControls.h"
+
 namespace xd {
 namespace {
 

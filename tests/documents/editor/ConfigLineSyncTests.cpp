@@ -6,8 +6,9 @@
 
 #include "documents/SettingsStore.h"
 #include "documents/editor/CommandHelp.h"
-#include "documents/editor/MemoryEditor.h"
 #include "platform/sim/SimProfile.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace xd {
 namespace {
@@ -45,7 +46,7 @@ protected:
     }
 
     std::optional<std::string> StoredOption(const char* key) {
-        return profile.Value(kSettingsFile, std::string(kOptionsSection), key);
+        return profile.Value(kSettingsFile, "选项", key);
     }
 
     MemoryEditor editor;

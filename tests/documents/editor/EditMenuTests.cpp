@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "documents/editor/MemoryEditor.h"
+#include "tests/support/MemoryEditor.h"
 
 namespace xd {
 namespace {

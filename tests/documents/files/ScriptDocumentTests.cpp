@@ -7,10 +7,12 @@
 
 #include "documents/ScriptFileText.h"
 #include "documents/SettingsStore.h"
-#include "documents/editor/MemoryEditor.h"
 #include "documents/files/DocumentTexts.h"
 #include "platform/Text.h"
 #include "platform/sim/SimPlatform.h"
+#include "tests/support/DocumentWindow.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace xd {
 namespace {
@@ -27,19 +29,6 @@ std::string Script(std::initializer_list<std::string> lines) {
     return text;
 }
 
-class RecordingWindow final : public IDocumentWindow {
-public:
-    void SetTitle(const std::string& t) override { title = t; }
-    void SetSaveButtonState(int state) override { saveButton = state; }
-    void SetPlayButtonState(int state) override { playButton = state; }
-    void SetWaitCursor(bool waiting) override { cursorChanges.push_back(waiting); }
-
-    std::string title = "before";
-    int saveButton = 1;
-    int playButton = 0;
-    std::vector<bool> cursorChanges;
-};
-
 class ScriptDocumentTest : public ::testing::Test {
 protected:
     ScriptDocumentTest() {
@@ -49,7 +38,7 @@ protected:
     void PutScript(const std::string& path, const std::string& text) { sim.files.Put(path, kBom + text); }
 
     std::optional<std::string> Stored(const char* key) {
-        return sim.profile.Value(kSettingsFile, std::string(kOptionsSection), key);
+        return sim.profile.Value(kSettingsFile, "选项", key);
     }
 
     void ExpectRefusedWith(const std::string& boxText) {
@@ -71,7 +60,7 @@ protected:
     int marks = 0;
     ScriptEditorContext script{editor,        controls,         config, options, sim.profile,
                                kSettingsFile, suppressModified, [this] { ++marks; }};
-    RecordingWindow window;
+    test::RecordingDocumentWindow window;
     std::string currentFile;
     bool modified = true;
     DocumentContext document{script, window, sim.files, sim.boxes, sim.dialogs, currentFile, modified, 77, {}};

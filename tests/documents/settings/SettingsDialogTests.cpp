@@ -2,75 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "documents/editor/MemoryEditor.h"
 #include "platform/sim/SimPlatform.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
+#include "tests/support/SettingsDialogView.h"
 
 namespace xd {
 namespace {
 
 constexpr const char* kSettingsFile = "C:\\xd\\巧手配置.INI";
 constexpr const char* kProgram = "C:\\xd\\迅点小侠4.exe";
-constexpr WindowHandle kDialogHandle = 0x2002;
 constexpr const char* kHeader = "'岚榕迅点小侠脚本，版本：4.0  <--第一行不可删除和修改";
-
-// A dialog as some frameworks drive it: setting a control from code raises the
-// same notification a user's click does, so only dialogLoading keeps the
-// filling quiet. Posted messages wait until Pump().
-class FakeDialogView final : public ISettingsDialogView {
-public:
-    bool Create(WindowHandle) override {
-        if (failCreate) return false;
-        ++created;
-        closed = false;
-        return true;
-    }
-    void PostDeferredLoad() override { posted.push_back(kSettingsDeferredLoad); }
-    void ShowModal() override {}
-    void BringToForeground() override { ++broughtToFront; }
-    void PostCloseRequest() override { posted.push_back(msg::kClose); }
-    void Close() override { closed = true; }
-    WindowHandle Handle() override { return kDialogHandle; }
-    bool IsChecked(SettingsCheck box) override { return checks[box]; }
-    void SetChecked(SettingsCheck box, bool checked) override {
-        if (checks[box] == checked) return;
-        checks[box] = checked;
-        OnSettingsCheckClicked(*context, box);
-    }
-    void SetHotkeyItems(HotkeyList list, const HotkeyItems& list_items) override { items[list] = list_items; }
-    int SelectedHotkeyItem(HotkeyList list) override { return selected.count(list) ? selected[list] : -1; }
-    void SelectHotkeyItem(HotkeyList list, int index) override {
-        selected[list] = index;
-        OnHotkeyListChanged(*context, list);
-    }
-
-    void Pump() {
-        while (!posted.empty()) {
-            const std::uint32_t message = posted.front();
-            posted.pop_front();
-            if (message == kSettingsDeferredLoad) OnSettingsDeferredLoad(*context, kSettingsDeferredLoadParam);
-            if (message == msg::kClose) static_cast<void>(OnSettingsCloseRequest(*context));
-        }
-    }
-    void Click(SettingsCheck box) { SetChecked(box, !checks[box]); }
-
-    SettingsDialogContext* context = nullptr;
-    bool failCreate = false;
-    bool closed = true;
-    int created = 0;
-    int broughtToFront = 0;
-    std::deque<std::uint32_t> posted;
-    std::map<SettingsCheck, bool> checks{
-        {SettingsCheck::Check2, false}, {SettingsCheck::Check3, false}, {SettingsCheck::Check4, false},
-        {SettingsCheck::Check5, false}, {SettingsCheck::Check6, false}, {SettingsCheck::Check7, false},
-        {SettingsCheck::Check8, false}, {SettingsCheck::Check9, false}, {SettingsCheck::Check10, false}};
-    std::map<HotkeyList, HotkeyItems> items;
-    std::map<HotkeyList, int> selected;
-};
 
 class SettingsDialog : public ::testing::Test {
 protected:
@@ -92,7 +38,7 @@ protected:
     Options options;
     bool suppressModified = false;
     ScriptEditorContext script{editor, controls, config, options, sim.profile, kSettingsFile, suppressModified, {}};
-    FakeDialogView view;
+    test::FakeSettingsDialogView view;
     SettingsDialogState state;
     SettingsDialogContext context{view, state, script, sim.registry, sim.boxes, kProgram, 0x1001};
 };
@@ -202,7 +148,7 @@ TEST_F(SettingsDialog, SameKeyForBoth_RefusesTheCloseUntilTheyDiffer) {
     const sim::MessageBoxRecord box = sim.boxes.Shown()[0];
     EXPECT_EQ(box.caption, "迅点小侠");
     EXPECT_EQ(box.text, "录制快捷键和播放快捷键为同一个键，应该设置不同的键。\r\n请修改！！");
-    EXPECT_EQ(box.owner, kDialogHandle);
+    EXPECT_EQ(box.owner, view.handle);
     EXPECT_EQ(Stored("录快捷键"), "113");
     EXPECT_EQ(Stored("放快捷键"), std::nullopt);  // never written: still the default 113
 

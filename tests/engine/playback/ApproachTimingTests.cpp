@@ -1,9 +1,9 @@
 #include <limits>
+#include <string_view>
 
 #include "PlaybackFixture.h"
 #include "engine/playback/ApproachPoint.h"
 #include "engine/playback/InputActions.h"
-#include "engine/playback/PlaybackMessages.h"
 #include "engine/playback/Timing.h"
 
 namespace xd::test {
@@ -82,7 +82,8 @@ TEST_F(ApproachTest, WithoutTargetOrWithClosedTargetReportsAndStops) {
         bool close;
         std::string_view text;
     };
-    for (const Case c : {Case{false, false, kNoTargetText}, Case{true, true, kTargetClosedText}}) {
+    for (const Case c : {Case{false, false, "没有目标窗口，先执行“目标窗口”命令。"},
+                         Case{true, true, "目标窗口已经关闭，无法继续执行脚本。"}}) {
         stopFlag = false;
         sim.boxes.Clear();
         if (c.choose) ChooseTarget();
@@ -93,7 +94,7 @@ TEST_F(ApproachTest, WithoutTargetOrWithClosedTargetReportsAndStops) {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].owner, kNoWindow);
         EXPECT_EQ(boxes[0].text, c.text);
-        EXPECT_EQ(boxes[0].caption, kRunErrorCaption);
+        EXPECT_EQ(boxes[0].caption, "执行脚本中发生错误");
         EXPECT_EQ(boxes[0].flags, 0x50010u);
     }
 }

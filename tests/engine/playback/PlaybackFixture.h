@@ -8,9 +8,9 @@
 #include <mutex>
 #include <vector>
 
-#include "SimOverlayWindows.h"
 #include "engine/playback/Playback.h"
 #include "platform/sim/SimPlatform.h"
+#include "tests/support/SimOverlayWindows.h"
 
 namespace xd::test {
 

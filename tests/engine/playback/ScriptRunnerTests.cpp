@@ -1,8 +1,6 @@
 #include <thread>
 
 #include "PlaybackFixture.h"
-#include "engine/Messages.h"
-#include "engine/playback/PlaybackMessages.h"
 #include "engine/playback/ScriptRunner.h"
 
 namespace xd::test {
@@ -46,7 +44,7 @@ TEST_F(ScriptRunnerTest, SyntaxErrorReportsTheLineKeepsConfigurationAndClosesThe
     const auto boxes = sim.boxes.Shown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "发现脚本语法错误：第 7 行\r\n需要参数 5 个，检查到参数是3 个");
-    EXPECT_EQ(boxes[0].caption, kSyntaxErrorCaption);
+    EXPECT_EQ(boxes[0].caption, "脚本语法错误");
     EXPECT_EQ(boxes[0].flags, 0x51010u);
     EXPECT_EQ(boxes[0].owner, kNoWindow);
     EXPECT_EQ(config.repeatCount.load(), 3);
@@ -77,7 +75,7 @@ TEST_F(ScriptRunnerTest, ClickBeforeAnyTargetEndsThePlayback) {
     const std::string text = std::string(kHeader) + "鼠标点击(1,10,10,1,650)\r\n" + kTargetLine;
     ASSERT_EQ(Play(text), 0);
     ASSERT_EQ(sim.boxes.Count(), 1u);
-    EXPECT_EQ(sim.boxes.Shown()[0].text, kNoTargetText);
+    EXPECT_EQ(sim.boxes.Shown()[0].text, "没有目标窗口，先执行“目标窗口”命令。");
     EXPECT_EQ(state.repetition.load(), 1);
     EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
 }

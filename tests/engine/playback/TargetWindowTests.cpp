@@ -1,5 +1,4 @@
 #include "PlaybackFixture.h"
-#include "engine/playback/PlaybackMessages.h"
 #include "engine/ScriptSyntax.h"
 #include "engine/playback/TargetWindow.h"
 
@@ -65,7 +64,7 @@ TEST_F(TargetWindowTest, MissingWindowIsReportedAfterAboutTwoHundredMilliseconds
     const auto boxes = sim.boxes.Shown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "找不到目标窗口，请检查目标软件是否开启。\r\n窗口名：无题\r\n类名：Cls");
-    EXPECT_EQ(boxes[0].caption, kRunErrorCaption);
+    EXPECT_EQ(boxes[0].caption, "执行脚本中发生错误");
     EXPECT_EQ(boxes[0].flags, 0x50010u);
     EXPECT_EQ(boxes[0].owner, kNoWindow);
 }

@@ -4,12 +4,14 @@
 #include <vector>
 
 #include "documents/SettingsStore.h"
-#include "documents/editor/MemoryEditor.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
 #include "recorder/app/ScriptHeader.h"
 #include "recorder/app/ScriptState.h"
+#include "tests/support/MainWindowView.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace xd {
 namespace {
@@ -18,37 +20,6 @@ constexpr const char* kProgram = "C:\\迅点小侠\\迅点小侠4.exe";
 constexpr const char* kSettingsFile = "C:\\迅点小侠\\巧手配置.INI";
 constexpr const char* kAppTitle = "岚榕_迅点小侠 (64位) 4.0.2";
 constexpr const char* kBom = "\xEF\xBB\xBF";
-
-class RecordingView final : public IMainWindowView {
-public:
-    WindowHandle Handle() override { return handle; }
-    void SetWindowTitle(const std::string& t) override { title = t; }
-    void SetTrayTip(const std::string& tip) override { trayTip = tip; }
-    void SetWindowSize(WindowSize96 s) override { sizes.push_back(s); }
-    void FocusEditor() override { ++focusCount; }
-    void SetCommand6Enabled(bool enabled) override { command6Enabled = enabled; }
-    void SetWaitCursor(bool) override {}
-    void FillCommandList(const std::array<std::string_view, kCommandCount>& names) override {
-        commandList.assign(names.begin(), names.end());
-    }
-    void ShowHelpImage(bool show) override { helpImageShown = show; }
-    void ShowHelpMenuAtPointer() override { ++helpMenus; }
-    bool IsVisible() override { return visible; }
-    void SetVisible(bool v) override { visible = v; }
-    void RepaintAll() override { ++repaints; }
-
-    WindowHandle handle = kNoWindow;
-    std::string title;
-    std::string trayTip;
-    std::vector<WindowSize96> sizes;
-    int focusCount = 0;
-    bool command6Enabled = true;
-    std::vector<std::string_view> commandList;
-    bool helpImageShown = false;
-    int helpMenus = 0;
-    bool visible = true;
-    int repaints = 0;
-};
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -80,7 +51,7 @@ protected:
     sim::SimPlatform sim;
     MemoryEditor editor;
     MemoryScriptControls controls;
-    RecordingView view;
+    test::RecordingMainWindowView view;
     AppModel model;
     AppContext context{model, editor, controls, view, sim.platform(), {}};
     std::vector<std::string> played;

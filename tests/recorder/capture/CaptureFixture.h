@@ -6,33 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "documents/editor/MemoryEditor.h"
 #include "documents/editor/ScriptControls.h"
 #include "engine/CheckScript.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/ScriptHeader.h"
 #include "recorder/capture/CaptureSession.h"
+#include "tests/support/MainWindowView.h"
+#include "tests/support/MemoryEditor.h"
+#include "tests/support/MemoryScriptControls.h"
 
 namespace xd::test {
-
-class NullView final : public IMainWindowView {
-public:
-    WindowHandle Handle() override { return handle; }
-    void SetWindowTitle(const std::string&) override {}
-    void SetTrayTip(const std::string&) override {}
-    void SetWindowSize(WindowSize96) override {}
-    void FocusEditor() override {}
-    void SetCommand6Enabled(bool) override {}
-    void SetWaitCursor(bool) override {}
-    void FillCommandList(const std::array<std::string_view, kCommandCount>&) override {}
-    void ShowHelpImage(bool) override {}
-    void ShowHelpMenuAtPointer() override {}
-    bool IsVisible() override { return true; }
-    void SetVisible(bool) override {}
-    void RepaintAll() override {}
-    WindowHandle handle = kNoWindow;
-};
 
 enum class Button { Left, Right, Middle };
 
@@ -129,7 +113,7 @@ protected:
     sim::SimPlatform sim;
     MemoryEditor editor;
     MemoryScriptControls controls;
-    NullView view;
+    RecordingMainWindowView view;
     AppModel model;
     AppContext context{model, editor, controls, view, sim.platform(), {}};
     CaptureSession session{context, {}};

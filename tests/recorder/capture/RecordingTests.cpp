@@ -212,7 +212,7 @@ TEST_F(CaptureTest, WaitsStayPositiveAcrossTheTickCounterWrap) {
 TEST_F(CaptureTest, PlaceholderStandsWhileTheButtonIsDown) {
     StartRecording();
     Press(InNotes(1, 1), 10);
-    EXPECT_EQ(editor.GetEditorText(), Header() + Lines({NotesLine(), std::string(kRecordingPlaceholder)}));
+    EXPECT_EQ(editor.GetEditorText(), Header() + Lines({NotesLine(), "正在记录鼠标点击和行为判断中..."}));
     const auto posted = sim.desktop.MessagesTo(view.handle);
     ASSERT_EQ(posted.size(), 1u);  // the first target line does not scroll
     EXPECT_EQ(posted[0].message, appmsg::kScrollEditorToEnd);

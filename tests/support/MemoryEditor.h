@@ -1,5 +1,5 @@
-// The editing control's text model without a window: what the simulation and
-// the recorder tests write into instead of Scintilla.
+// The editing control's text model without a window: what the tests, fuzzers
+// and benchmarks write into instead of Scintilla.
 //
 // Line model, as the control keeps it: a line ends at CR LF, at a lone LF and
 // at a lone CR (the program itself only writes CR LF); the line count is the

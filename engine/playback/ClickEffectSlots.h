@@ -1,8 +1,9 @@
 // The eight reusable click-effect slots and their animation, as plain data.
-// Header-only so the overlay windows of either edition can share it without
-// linking the recorder core. Who owns what: the main thread steps the slots
-// and paints; TakeClickEffectSlot may run on the runner thread (single-field
-// writes, no lock, as the slots are designed for).
+// The players of both editions take slots and the main window's status tick
+// steps them, so it sits in the engine, below both; header-only, so a window
+// that only paints the slots links nothing for it. Who owns what: the main
+// thread steps the slots and paints; TakeClickEffectSlot may run on the runner
+// thread (single-field writes, no lock, as the slots are designed for).
 #pragma once
 #include <array>
 #include <cstdint>

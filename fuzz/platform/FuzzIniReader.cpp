@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "platform/ini/IniProfile.h"
-#include "platform/ini/IniText.h"
+#include "platform/sim/IniProfile.h"
+#include "platform/sim/IniText.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ void Check(bool ok) {
 
 void SetAndReadBack(const std::string& original, const std::string& section, const std::string& key,
                     const std::string& value) {
-    xd::IniText text(original);
+    xd::sim::IniText text(original);
     bool existed = text.Get(section, key).has_value();
     if (!text.Set(section, key, value)) {
         Check(text.Bytes() == original);
@@ -55,7 +55,7 @@ void SetAndReadBack(const std::string& original, const std::string& section, con
         Check(changed.size() >= original.size());
         Check(changed.compare(changed.size() - rest, rest, original, p, rest) == 0);
     }
-    xd::IniText again(changed);
+    xd::sim::IniText again(changed);
     Check(again.Set(section, key, value));
     Check(again.Bytes() == changed);
 }
@@ -69,10 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto bufferChars = in.ConsumeIntegralInRange<std::size_t>(0, 5000);
     std::string file = in.ConsumeRemainingBytesAsString();
 
-    xd::IniText text(file);
+    xd::sim::IniText text(file);
     for (const char* k : {"录快捷键", "删除提醒 ", "Left", "TopMost"}) {
         if (auto v = text.Get("选项", k)) {
-            std::string cut = xd::TruncateToBufferChars(*v, bufferChars);
+            std::string cut = xd::sim::TruncateToBufferChars(*v, bufferChars);
             Check(v->compare(0, cut.size(), cut) == 0);
         }
     }
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     OneFile files;
     files.files["巧手配置.INI"] = file;
-    xd::IniProfile profile(files);
+    xd::sim::IniProfile profile(files);
     (void)profile.GetString("巧手配置.INI", section, key, "dflt", bufferChars);
     if (profile.WriteString("巧手配置.INI", "窗口", "Left", "-200")) {
         Check(profile.GetString("巧手配置.INI", "窗口", "Left", "", 4086) == "-200");

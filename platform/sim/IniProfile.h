@@ -1,5 +1,5 @@
-// IProfile over plain files, for platforms without a private-profile service
-// (the Win32 build uses GetPrivateProfileStringW instead). Files are UTF-8.
+// IProfile over settings files as INI text on a file system, where the Win32
+// build uses GetPrivateProfileStringW. Files are UTF-8.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Profile.h"
 
-namespace xd {
+namespace xd::sim {
 
 // A settings file is a few hundred bytes; anything this big is not ours and
 // reads as defaults, and is never rewritten, so nothing in it is lost.
@@ -29,4 +29,4 @@ private:
     IFileSystem& files_;
 };
 
-}  // namespace xd
+}  // namespace xd::sim

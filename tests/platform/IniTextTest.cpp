@@ -1,11 +1,11 @@
-#include "platform/ini/IniText.h"
+#include "platform/sim/IniText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 
-namespace xd {
+namespace xd::sim {
 namespace {
 
 using namespace std::string_literals;
@@ -113,4 +113,4 @@ TEST(IniText, TruncatesToBufferCharsWithoutSplittingCharacters) {
 }
 
 }  // namespace
-}  // namespace xd
+}  // namespace xd::sim

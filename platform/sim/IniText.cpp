@@ -1,6 +1,6 @@
-#include "platform/ini/IniText.h"
+#include "platform/sim/IniText.h"
 
-namespace xd {
+namespace xd::sim {
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -208,4 +208,4 @@ std::string TruncateToBufferChars(std::string_view text, std::size_t bufferChars
     return std::string(text.substr(0, i));
 }
 
-}  // namespace xd
+}  // namespace xd::sim

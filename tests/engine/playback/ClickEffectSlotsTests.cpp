@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "recorder/ClickEffect.h"
+#include "engine/playback/ClickEffectSlots.h"
 
 namespace xd {
 namespace {
 
-TEST(ClickEffect, CircleGrowsByTwoUpToEighteenAndClearsOnEleventhTick) {
+TEST(ClickEffectSlots, CircleGrowsByTwoUpToEighteenAndClearsOnEleventhTick) {
     ClickEffectSlots effects;
     effects.slots[0].window = 42;
     TakeClickEffectSlot(effects, {100, 100}, 513);
@@ -19,12 +19,12 @@ TEST(ClickEffect, CircleGrowsByTwoUpToEighteenAndClearsOnEleventhTick) {
     EXPECT_EQ(StepClickEffects(effects)[0].action, ClickEffectAction::None);
 }
 
-TEST(ClickEffect, IdleSlotsDrawNothing) {
+TEST(ClickEffectSlots, IdleSlotsDrawNothing) {
     ClickEffectSlots effects;
     for (const ClickEffectFrame& f : StepClickEffects(effects)) EXPECT_EQ(f.action, ClickEffectAction::None);
 }
 
-TEST(ClickEffect, PenColourFollowsButtonMessage) {
+TEST(ClickEffectSlots, PenColourFollowsButtonMessage) {
     struct Case { std::int32_t message; std::optional<std::uint32_t> pen; };
     for (const Case& c : {Case{513, 0xFF000000u}, Case{516, 0xFF0000FFu}, Case{519, 0xFFFF00FFu},
                           Case{0, std::nullopt}}) {
@@ -37,7 +37,7 @@ TEST(ClickEffect, PenColourFollowsButtonMessage) {
     }
 }
 
-TEST(ClickEffect, NinthClickReusesFirstSlotAndRestartsIt) {
+TEST(ClickEffectSlots, NinthClickReusesFirstSlotAndRestartsIt) {
     ClickEffectSlots effects;
     for (int i = 0; i < 8; ++i) {
         effects.slots[i].window = 100 + i;
@@ -55,7 +55,7 @@ TEST(ClickEffect, NinthClickReusesFirstSlotAndRestartsIt) {
     EXPECT_EQ(frames[1].radius, 4);
 }
 
-TEST(ClickEffect, CircleBoxIsCentredOnTheClickPoint) {
+TEST(ClickEffectSlots, CircleBoxIsCentredOnTheClickPoint) {
     ClickEffectFrame f;
     f.radius = 6;
     EXPECT_EQ(f.CircleBox(), (Rect{14, 14, 26, 26}));

@@ -1,4 +1,4 @@
-#include "documents/editor/MemoryEditor.h"
+#include "tests/support/MemoryEditor.h"
 
 #include <algorithm>
 

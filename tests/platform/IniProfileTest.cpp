@@ -1,10 +1,10 @@
-#include "platform/ini/IniProfile.h"
+#include "platform/sim/IniProfile.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/sim/SimFileSystem.h"
 
-namespace xd {
+namespace xd::sim {
 namespace {
 
 const std::string kFile = "/prog/巧手配置.INI";
@@ -74,4 +74,4 @@ TEST_F(IniProfileTest, UnreadableFileIsNotReplaced) {
 }
 
 }  // namespace
-}  // namespace xd
+}  // namespace xd::sim

@@ -1,10 +1,10 @@
-#include "platform/ini/IniProfile.h"
+#include "platform/sim/IniProfile.h"
 
 #include <string_view>
 
-#include "platform/ini/IniText.h"
+#include "platform/sim/IniText.h"
 
-namespace xd {
+namespace xd::sim {
 
 std::string IniProfile::GetString(const std::string& file, const std::string& section, const std::string& key,
                                   const std::string& defaultValue, std::size_t bufferChars) {
@@ -34,4 +34,4 @@ bool IniProfile::WriteString(const std::string& file, const std::string& section
     return files_.WriteFileReplacing(file, text.Bytes());
 }
 
-}  // namespace xd
+}  // namespace xd::sim

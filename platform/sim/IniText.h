@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-namespace xd {
+namespace xd::sim {
 
 class IniText {
 public:
@@ -37,4 +37,4 @@ private:
 // character; what Win32 leaves in a buffer of that many characters.
 std::string TruncateToBufferChars(std::string_view text, std::size_t bufferChars);
 
-}  // namespace xd
+}  // namespace xd::sim
