@@ -24,8 +24,8 @@ class IFileDialogs {
 public:
     virtual ~IFileDialogs() = default;
     // The chosen path (UTF-8), or nullopt when the user cancelled.
-    virtual std::optional<std::string> ChooseOpen(const FileDialogRequest& request) = 0;
-    virtual std::optional<std::string> ChooseSave(const FileDialogRequest& request) = 0;
+    [[nodiscard]] virtual std::optional<std::string> ChooseOpen(const FileDialogRequest& request) = 0;
+    [[nodiscard]] virtual std::optional<std::string> ChooseSave(const FileDialogRequest& request) = 0;
 };
 
 }  // namespace xd

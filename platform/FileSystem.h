@@ -22,8 +22,8 @@ public:
     virtual bool Exists(const std::string& path) = 0;
     // Writes to a temporary file in the same folder and then replaces the target,
     // so a failed write leaves the old file as it was.
-    virtual bool WriteFileReplacing(const std::string& path, const std::string& bytes) = 0;
-    virtual bool Remove(const std::string& path) = 0;
+    [[nodiscard]] virtual bool WriteFileReplacing(const std::string& path, const std::string& bytes) = 0;
+    [[nodiscard]] virtual bool Remove(const std::string& path) = 0;
 };
 
 }  // namespace xd

@@ -10,8 +10,8 @@ class IInput {
 public:
     virtual ~IInput() = default;
     // One SendInput call with every record; returns how many were inserted.
-    virtual unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) = 0;
-    virtual bool SetCursorPos(Point screen) = 0;
+    [[nodiscard]] virtual unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) = 0;
+    [[nodiscard]] virtual bool SetCursorPos(Point screen) = 0;
     virtual Point GetCursorPos() = 0;
 };
 

@@ -38,7 +38,7 @@ class IMessageBoxes {
 public:
     virtual ~IMessageBoxes() = default;
     // Texts are UTF-8; returns the ID* of the pressed button.
-    virtual int Show(WindowHandle owner, const std::string& text, const std::string& caption,
+    [[nodiscard]] virtual int Show(WindowHandle owner, const std::string& text, const std::string& caption,
                      std::uint32_t flags) = 0;
 };
 

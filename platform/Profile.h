@@ -13,7 +13,7 @@ public:
     virtual std::string GetString(const std::string& file, const std::string& section, const std::string& key,
                                   const std::string& defaultValue, std::size_t bufferChars) = 0;
     // Creates file, section and key as needed; replaces only that key's value.
-    virtual bool WriteString(const std::string& file, const std::string& section, const std::string& key,
+    [[nodiscard]] virtual bool WriteString(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& value) = 0;
 };
 

@@ -12,9 +12,9 @@ public:
     // bufferChars characters; a missing key or value reads as "".
     virtual std::string ReadDefault(const std::string& key, std::size_t bufferChars) = 0;
     // RegCreateKeyExW + RegSetValueExW(REG_SZ); creates missing keys.
-    virtual bool WriteDefault(const std::string& key, const std::string& value) = 0;
+    [[nodiscard]] virtual bool WriteDefault(const std::string& key, const std::string& value) = 0;
     // RegDeleteKeyA: fails when the key is missing or still has subkeys.
-    virtual bool DeleteKey(const std::string& key) = 0;
+    [[nodiscard]] virtual bool DeleteKey(const std::string& key) = 0;
 };
 
 }  // namespace xd

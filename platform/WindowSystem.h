@@ -48,14 +48,14 @@ public:
     }
 
     // --- messages -------------------------------------------------------
-    virtual bool PostMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+    [[nodiscard]] virtual bool PostMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
                              std::intptr_t lParam) = 0;
     virtual std::intptr_t SendMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam) = 0;
 
     // --- placement ------------------------------------------------------
     virtual std::optional<WindowPlacement> GetPlacement(WindowHandle w) = 0;
-    virtual bool SetPlacement(WindowHandle w, const WindowPlacement& p) = 0;
+    [[nodiscard]] virtual bool SetPlacement(WindowHandle w, const WindowPlacement& p) = 0;
     virtual bool IsTopmost(WindowHandle w) = 0;
     // SetWindowPos(HWND_TOPMOST / HWND_NOTOPMOST) without moving or sizing.
     virtual void SetTopmost(WindowHandle w, bool topmost) = 0;
