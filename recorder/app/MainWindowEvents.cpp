@@ -32,6 +32,8 @@ void RunFirstLoadStage(AppContext& context, const ApplicationInfo& info, std::st
     const WindowHandle window = context.view.Handle();
     RestoreWindowPlacement(context.platform.windows, context.platform.profile, model.settingsFile, window);
     context.view.SetWindowSize(kCompactWindowSize);
+    // Idle from the start: the script on screen, new or opened, can be continued.
+    context.view.SetCommand6Enabled(true);
     static_cast<void>(
         context.platform.windows.PostMessage(window, appmsg::kDeferredLoad, appmsg::kDeferredLoadParam, 0));
 }
