@@ -130,6 +130,10 @@ bool HandleCustomMessage(AppContext& context, std::uint32_t message, std::uintpt
             // A disabled activity's hotkey is ignored.
             if (buttons[kRecordButton].state > kButtonDisabled) ToggleRecording(context, false);
             return true;
+        case appmsg::kFinishRecordingStop:
+            // The Record button may have finished this stop first.
+            if (context.model.window.recordingStoppedAt) ToggleRecording(context, false);
+            return true;
         case appmsg::kPlayHotkey:
             if (buttons[kPlayButton].state > kButtonDisabled) TogglePlayback(context);
             return true;
