@@ -19,6 +19,9 @@ public:
     virtual std::string GetEditorLine(int line) = 0;
     // Replaces line n's text up to, not including, its line end.
     virtual void ReplaceEditorLine(int line, const std::string& text) = 0;
+    // Removes line n and one line break: its own, or the one before it when n is
+    // the last line. One undo step; the rest of the text is not touched.
+    virtual void DeleteEditorLine(int line) = 0;
     // Replaces the selection when there is one, else inserts at the caret.
     virtual void InsertAtCaret(const std::string& text) = 0;
     virtual void AppendText(const std::string& text) = 0;

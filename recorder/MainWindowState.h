@@ -2,6 +2,8 @@
 // the operations on it live in the files named after them.
 #pragma once
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "engine/playback/ClickEffectSlots.h"
@@ -37,6 +39,9 @@ struct MainWindowState {
     // Captions of Label1 index 0 and 1; the strip repeats them in the full window.
     std::array<std::string, 2> label1Captions{"回放次数：无限", "回放速度：正常"};
     ClickEffectSlots effects;
+    // Set by Esc in the keyboard hook: the recording took no event after this
+    // tick, and the main window finishes its stop from a posted message.
+    std::optional<std::uint32_t> recordingStoppedAt;
 };
 
 // State right after the first stage of start-up.

@@ -12,6 +12,7 @@
 #include "engine/CheckScript.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
+#include "recorder/app/MainWindowEvents.h"
 #include "recorder/capture/CaptureSession.h"
 #include "tests/support/MainWindowView.h"
 #include "tests/support/MemoryEditor.h"
@@ -62,10 +63,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     xd::CaptureSession session{context, {}};
     session.PlugInto(context.hooks);
 
+    // The main window's turn: what was posted to it since its last turn (Esc's stop among it), in order.
+    std::size_t dispatched = 0;
+    auto mainWindowTurn = [&] {
+        const auto posted = sim.desktop.MessagesTo(view.handle);
+        for (; dispatched < posted.size(); ++dispatched) {
+            static_cast<void>(xd::HandleCustomMessage(context, posted[dispatched].message, posted[dispatched].wParam));
+        }
+    };
+    const auto esc = [&] {
+        session.OnKeyboardHook(xd::LowLevelKeyEvent{0, xd::msg::kKeyDown, 27, 1, 0, sim.clock.TickCount()});
+    };
+
     xd::ToggleRecording(context, false);
     bool keepUp = true;
     for (int i = 0; i < kMaxEvents && in.remaining_bytes() > 0; ++i) {
-        const int op = in.ConsumeIntegralInRange(0, 13);
+        const int op = in.ConsumeIntegralInRange(0, 14);
         const std::uint32_t afterMs = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::uint32_t>(0, 3000)
                                                        : in.ConsumeIntegral<std::uint32_t>();
         const xd::Point at{in.ConsumeIntegralInRange(-50, 1970), in.ConsumeIntegralInRange(-50, 1130)};
@@ -85,10 +98,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 7: message = xd::msg::kMouseMove; break;
             case 8: keepUp = !keepUp; break;
             case 9: session.recorder().DrainNow(); break;
-            case 10:
-                // Esc, then a new or a continued recording.
-                session.OnKeyboardHook(xd::LowLevelKeyEvent{0, xd::msg::kKeyDown, 27, 1, 0, sim.clock.TickCount()});
-                xd::ToggleRecording(context, in.ConsumeBool());
+            case 10: esc(); break;  // the stop waits for the main window's turn; events meanwhile are not taken
+            case 13:
+                // The main window's turn; idle after it, a new or a continued recording starts.
+                mainWindowTurn();
+                if (model.window.buttons[xd::kRecordButton].state == xd::kButtonEnabled) {
+                    xd::ToggleRecording(context, in.ConsumeBool());
+                }
                 break;
             case 11: session.ApplyEditorWrites(); break;
             case 12:
@@ -111,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             session.ApplyEditorWrites();
         }
     }
-    session.OnKeyboardHook(xd::LowLevelKeyEvent{0, xd::msg::kKeyDown, 27, 1, 0, sim.clock.TickCount()});
+    esc();
+    mainWindowTurn();
 
     const std::string text = editor.GetEditorText();
     xd::ScriptConfig config;

@@ -55,7 +55,7 @@ inline const std::array<ui::ControlSpec, 13> kControls{{
     {L"Text1", L"Edit", kText1, 5, 228, 96, 162, kEdit | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL, 0,
      nullptr},
     {L"Text2", L"Edit", kText2, 5, 397, 365, 23, kEdit | ES_AUTOHSCROLL, 0, nullptr},
-    {L"Command6", L"Button", kCommand6, 378, 394, 64, 27, WS_VISIBLE | WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, 0,
+    {L"Command6", L"Button", kCommand6, 378, 394, 64, 27, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0,
      L"继续录制"},
     {L"Command5", L"Button", kCommand5, 456, 394, 43, 27, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, L"设置"},
 }};

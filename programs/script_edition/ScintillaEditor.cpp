@@ -142,6 +142,18 @@ void ScintillaEditor::ReplaceEditorLine(int line, const std::string& text) {
     Call(SCI_REPLACETARGET, text.size(), reinterpret_cast<std::intptr_t>(text.data()));
 }
 
+void ScintillaEditor::DeleteEditorLine(int line) {
+    const int count = EditorLineCount();
+    if (line < 0 || line >= count) return;
+    auto start = Call(SCI_POSITIONFROMLINE, static_cast<std::uintptr_t>(line));
+    const auto end = line + 1 < count ? Call(SCI_POSITIONFROMLINE, static_cast<std::uintptr_t>(line) + 1)
+                                      : Call(SCI_GETLENGTH);
+    // The last line goes with the break in front of it.
+    if (line + 1 == count && line > 0) start = Call(SCI_GETLINEENDPOSITION, static_cast<std::uintptr_t>(line) - 1);
+    // A counted range: text after a zero byte stays, and undo takes back just this line.
+    Call(SCI_DELETERANGE, static_cast<std::uintptr_t>(start), end - start);
+}
+
 void ScintillaEditor::InsertAtCaret(const std::string& text) {
     if (!Call(SCI_GETSELECTIONEMPTY)) {
         CallText(SCI_REPLACESEL, 0, text);

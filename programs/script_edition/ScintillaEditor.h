@@ -25,6 +25,7 @@ public:
     void SetEditorText(const std::string& text) override;
     std::string GetEditorLine(int line) override;
     void ReplaceEditorLine(int line, const std::string& text) override;
+    void DeleteEditorLine(int line) override;
     void InsertAtCaret(const std::string& text) override;
     void AppendText(const std::string& text) override;
     int CaretLine() override;

@@ -39,6 +39,7 @@ void StartFreshScript(AppContext& context) {
 
 void StartRecording(AppContext& context, bool continueScript) {
     if (!continueScript && ConfirmDiscard(context)) return;
+    context.model.window.recordingStoppedAt.reset();
     SetButton(context, kRecordButton, kButtonActive);
     if (!continueScript) StartFreshScript(context);
     SetButton(context, kPlayButton, kButtonDisabled);
@@ -50,12 +51,16 @@ void StartRecording(AppContext& context, bool continueScript) {
 }
 
 void StopRecording(AppContext& context) {
+    // After Esc the last gesture ends at the key, not when this thread got here.
+    const std::uint32_t tick =
+        context.model.window.recordingStoppedAt.value_or(context.platform.clock.TickCount());
+    context.model.window.recordingStoppedAt.reset();
     SetButton(context, kRecordButton, kButtonEnabled);
     SetButton(context, kPlayButton, kButtonEnabled);
     // Idle again, so the mark and Save follow what the recording wrote.
     if (context.editor.EditorIsModified()) MarkScriptModified(context);
     if (context.model.window.modified) SetButton(context, kSaveButton, kButtonEnabled);
-    if (context.hooks.flushRecorder) context.hooks.flushRecorder(context.platform.clock.TickCount());
+    if (context.hooks.flushRecorder) context.hooks.flushRecorder(tick);
     SetButton(context, kOpenButton, kButtonEnabled);
     ReturnToIdleControls(context);
 }
@@ -72,6 +77,16 @@ void ToggleRecording(AppContext& context, bool continueScript) {
         return;
     }
     context.controls.RedrawToolbar();
+}
+
+void StopRecordingFromHook(AppContext& context) {
+    MainWindowState& window = context.model.window;
+    if (window.buttons[kRecordButton].state != kButtonActive || window.recordingStoppedAt) return;
+    window.recordingStoppedAt = context.platform.clock.TickCount();
+    // Without the message the stop could never finish: then it is done here.
+    if (!context.platform.windows.PostMessage(context.view.Handle(), appmsg::kFinishRecordingStop, 0, 0)) {
+        ToggleRecording(context, false);
+    }
 }
 
 void TogglePlayback(AppContext& context) {

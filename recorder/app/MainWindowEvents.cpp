@@ -32,6 +32,8 @@ void RunFirstLoadStage(AppContext& context, const ApplicationInfo& info, std::st
     const WindowHandle window = context.view.Handle();
     RestoreWindowPlacement(context.platform.windows, context.platform.profile, model.settingsFile, window);
     context.view.SetWindowSize(kCompactWindowSize);
+    // Idle from the start: the script on screen, new or opened, can be continued.
+    context.view.SetCommand6Enabled(true);
     static_cast<void>(
         context.platform.windows.PostMessage(window, appmsg::kDeferredLoad, appmsg::kDeferredLoadParam, 0));
 }
@@ -127,6 +129,10 @@ bool HandleCustomMessage(AppContext& context, std::uint32_t message, std::uintpt
         case appmsg::kRecordHotkey:
             // A disabled activity's hotkey is ignored.
             if (buttons[kRecordButton].state > kButtonDisabled) ToggleRecording(context, false);
+            return true;
+        case appmsg::kFinishRecordingStop:
+            // The Record button may have finished this stop first.
+            if (context.model.window.recordingStoppedAt) ToggleRecording(context, false);
             return true;
         case appmsg::kPlayHotkey:
             if (buttons[kPlayButton].state > kButtonDisabled) TogglePlayback(context);

@@ -14,7 +14,7 @@ namespace xd {
 
 // First stage, after Form1 and its controls exist and the hooks are in:
 // title and tray tip, placement restored from the settings file, compact
-// size, initial buttons; then the deferred load is posted to the window.
+// size, initial buttons and 继续录制 enabled; then the deferred load is posted.
 // The caller shows the window and focuses the editor afterwards.
 void RunFirstLoadStage(AppContext& context, const ApplicationInfo& info, std::string commandLinePath);
 

@@ -32,6 +32,8 @@ constexpr std::uint32_t kScrollEditorToEnd = 9824;
 constexpr std::uint32_t kHelpHoverElapsed = 9825;
 constexpr std::uint32_t kRecordHotkey = 10825;
 constexpr std::uint32_t kPlayHotkey = 10826;
+// Posted by the keyboard hook when Esc ended a recording: the rest of the stop.
+constexpr std::uint32_t kFinishRecordingStop = 9827;
 }  // namespace appmsg
 
 // PopupMenu1, the tray and Help menu.

@@ -11,19 +11,11 @@ bool LastLineIsPlaceholder(IEditor& editor) {
     return editor.GetEditorLine(editor.EditorLineCount() - 1) == kRecordingPlaceholder;
 }
 
-// One replacing edit, so the removal is a single undo step and keeps the
-// editor's modified state (setting the text would empty the undo history).
+// Only the line goes: the rest of the text is left alone (a zero byte in it
+// stays, with what follows), the removal is one small undo step and the
+// editor's modified state follows the edit.
 void RemoveTrailingPlaceholder(IEditor& editor) {
-    std::string text = editor.GetEditorText();
-    if (!text.ends_with(kRecordingPlaceholder)) return;
-    text.resize(text.size() - kRecordingPlaceholder.size());
-    if (text.ends_with("\r\n")) {
-        text.resize(text.size() - 2);
-    } else if (text.ends_with('\n') || text.ends_with('\r')) {
-        text.pop_back();
-    }
-    editor.SelectAll();
-    editor.InsertAtCaret(text);
+    if (LastLineIsPlaceholder(editor)) editor.DeleteEditorLine(editor.EditorLineCount() - 1);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ void RunKeyboardHook(AppContext& context, const LowLevelKeyEvent& event) {
     if (decision.postRecordHotkey) static_cast<void>(windows.PostMessage(main, appmsg::kRecordHotkey, 0, 0));
     if (decision.postPlayHotkey) static_cast<void>(windows.PostMessage(main, appmsg::kPlayHotkey, 0, 0));
     switch (decision.escape) {
-        case EscapeAction::StopRecording: ToggleRecording(context, false); break;
+        case EscapeAction::StopRecording: StopRecordingFromHook(context); break;
         case EscapeAction::StopPlayback: TogglePlayback(context); break;
         case EscapeAction::None: break;
     }
@@ -58,7 +58,9 @@ bool CaptureMouseEvent(IWindowSystem& windows, const LowLevelMouseEvent& event, 
 
 void RunMouseHook(MouseHookTargets& targets, const AppModel& model, int code, const LowLevelMouseEvent& event,
                   std::uintptr_t extra) {
-    const bool recording = model.window.buttons[kRecordButton].state == kButtonActive;
+    // Nothing after Esc is taken, though the stop is not finished yet.
+    const bool recording =
+        model.window.buttons[kRecordButton].state == kButtonActive && !model.window.recordingStoppedAt;
     const MouseHookDecision decision = DecideMouseHook(code, event.message, recording, model.options.demoClick != 0);
     if (decision.handOver) {
         CapturedMouseEvent captured;

@@ -29,8 +29,10 @@ struct KeyboardHookDecision {
 [[nodiscard]] KeyboardHookDecision DecideKeyboardHook(const LowLevelKeyEvent& event, int recordKey, int playKey,
                                                       AppState state) noexcept;
 
-// Posts the hotkey messages to the main window; Esc stops the running
-// activity at once, inside the hook call. Main thread only.
+// Posts the hotkey messages to the main window. Esc ends a playback inside the
+// hook call; a recording stops taking events at once and the main window
+// finishes its stop (StopRecordingFromHook), so a long queue never holds the
+// hook past the system's time limit. Main thread only.
 void RunKeyboardHook(AppContext& context, const LowLevelKeyEvent& event);
 
 struct MouseHookDecision {

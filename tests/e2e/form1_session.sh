@@ -92,7 +92,7 @@ form1_at_96() {
   check "[form1] topmost" test "$(field topmost "$FACTS")" == 1
   check "[form1] compact window 275x76" size_is 275x76
   check "[form1] Scintilla editor child" grep -q '^child=Scintilla id=111 ' <<<"$FACTS"
-  check "[form1] Command6 disabled until there is a recording" grep -q '^child=Button id=117 .*enabled=0' <<<"$FACTS"
+  check "[form1] Command6 enabled while idle, so a script can be continued at once" grep -q '^child=Button id=117 .*enabled=1' <<<"$FACTS"
   local text
   text="$(tool text "$CLASS" "*" 111)"
   check "[form1] new-script header in the editor" grep -q "^'岚榕迅点小侠脚本，版本：4.0.2" <<<"$text"

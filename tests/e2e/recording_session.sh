@@ -74,7 +74,7 @@ APP_PID=""
 FACTS=""
 start_app() {
   local app=$1
-  timeout 240 wine "$app/$(basename "$XD_E2E_EXE")" &
+  timeout 240 wine "$app/$(basename "$XD_E2E_EXE")" "${@:2}" &
   APP_PID=$!
   tool find "$CLASS" "*" 60000 >/dev/null || { fail "no main window"; return 1; }
   sleep 1.5
@@ -376,7 +376,46 @@ record_two_programs() {
   stop_probes
 }
 
-groups="${XD_E2E_GROUPS:-record_and_play record_exclusive record_two_programs}"
+# --- Esc with the button still held: only the placeholder line goes -----------------------------------
+# The script holds a zero byte; everything after it must survive the stop and the save.
+held_press_at_esc() {
+  echo "--- Esc while a button is held, in a script holding a zero byte"
+  local app path="$work/零.mkx" expected="$work/held-expected.mkx" header
+  app="$(new_app_folder held)"
+  start_probe held 10
+  start_app "$app" || return
+  header="$(editor_text)"
+  close_app
+  { printf '\xef\xbb\xbf%s' "$header"; printf "\r\n'a\0b\r\n'after the zero"; } > "$path"
+  { cat "$path"; printf '\r\n目标窗口("%s","%s","1,1")' "$PROBE_TITLE" "$PROBE_CLASS"; } > "$expected"
+  start_app "$app" "$(winpath "$path")" || return
+  wait_for_probe_logs held
+  find_probe_a || { fail "[held] probe A did not show"; return; }
+  click_toolbar 207 17
+  refresh
+  local l t r b
+  read -r l t r b < <(child_rect 117)
+  xdotool mousemove $(((l + r) / 2)) $(((t + b) / 2)) click 1
+  sleep 0.8
+  check "[held] 继续录制 on the opened script starts recording" editor_disabled
+  xdotool mousemove $((BUTTON_X + 30)) $((BUTTON_Y + 15))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.8
+  xdotool key Escape
+  sleep 1
+  xdotool mouseup 1
+  park_pointer
+  sleep 0.5
+  check "[held] Esc stops recording with the button still down" editor_enabled
+  click_toolbar 132 17
+  check "[held] saved: the script past its zero byte kept, the target line added, no placeholder line" \
+    cmp -s "$path" "$expected"
+  close_app
+  stop_probes
+}
+
+groups="${XD_E2E_GROUPS:-record_and_play record_exclusive record_two_programs held_press_at_esc}"
 for g in $groups; do "$g"; done
 
 if ((failures > 0)); then

@@ -113,6 +113,7 @@ public:
     void SetEditorText(const std::string&) override {}
     std::string GetEditorLine(int) override { return {}; }
     void ReplaceEditorLine(int, const std::string&) override {}
+    void DeleteEditorLine(int) override {}
     void InsertAtCaret(const std::string&) override {}
     void AppendText(const std::string&) override {}
     int CaretLine() override { return caret; }

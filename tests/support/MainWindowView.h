@@ -1,6 +1,7 @@
 // The main window without a window: keeps what the main-window logic told it.
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +33,8 @@ public:
     std::string trayTip;
     std::vector<WindowSize96> sizes;
     int focusCount = 0;
-    bool command6Enabled = true;
+    // Unset until the logic says: the control's created state must not decide it.
+    std::optional<bool> command6Enabled;
     std::vector<std::string_view> commandList;
     bool helpImageShown = false;
     int helpMenus = 0;

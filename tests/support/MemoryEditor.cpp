@@ -21,6 +21,9 @@ std::string WithCrLfLineEnds(const std::string& text) {
     return out;
 }
 
+// The control reads text passed without a length up to its first zero byte.
+std::string UpToZero(const std::string& text) { return text.substr(0, text.find('\0')); }
+
 // Where a position ends up after [start, start + deleted) was replaced by
 // `inserted` bytes: inside the deleted range it falls to its start; a position
 // at the insertion point stays in front of the new text.
@@ -58,7 +61,19 @@ void MemoryEditor::ReplaceEditorLine(int line, const std::string& text) {
     Modify(LineStarts()[static_cast<std::size_t>(line)], LineEndPosition(line), text);
 }
 
-void MemoryEditor::InsertAtCaret(const std::string& text) {
+void MemoryEditor::DeleteEditorLine(int line) {
+    const int count = EditorLineCount();
+    if (line < 0 || line >= count) return;
+    const auto index = static_cast<std::size_t>(line);
+    std::size_t start = LineStarts()[index];
+    const std::size_t end = line + 1 < count ? LineStarts()[index + 1] : text_.size();
+    // The last line goes with the break in front of it.
+    if (line + 1 == count && line > 0) start = LineEndPosition(line - 1);
+    Modify(start, end, {});
+}
+
+void MemoryEditor::InsertAtCaret(const std::string& whole) {
+    const std::string text = UpToZero(whole);
     if (caret_ != anchor_) {
         const std::size_t start = std::min(caret_, anchor_);
         if (Modify(start, std::max(caret_, anchor_), text)) caret_ = anchor_ = start + text.size();
@@ -90,16 +105,33 @@ bool MemoryEditor::CanPaste() { return !readOnly_ && clipboard_.has_value(); }
 
 void MemoryEditor::Undo() {
     if (!CanUndo()) return;
-    redo_.push_back({text_, caret_, anchor_});
-    Restore(undo_.back());
+    UndoRecord record = std::move(undo_.back());
     undo_.pop_back();
+    text_.replace(record.edit.position, record.edit.inserted.size(), record.edit.removed);
+    lineStartsValid_ = false;
+    record.caretAfter = caret_;
+    record.anchorAfter = anchor_;
+    caret_ = record.caretBefore;
+    anchor_ = record.anchorBefore;
+    redo_.push_back(std::move(record));
 }
 
 void MemoryEditor::Redo() {
     if (!CanRedo()) return;
-    undo_.push_back({text_, caret_, anchor_});
-    Restore(redo_.back());
+    UndoRecord record = std::move(redo_.back());
     redo_.pop_back();
+    text_.replace(record.edit.position, record.edit.removed.size(), record.edit.inserted);
+    lineStartsValid_ = false;
+    record.caretBefore = caret_;
+    record.anchorBefore = anchor_;
+    caret_ = record.caretAfter;
+    anchor_ = record.anchorAfter;
+    undo_.push_back(std::move(record));
+}
+
+std::optional<MemoryEditor::EditStep> MemoryEditor::NextUndoStep() const {
+    if (undo_.empty()) return std::nullopt;
+    return undo_.back().edit;
 }
 
 void MemoryEditor::Copy() {
@@ -166,20 +198,17 @@ int MemoryEditor::LineFromPosition(std::size_t position) {
 bool MemoryEditor::Modify(std::size_t start, std::size_t end, const std::string& text) {
     if (readOnly_) return false;
     if (start == end && text.empty()) return true;
-    undo_.push_back({text_, caret_, anchor_});
+    UndoRecord record;
+    record.edit = {start, text_.substr(start, end - start), text};
+    record.caretBefore = caret_;
+    record.anchorBefore = anchor_;
+    undo_.push_back(std::move(record));
     redo_.clear();
     text_.replace(start, end - start, text);
     lineStartsValid_ = false;
     caret_ = MovedPosition(caret_, start, end - start, text.size());
     anchor_ = MovedPosition(anchor_, start, end - start, text.size());
     return true;
-}
-
-void MemoryEditor::Restore(const Snapshot& snapshot) {
-    text_ = snapshot.text;
-    caret_ = snapshot.caret;
-    anchor_ = snapshot.anchor;
-    lineStartsValid_ = false;
 }
 
 void MemoryEditor::GoToLine(int line) {

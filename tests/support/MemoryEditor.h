@@ -12,9 +12,13 @@
 // (SetUserEnabled(false)) refuses only what the user does (TypeText), the
 // program keeps writing.
 //
-// Undo keeps one snapshot per change. The save point is only ever set by
-// emptying the undo history, so the text is modified exactly while there is
-// something to undo.
+// Undo keeps one step per change, as the control does: where it happened, the
+// text it removed and the text it put there, so a test sees how much of the
+// document a change took. The save point is only ever set by emptying the undo
+// history, so the text is modified exactly while there is something to undo.
+//
+// Text handed over without a length (insert and replace-selection) ends at its
+// first zero byte, as it does in the control.
 #pragma once
 #include <cstddef>
 #include <optional>
@@ -32,6 +36,7 @@ public:
     void SetEditorText(const std::string& text) override;
     std::string GetEditorLine(int line) override;
     void ReplaceEditorLine(int line, const std::string& text) override;
+    void DeleteEditorLine(int line) override;
     void InsertAtCaret(const std::string& text) override;
     void AppendText(const std::string& text) override;
     int CaretLine() override;
@@ -75,21 +80,32 @@ public:
     void SetClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
     const std::optional<std::string>& Clipboard() const { return clipboard_; }
 
+    struct EditStep {
+        std::size_t position = 0;
+        std::string removed;
+        std::string inserted;
+        friend bool operator==(const EditStep&, const EditStep&) = default;
+    };
+    // The change the next Undo takes back; empty when there is none.
+    std::optional<EditStep> NextUndoStep() const;
+
     // Line model helpers, public so tests and the simulation can reason in positions.
     std::size_t PositionFromLine(int line);  // with the control's out-of-range answers
     int LineFromPosition(std::size_t position);
 
 private:
-    struct Snapshot {
-        std::string text;
-        std::size_t caret = 0;
-        std::size_t anchor = 0;
+    struct UndoRecord {
+        EditStep edit;
+        // Caret and anchor before the change, and when it was last undone.
+        std::size_t caretBefore = 0;
+        std::size_t anchorBefore = 0;
+        std::size_t caretAfter = 0;
+        std::size_t anchorAfter = 0;
     };
 
     // Replaces [start, end) and moves caret and anchor as the control does for
     // a deletion followed by an insertion. False when read-only.
     bool Modify(std::size_t start, std::size_t end, const std::string& text);
-    void Restore(const Snapshot& snapshot);
     void GoToLine(int line);
     const std::vector<std::size_t>& LineStarts();
     std::size_t LineEndPosition(int line);  // before the line end
@@ -102,8 +118,8 @@ private:
     int shownLine_ = 0;
     std::optional<std::string> clipboard_;
 
-    std::vector<Snapshot> undo_;
-    std::vector<Snapshot> redo_;
+    std::vector<UndoRecord> undo_;
+    std::vector<UndoRecord> redo_;
 
     std::vector<std::size_t> lineStarts_;
     bool lineStartsValid_ = false;

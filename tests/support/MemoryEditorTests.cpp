@@ -97,6 +97,55 @@ TEST(MemoryEditorInsert, InsertAtCaretReplacesTheSelection) {
     EXPECT_TRUE(editor.SelectionEmpty());
 }
 
+TEST(MemoryEditorInsert, TextWithoutLengthEndsAtItsFirstZero) {
+    MemoryEditor editor = EditorWith("ab");
+    editor.SetSelection(1, 1);
+    editor.InsertAtCaret(std::string("X\0Y", 3));
+    EXPECT_EQ(editor.GetEditorText(), "aXb");
+    editor.AppendText(std::string("\0Z", 2));  // appending is counted
+    EXPECT_EQ(editor.GetEditorText(), std::string("aXb\0Z", 5));
+}
+
+TEST(MemoryEditorDeleteLine, TakesTheLineAndOneBreak) {
+    struct Case {
+        const char* name;
+        std::string text;
+        int line;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {"middle line with its own break", "a\r\nb\r\nc", 1, "a\r\nc"},
+        {"first line", "a\r\nb", 0, "b"},
+        {"last line with the break before it", "a\r\nb", 1, "a"},
+        {"empty last line", "a\r\n", 1, "a"},
+        {"only line is emptied", "a", 0, ""},
+        {"lone LF before the last line", "a\nb", 1, "a"},
+        {"zero bytes elsewhere stay", std::string("a\0b\r\nc", 6), 1, std::string("a\0b", 3)},
+        {"line outside the text: nothing", "a\r\nb", 2, "a\r\nb"},
+    };
+    for (const Case& c : cases) {
+        MemoryEditor editor = EditorWith(c.text);
+        editor.DeleteEditorLine(c.line);
+        EXPECT_EQ(editor.GetEditorText(), c.expected) << c.name;
+    }
+}
+
+TEST(MemoryEditorUndo, StepHoldsJustTheChangedRange) {
+    MemoryEditor editor = EditorWith("one\r\ntwo\r\nthree");
+    editor.DeleteEditorLine(2);
+    EXPECT_EQ(editor.NextUndoStep(), (MemoryEditor::EditStep{8, "\r\nthree", ""}));
+    editor.ReplaceEditorLine(0, "1");
+    EXPECT_EQ(editor.NextUndoStep(), (MemoryEditor::EditStep{0, "one", "1"}));
+    editor.Undo();
+    editor.Undo();
+    EXPECT_EQ(editor.GetEditorText(), "one\r\ntwo\r\nthree");
+    EXPECT_FALSE(editor.NextUndoStep().has_value());
+    editor.Redo();
+    EXPECT_EQ(editor.GetEditorText(), "one\r\ntwo");
+    editor.Redo();
+    EXPECT_EQ(editor.GetEditorText(), "1\r\ntwo");
+}
+
 TEST(MemoryEditorInsert, CaretAfterAChangeMovesWithItsText) {
     MemoryEditor editor = EditorWith("one\r\ntwo\r\nthree");
     editor.MoveCaretToLine(2);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,7 @@ TEST_F(MainWindowTest, FreshStartShowsCompactWindowHeaderAndNoSave) {
     EXPECT_EQ(view.repaints, 1);
     EXPECT_FALSE(model.window.modified);
     EXPECT_FALSE(model.window.suppressModified);
+    EXPECT_EQ(view.command6Enabled, true);  // idle: a recording may be continued at once
 }
 
 TEST_F(MainWindowTest, HeaderHasTheTenLinesAndResetsConfig) {
@@ -219,7 +221,7 @@ TEST_F(MainWindowTest, ButtonStatesFollowTheActivity) {
     EXPECT_EQ((std::array<int, 4>{Button(0), Button(1), Button(2), Button(3)}), (std::array<int, 4>{2, 0, 0, 0}));
     EXPECT_EQ(view.title, "新脚本");
     EXPECT_FALSE(editor.UserEnabled());
-    EXPECT_FALSE(view.command6Enabled);
+    EXPECT_EQ(view.command6Enabled, false);
     EXPECT_EQ(recorderResets, 1);
 
     // The play hotkey is ignored while recording.
@@ -231,7 +233,7 @@ TEST_F(MainWindowTest, ButtonStatesFollowTheActivity) {
     EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
     EXPECT_EQ((std::array<int, 4>{Button(0), Button(1), Button(2), Button(3)}), (std::array<int, 4>{1, 1, 1, 0}));
     EXPECT_TRUE(editor.UserEnabled());
-    EXPECT_TRUE(view.command6Enabled);
+    EXPECT_EQ(view.command6Enabled, true);
     EXPECT_EQ(model.window.statusText, "新脚本");
 
     HandleCustomMessage(context, appmsg::kPlayHotkey, 0);
@@ -356,6 +358,11 @@ TEST_F(MainWindowTest, OpenAndSaveCommandsUpdateTitleAndButtons) {
     EXPECT_EQ(view.title, "旧");
     EXPECT_EQ(Button(kModeButton), 2);
     EXPECT_EQ(Button(kSaveButton), 0);
+    EXPECT_EQ(view.command6Enabled, true);  // the opened script can be continued
+    OnContinueRecording(context);
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Recording);
+    EXPECT_TRUE(editor.GetEditorText().starts_with(ScriptHeaderText("4.0.2", true, true, true)));
+    ToggleRecording(context, false);
 
     UserTypes("z");
     EXPECT_EQ(view.title, "旧 *");

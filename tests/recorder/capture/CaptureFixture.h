@@ -10,6 +10,7 @@
 #include "engine/CheckScript.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
+#include "recorder/app/MainWindowEvents.h"
 #include "recorder/app/ScriptHeader.h"
 #include "recorder/capture/CaptureSession.h"
 #include "tests/support/MainWindowView.h"
@@ -92,10 +93,20 @@ protected:
 
     static std::string NotesLine() { return "目标窗口(\"无标题 - 记事本\",\"Notepad\",\"0\")"; }
 
-    // Stops after `afterMs` with Esc; the script must then pass the check a playback runs.
+    // The main window's turn: what was posted to it since its last turn, in order.
+    void RunPostedMessages() {
+        const auto posted = sim.desktop.MessagesTo(view.handle);
+        for (; dispatched < posted.size(); ++dispatched) {
+            static_cast<void>(HandleCustomMessage(context, posted[dispatched].message, posted[dispatched].wParam));
+        }
+    }
+
+    // Stops after `afterMs` with Esc, and the main window finishes the stop;
+    // the script must then pass the check a playback runs.
     std::string StopAndText(std::uint32_t afterMs) {
         sim.clock.Advance(afterMs);
         PressEsc();
+        RunPostedMessages();
         EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
         const std::string text = editor.GetEditorText();
         ScriptConfig config;
@@ -118,6 +129,7 @@ protected:
     AppContext context{model, editor, controls, view, sim.platform(), {}};
     CaptureSession session{context, {}};
     bool keepUp = true;
+    std::size_t dispatched = 0;  // posted messages the main window has run
     WindowHandle editorApp = kNoWindow;
     WindowHandle browserApp = kNoWindow;
     struct Effect {

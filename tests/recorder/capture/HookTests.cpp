@@ -67,6 +67,43 @@ TEST_F(CaptureTest, EscStopsPlaybackInsideTheHook) {
     EXPECT_TRUE(model.stopRequested.load());
 }
 
+// The hook must return within the system's limit however long the queue: Esc
+// only stops the taking of events, the main window does the rest.
+TEST_F(CaptureTest, EscStopsTakingEventsAtOnceAndTheMainWindowFinishesTheStop) {
+    keepUp = false;
+    StartRecording();
+    for (int i = 0; i < 3; ++i) Wheel(InNotes(50 * i, 0), 120, 10);
+    const std::string before = editor.GetEditorText();
+    sim.clock.Advance(10);
+    PressEsc();
+    EXPECT_EQ(session.recorder().Queued(), 3u);
+    EXPECT_EQ(editor.GetEditorText(), before);
+
+    Wheel(InNotes(9, 9), 120, 5);  // after Esc: never taken
+    PressEsc();                    // nor does a second Esc post a second stop
+    EXPECT_EQ(session.recorder().Queued(), 3u);
+    EXPECT_EQ(PostedMessages(sim.desktop, view.handle),
+              (std::vector<std::uint32_t>{appmsg::kFinishRecordingStop}));
+
+    RunPostedMessages();
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
+    EXPECT_TRUE(editor.UserEnabled());
+    EXPECT_EQ(session.recorder().Queued(), 0u);
+    // The last wait ends at Esc, not when the main window got to the stop.
+    EXPECT_EQ(editor.GetEditorText(), Header() + Lines({NotesLine(), "鼠标滚轮(120,0,0,1,10)", "鼠标滚轮(120,50,0,1,10)",
+                                                        "鼠标滚轮(120,100,0,1,10)"}));
+}
+
+TEST_F(CaptureTest, StopPostedByEscDoesNotEndTheNextRecording) {
+    StartRecording();
+    PressEsc();
+    ToggleRecording(context, false);  // the Record button finishes the stop first
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
+    StartRecording();
+    RunPostedMessages();
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Recording);
+}
+
 TEST_F(CaptureTest, EscWhileIdleChangesNothing) {
     PressEsc();
     EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);

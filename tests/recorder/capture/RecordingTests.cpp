@@ -219,7 +219,27 @@ TEST_F(CaptureTest, PlaceholderStandsWhileTheButtonIsDown) {
 
     Release(InNotes(1, 1), 10);
     EXPECT_EQ(StopAndText(10), Header() + Lines({NotesLine(), "鼠标点击(1,1,1,1,20)"}));
-    EXPECT_EQ(sim.desktop.MessagesTo(view.handle).size(), 2u);
+    EXPECT_EQ(sim.desktop.MessagesTo(view.handle).size(), 3u);  // the release's scroll, then Esc's stop
+}
+
+// A press still held at the stop leaves no line; the removal is that line's
+// alone, so a zero byte earlier in the script keeps what follows it.
+TEST_F(CaptureTest, HeldPressAtTheStopTakesOutJustThePlaceholderLine) {
+    const std::string script = Header() + std::string("\r\n'a\0b\r\n'after the zero", 23);
+    editor.SetEditorText(script);
+    StartRecording(true);
+    Press(InNotes(1, 1), 10);
+    const std::string held = script + Lines({NotesLine(), std::string(kRecordingPlaceholder)});
+    ASSERT_EQ(editor.GetEditorText(), held);
+
+    EXPECT_EQ(StopAndText(10), script + Lines({NotesLine()}));
+    const auto step = editor.NextUndoStep();
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->position, script.size() + 2 + NotesLine().size());
+    EXPECT_EQ(step->removed, "\r\n" + std::string(kRecordingPlaceholder));
+    EXPECT_EQ(step->inserted, "");
+    editor.Undo();
+    EXPECT_EQ(editor.GetEditorText(), held);
 }
 
 TEST_F(CaptureTest, ContinuedRecordingAppendsAfterTheScriptWithANewTargetLine) {
