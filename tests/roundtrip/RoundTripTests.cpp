@@ -20,6 +20,7 @@
 #include "engine/playback/ScriptRunner.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
+#include "recorder/app/MainWindowEvents.h"
 #include "recorder/capture/CaptureSession.h"
 #include "tests/support/MainWindowView.h"
 #include "tests/support/MemoryEditor.h"
@@ -49,6 +50,13 @@ struct Program {
         });
     }
     AppState State() const { return ReadAppState(model.window.buttons); }
+    // The main window's turn: Esc in the hook only posts the end of a recording.
+    void RunPostedMessages(sim::SimDesktop& desktop) {
+        if (view.handle == kNoWindow) return;
+        const auto posted = desktop.MessagesTo(view.handle);
+        for (; dispatched < posted.size(); ++dispatched)
+            static_cast<void>(HandleCustomMessage(context, posted[dispatched].message, posted[dispatched].wParam));
+    }
 
     AppModel model;
     MemoryEditor editor;
@@ -57,6 +65,7 @@ struct Program {
     AppContext context;
     CaptureSession session{context, {}};
     std::vector<Point> demoEffects;  // the mouse hook's click demonstration
+    std::size_t dispatched = 0;
 };
 
 struct Variant {
@@ -193,6 +202,7 @@ protected:
         }
         sim.clock.Advance(stopAfterMs);
         sim.user.Key(sim::vk::kEscape);
+        program.RunPostedMessages(sim.desktop);
         EXPECT_EQ(program.State(), AppState::Idle);
         return program.editor.GetEditorText();
     }
@@ -218,6 +228,7 @@ protected:
         program.demoEffects.clear();
 
         TogglePlayback(program.context);
+        listener.RunPostedMessages(sim.desktop);  // an Esc during the playback stopped it too
         EXPECT_TRUE(program.model.stopRequested.load());  // the runner has ended
         if (program.State() == AppState::Playing) TogglePlayback(program.context);
         EXPECT_EQ(program.State(), AppState::Idle);
@@ -225,6 +236,7 @@ protected:
 
         sim.clock.Advance(500);
         sim.user.Key(sim::vk::kEscape);
+        listener.RunPostedMessages(sim.desktop);
         EXPECT_EQ(listener.State(), AppState::Idle);
         return listener.editor.GetEditorText();
     }
