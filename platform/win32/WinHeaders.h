@@ -12,6 +12,7 @@
 #undef FindWindow
 #undef PostMessage
 #undef SendMessage
+#undef SendMessageTimeout
 
 namespace xd::win32 {
 
