@@ -52,6 +52,11 @@ public:
                              std::intptr_t lParam) = 0;
     virtual std::intptr_t SendMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
                                       std::intptr_t lParam) = 0;
+    // SendMessageTimeout with SMTO_ABORTIFHUNG: the answer, or nullopt when the
+    // window is gone, hung, or does not answer within timeoutMs.
+    virtual std::optional<std::intptr_t> SendMessageTimeout(WindowHandle w, std::uint32_t message,
+                                                            std::uintptr_t wParam, std::intptr_t lParam,
+                                                            std::uint32_t timeoutMs) = 0;
 
     // --- placement ------------------------------------------------------
     virtual std::optional<WindowPlacement> GetPlacement(WindowHandle w) = 0;

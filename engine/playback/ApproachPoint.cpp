@@ -16,7 +16,7 @@ void ShowRunError(Runner& runner, const std::string& text) noexcept {
 void MovePointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
     PlaybackServices& s = runner.services;
     runner.overlayCorner = PointerCornerFor(screen);
-    s.overlays.PlacePointerOverlay(s.state.pointerOverlay.load(), runner.overlayCorner);
+    s.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
     if (s.config.foregroundMode.load() != 0 && s.config.moveMouse.load() != 0) {
         static_cast<void>(s.input.SetCursorPos(screen));
     } else {
@@ -36,18 +36,18 @@ int GlideStep(int from, int to, double stepsLeft) {
 int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept {
     PlaybackServices& s = runner.services;
     if (runner.StopRequested()) return 99;
-    const WindowHandle target = s.state.targetWindow.load();
+    const WindowHandle target = runner.run->targetWindow.load();
     if (target == kNoWindow || !s.windows.IsWindow(target)) {
         ShowRunError(runner, std::string(target == kNoWindow ? kNoTargetText : kTargetClosedText));
         runner.RequestStop();
         return 1;
     }
-    if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(s.state.pointerOverlay.load());
+    if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(runner.run->pointerOverlay.load());
 
     const Point to = ToDevicePoint(s.scale, s.windows, target, x, y);
     const Point origin = ClientOrigin(s.windows, target);
     const float speed = EffectiveSpeed(s.config);
-    const std::int32_t durationMs = ApproachDurationMs(s.state.nextApproachMs.load(), speed);
+    const std::int32_t durationMs = ApproachDurationMs(runner.run->nextApproachMs.load(), speed);
     const std::int64_t start = s.clock.MonotonicMicros();
     const std::int64_t deadline =
         MovementDeadline(start, runner.dueMicros ? &*runner.dueMicros : nullptr, durationMs);
@@ -68,7 +68,7 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
     }
     MovePointerTo(runner, to, target, origin);
     runner.dueMicros = deadline;
-    s.state.nextApproachMs.store(StoredWait(nextWait));
+    runner.run->nextApproachMs.store(StoredWait(nextWait));
     return 0;
 }
 

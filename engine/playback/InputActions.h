@@ -4,6 +4,7 @@
 // 99 stop requested.
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include "engine/playback/Playback.h"
 
@@ -18,6 +19,17 @@ namespace xd {
 
 [[nodiscard]] int PerformWheel(Runner& runner, std::int32_t delta, std::int32_t x, std::int32_t y,
                                std::int32_t count, std::int32_t wait) noexcept;
+
+// The hit test is sent with a time limit: a target that has stopped answering
+// must not hold the runner, which has to see a stop within a few steps.
+inline constexpr std::uint32_t kHitTestTimeoutMs = 100;
+
+// The target's WM_NCHITTEST answer at a packed screen point. Without an answer in
+// time the code is HTNOWHERE (0), so the non-client click posted with it does
+// nothing when the target wakes up; nullopt when moreover a stop was requested
+// meanwhile, and the click is not posted at all.
+[[nodiscard]] std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target,
+                                                         std::intptr_t at) noexcept;
 
 // One injected mouse record at a screen point, in the absolute coordinates of the
 // primary screen.

@@ -19,6 +19,14 @@ MouseInputRecord InputRecordAt(IWindowSystem& windows, Point screen, std::uint32
     return record;
 }
 
+std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target, std::intptr_t at) noexcept {
+    const std::optional<std::intptr_t> answer =
+        runner.services.windows.SendMessageTimeout(target, msg::kNcHitTest, 0, at, kHitTestTimeoutMs);
+    if (answer) return static_cast<std::uintptr_t>(*answer);
+    if (runner.StopRequested()) return std::nullopt;
+    return 0;  // HTNOWHERE
+}
+
 namespace {
 
 void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p) {
@@ -48,9 +56,10 @@ void ClickInBackground(Runner& runner, const std::optional<MouseButton>& button,
         static_cast<void>(s.windows.PostMessage(target, button->up, button->keyState, at));
     } else {
         const std::intptr_t at = PackPoint(p);
-        const auto hit = static_cast<std::uintptr_t>(s.windows.SendMessage(target, msg::kNcHitTest, 0, at));
-        static_cast<void>(s.windows.PostMessage(target, button->nonClientDown, hit, at));
-        static_cast<void>(s.windows.PostMessage(target, button->nonClientUp, hit, at));
+        const std::optional<std::uintptr_t> hit = NonClientHit(runner, target, at);
+        if (!hit) return;
+        static_cast<void>(s.windows.PostMessage(target, button->nonClientDown, *hit, at));
+        static_cast<void>(s.windows.PostMessage(target, button->nonClientUp, *hit, at));
     }
 }
 
@@ -60,7 +69,7 @@ int PerformClick(Runner& runner, std::int32_t buttonCode, std::int32_t x, std::i
                  std::int32_t wait) noexcept {
     if (const int r = ApproachPoint(runner, ClickNextWait(wait, count), x, y); r != 0) return r;
     PlaybackServices& s = runner.services;
-    const WindowHandle target = s.state.targetWindow.load();
+    const WindowHandle target = runner.run->targetWindow.load();
     const Rect client = s.windows.ClientRectOnScreen(target);
     const std::optional<MouseButton> button = ButtonForCode(buttonCode);
     ClickJitter jitter(static_cast<std::uint64_t>(s.clock.MonotonicMicros()));

@@ -21,11 +21,13 @@ struct DragTarget {
     Rect client{};
 };
 
-void PostNonClientClick(PlaybackServices& s, const MouseButton& button, WindowHandle target, Point screen) {
+void PostNonClientClick(Runner& runner, const MouseButton& button, WindowHandle target, Point screen) {
+    PlaybackServices& s = runner.services;
     const std::intptr_t at = PackPoint(screen);
-    const auto hit = static_cast<std::uintptr_t>(s.windows.SendMessage(target, msg::kNcHitTest, 0, at));
-    static_cast<void>(s.windows.PostMessage(target, button.nonClientDown, hit, at));
-    static_cast<void>(s.windows.PostMessage(target, button.nonClientUp, hit, at));
+    const std::optional<std::uintptr_t> hit = NonClientHit(runner, target, at);
+    if (!hit) return;
+    static_cast<void>(s.windows.PostMessage(target, button.nonClientDown, *hit, at));
+    static_cast<void>(s.windows.PostMessage(target, button.nonClientUp, *hit, at));
 }
 
 Press PressAt(Runner& runner, const std::optional<MouseButton>& button, const DragTarget& t, Point start) {
@@ -46,7 +48,7 @@ Press PressAt(Runner& runner, const std::optional<MouseButton>& button, const Dr
         return Press::Client;
     }
     // Outside the client area the press is a whole non-client click; so is the release.
-    PostNonClientClick(s, *button, t.window, start);
+    PostNonClientClick(runner, *button, t.window, start);
     return Press::NonClient;
 }
 
@@ -64,7 +66,7 @@ void ReleaseAt(Runner& runner, const std::optional<MouseButton>& button, Press p
                 s.windows.PostMessage(t.window, button->up, button->keyState, PackPoint(Offset(end, t.origin))));
             break;
         case Press::NonClient:
-            PostNonClientClick(s, *button, t.window, end);
+            PostNonClientClick(runner, *button, t.window, end);
             break;
         case Press::None:
             break;
@@ -94,7 +96,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
     if (const int r = ApproachPoint(runner, wait, startX, startY); r != 0) return r;
     PlaybackServices& s = runner.services;
     DragTarget t;
-    t.window = s.state.targetWindow.load();
+    t.window = runner.run->targetWindow.load();
     t.client = s.windows.ClientRectOnScreen(t.window);
     t.origin = Point{t.client.left, t.client.top};
     Point v = runner.overlayCorner;
@@ -103,7 +105,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
     const Press press = PressAt(runner, button, t, start);
     Point held = start;  // where the button is now, for a release on stop
 
-    if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(s.state.pointerOverlay.load());
+    if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(runner.run->pointerOverlay.load());
     const Point end = ToDevicePoint(s.scale, s.windows, t.window, endX, endY);
     const std::int32_t durationMs = DragDurationMs(duration, EffectiveSpeed(s.config));
     const std::int64_t begin = s.clock.MonotonicMicros();
@@ -121,7 +123,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
         if (stepsLeft > 1.0) {
             v = Point{DragStep(v.x, end.x, stepsLeft), DragStep(v.y, end.y, stepsLeft)};
             runner.overlayCorner = PointerCornerFor(v);
-            s.overlays.PlacePointerOverlay(s.state.pointerOverlay.load(), runner.overlayCorner);
+            s.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
             // The moves carry no button state, as recorded drags replay them.
             if (s.config.foregroundMode.load() != 0)
                 static_cast<void>(s.input.SetCursorPos(v));

@@ -9,7 +9,7 @@ int PerformWheel(Runner& runner, std::int32_t delta, std::int32_t x, std::int32_
                  std::int32_t wait) noexcept {
     if (const int r = ApproachPoint(runner, ClickNextWait(wait, count), x, y); r != 0) return r;
     PlaybackServices& s = runner.services;
-    const WindowHandle target = s.state.targetWindow.load();
+    const WindowHandle target = runner.run->targetWindow.load();
     const auto data = static_cast<std::uint32_t>(delta);
     for (std::int32_t i = 0; i < count; ++i) {
         const Point p = ToDevicePoint(s.scale, s.windows, target, x, y);

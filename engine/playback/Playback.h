@@ -1,8 +1,11 @@
 // What a playback works through. PlaybackServices is owned by the main window
 // for the whole run (references only, cheap to copy into the runner thread);
-// Runner adds what only the runner thread touches during one playback.
+// Runner adds what only the runner thread touches during one playback, and the
+// playback's own state (PlaybackRun), shared with the main thread.
 #pragma once
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 #include "engine/ScriptConfig.h"
@@ -27,12 +30,18 @@ struct PlaybackServices {
     IOverlayWindows& overlays;
     SharedClickEffects effects;
     DeviceScale& scale;
+    // The main window: owner of the boxes shown on the main thread, so it is
+    // disabled under them (never an overlay, which is also the program's own).
+    WindowHandle mainWindow = kNoWindow;
 };
 
 struct Runner {
-    explicit Runner(const PlaybackServices& s) : services(s) {}
+    // Without a run of its own, the runner plays a new one as the current playback.
+    explicit Runner(const PlaybackServices& s, std::shared_ptr<PlaybackRun> r = nullptr)
+        : services(s), run(r ? std::move(r) : std::make_shared<PlaybackRun>(s.state.generation.load())) {}
 
     PlaybackServices services;
+    std::shared_ptr<PlaybackRun> run;
     // Where the pointer overlay's top-left corner was last put: the previous
     // action point plus one pixel. Kept here so the runner never reads back a
     // main-thread window.
@@ -42,8 +51,21 @@ struct Runner {
     // from now.
     std::optional<std::int64_t> dueMicros;
 
-    bool StopRequested() const noexcept { return services.state.stopRequested.load(); }
-    void RequestStop() noexcept { services.state.stopRequested.store(true); }
+    // True once this playback has been asked to stop, or a newer one has started.
+    // Latched: a runner that has seen a stop never acts again, even when the shared
+    // flag is cleared for the next playback.
+    bool StopRequested() const noexcept {
+        if (run->stopped.load()) return true;
+        if (services.state.generation.load() == run->generation && !services.state.stopRequested.load()) return false;
+        run->stopped.store(true);
+        return true;
+    }
+    // Stops this playback; the shared flag only while it is still the current one.
+    void RequestStop() noexcept {
+        run->stopped.store(true);
+        std::lock_guard lock(services.state.handover);
+        if (services.state.generation.load() == run->generation) services.state.stopRequested.store(true);
+    }
 };
 
 }  // namespace xd

@@ -8,38 +8,57 @@
 #include "engine/Numbers.h"
 #include "engine/ScriptText.h"
 #include "engine/playback/InputActions.h"
+#include "engine/playback/PlaybackMessages.h"
 #include "engine/playback/PointerOverlay.h"
 #include "engine/playback/TargetWindow.h"
 
 namespace xd {
 
 ThreadStarter DetachedThreadStarter() {
-    return [](std::function<void()> work) { std::thread(std::move(work)).detach(); };
-}
-
-WindowHandle FirstOwnTopLevelWindow(IWindowSystem& windows) {
-    const std::uint32_t self = windows.CurrentProcessId();
-    for (WindowHandle w = windows.FirstChild(windows.DesktopWindow()); w != kNoWindow; w = windows.NextSibling(w))
-        if (windows.ProcessId(w) == self) return w;
-    return kNoWindow;
+    return [](std::function<void()> work) noexcept {
+        try {
+            std::thread(std::move(work)).detach();
+            return true;
+        } catch (...) {
+            return false;  // std::system_error: no thread could be created
+        }
+    };
 }
 
 int RunScript(const PlaybackServices& services, std::string_view text, const ThreadStarter& start) {
     PlaybackState& state = services.state;
     if (!StartsWithHeaderMark(text)) {
         state.stopRequested.store(true);
-        static_cast<void>(services.boxes.Show(FirstOwnTopLevelWindow(services.windows), std::string(kNotAScriptText),
+        static_cast<void>(services.boxes.Show(services.mainWindow, std::string(kNotAScriptText),
                                               std::string(kNotAScriptCaption), kNotAScriptBoxFlags));
         return 1;
     }
-    state.repetition.store(0);
-    state.stopRequested.store(false);
-    state.nextApproachMs.store(0);
-    state.targetWindow.store(kNoWindow);
-    state.currentLine.store(0);
-    state.pointerOverlay.store(services.overlays.CreatePointerOverlay());
-    start([services, copy = std::string(text)]() mutable { ScriptRunner(services, std::move(copy)); });
-    return 0;
+    std::shared_ptr<PlaybackRun> run;
+    {
+        // A runner of an earlier playback still running (held by an error box, or
+        // not yet at its next stop check) is stale from here on.
+        std::lock_guard lock(state.handover);
+        run = std::make_shared<PlaybackRun>(state.generation.load() + 1);
+        state.generation.store(run->generation);
+        state.stopRequested.store(false);
+    }
+    state.current = run;
+    run->pointerOverlay.store(services.overlays.CreatePointerOverlay());
+    bool started = false;
+    try {
+        started = start([services, run, copy = std::string(text)]() mutable {
+            ScriptRunner(services, std::move(run), std::move(copy));
+        });
+    } catch (...) {
+        started = false;
+    }
+    if (started) return 0;
+    run->stopped.store(true);
+    services.overlays.PostClose(run->pointerOverlay.load());
+    state.stopRequested.store(true);
+    static_cast<void>(services.boxes.Show(services.mainWindow, std::string(kThreadStartFailedText),
+                                          std::string(kRunErrorCaption), kRunErrorBoxFlags));
+    return 2;
 }
 
 namespace {
@@ -76,42 +95,43 @@ void Execute(Runner& runner, const ScriptCommand& c) {
     }
 }
 
-void EndPlayback(const PlaybackServices& services) {
-    services.overlays.PostClose(services.state.pointerOverlay.load());
-    services.state.stopRequested.store(true);
+// Closes only this playback's own overlay; the shared flag is left to a newer
+// playback if one has started meanwhile.
+void EndPlayback(Runner& runner) {
+    runner.services.overlays.PostClose(runner.run->pointerOverlay.load());
+    runner.RequestStop();
 }
 
 }  // namespace
 
-void ScriptRunner(const PlaybackServices& services, std::string text) noexcept {
-    PlaybackState& state = services.state;
+void ScriptRunner(const PlaybackServices& services, std::shared_ptr<PlaybackRun> run, std::string text) noexcept {
+    Runner runner(services, std::move(run));
+    PlaybackRun& own = *runner.run;
     ScriptCheck check = CheckScript(text, services.config);
     std::string().swap(text);  // the statements are all the runner needs from here on
     if (check.status != ScriptCheckStatus::Passed) {
         static_cast<void>(services.boxes.Show(kNoWindow, check.message, std::string(kSyntaxErrorCaption),
                                               kSyntaxErrorBoxFlags));
-        EndPlayback(services);
+        EndPlayback(runner);
         return;
     }
 
-    Runner runner(services);
     runner.overlayCorner = PointerCornerFor(services.input.GetCursorPos());
-    const WindowHandle overlay = state.pointerOverlay.load();
+    const WindowHandle overlay = own.pointerOverlay.load();
     services.overlays.PlacePointerOverlay(overlay, runner.overlayCorner);
     if (PointerShownAfterCheck(services.config)) services.overlays.ShowNoActivate(overlay);
 
-    for (;;) {
-        const std::int32_t repetition = state.repetition.fetch_add(1) + 1;
+    while (!runner.StopRequested()) {
+        const std::int32_t repetition = own.repetition.fetch_add(1) + 1;
         const std::int32_t limit = services.config.repeatCount.load();
         if (limit > 0 && repetition > limit) break;
         for (const ScriptCommand& command : check.commands) {
-            state.currentLine.store(static_cast<std::int32_t>(command.lineNumber - 1));
+            own.currentLine.store(static_cast<std::int32_t>(command.lineNumber - 1));
             Execute(runner, command);
             if (runner.StopRequested()) break;
         }
-        if (runner.StopRequested()) break;
     }
-    EndPlayback(services);
+    EndPlayback(runner);
 }
 
 }  // namespace xd

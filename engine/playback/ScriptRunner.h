@@ -3,6 +3,7 @@
 // only through PlaybackState and ends by setting the stop flag.
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,22 +11,22 @@
 
 namespace xd {
 
-// Runs the given work on a new thread. The program starts a detached thread
-// (DetachedThreadStarter); a test may run the work on its own thread instead.
-using ThreadStarter = std::function<void(std::function<void()> work)>;
+// Runs the given work on a new thread: true when the thread started. The program
+// starts a detached thread (DetachedThreadStarter); a test may run the work on its
+// own thread instead. A starter that throws counts as one that failed.
+using ThreadStarter = std::function<bool(std::function<void()> work)>;
 
 [[nodiscard]] ThreadStarter DetachedThreadStarter();
 
-// 0 when the runner was started, 1 when the text lacks the header mark (refused
-// in a box owned by the program's first top-level window; stop flag set).
+// 0 when the runner was started as a new playback (PlaybackState::current), with
+// state of its own. 1 when the text lacks the header mark, 2 when no thread could
+// be started: either is reported in a box owned by the main window, with the stop
+// flag set and no pointer overlay left behind.
 [[nodiscard]] int RunScript(const PlaybackServices& services, std::string_view text, const ThreadStarter& start);
 
 // The runner thread: check pass, pointer overlay shown, repetitions of the
-// statements until the repeat count, an error or a stop; then the overlay is
-// asked to close and the stop flag is set.
-void ScriptRunner(const PlaybackServices& services, std::string text) noexcept;
-
-// The first top-level window of the current process, as the refusal's owner.
-[[nodiscard]] WindowHandle FirstOwnTopLevelWindow(IWindowSystem& windows);
+// statements until the repeat count, an error or a stop; then its own overlay is
+// asked to close and, while it is still the current playback, the stop flag set.
+void ScriptRunner(const PlaybackServices& services, std::shared_ptr<PlaybackRun> run, std::string text) noexcept;
 
 }  // namespace xd

@@ -55,7 +55,7 @@ int ResolveTargetWindow(Runner& runner, std::string_view titleArgument, std::str
     const std::string title = UndoubleQuotes(titleArgument);
     const std::string className = UndoubleQuotes(classArgument);
     const std::vector<std::string_view> path = SplitPath(childPath);
-    s.state.targetWindow.store(kNoWindow);
+    runner.run->targetWindow.store(kNoWindow);
 
     WindowHandle w = FindTopLevel(s, className, title);
     if (w == kNoWindow) {
@@ -78,7 +78,7 @@ int ResolveTargetWindow(Runner& runner, std::string_view titleArgument, std::str
             return 2;
         }
     }
-    s.state.targetWindow.store(w);
+    runner.run->targetWindow.store(w);
     return 0;
 }
 

@@ -80,15 +80,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::mutex slotsGuard;
     xd::DeviceScale scale;
     xd::PlaybackServices services{config,   state,    sim.desktop, sim.input, sim.clock, sim.boxes,
-                                  overlays, {slots, slotsGuard}, scale};
+                                  overlays, {slots, slotsGuard}, scale, xd::kNoWindow};
     xd::CreateClickEffectWindows(services.effects, overlays);
     int sleeps = 0;
     sim.clock.SetSleepHook([&](const xd::sim::SleepRecord&) {
         if (++sleeps == kMaxSleeps) stop = true;
     });
 
-    const int started = xd::RunScript(services, text, [](std::function<void()> work) { work(); });
-    if (started == 0 && sim.desktop.IsWindow(state.pointerOverlay.load())) __builtin_trap();
+    const int started = xd::RunScript(services, text, [](std::function<void()> work) {
+        work();
+        return true;
+    });
+    if (started == 0 && sim.desktop.IsWindow(state.current->pointerOverlay.load())) __builtin_trap();
     if (!stop.load()) __builtin_trap();
 
     const auto messages = sim.desktop.Messages();

@@ -451,6 +451,7 @@ std::intptr_t SimDesktop::SendMessage(WindowHandle w, std::uint32_t message, std
     }
     if (handler) answer = handler(message, wParam, lParam);
     if (observer) observer(r);
+    if (IsHung(w)) clock_.Sleep(kHungSendMs);
     return answer;
 }
 
@@ -547,6 +548,42 @@ std::uint32_t SimDesktop::DoubleClickTime() {
 Point SimDesktop::DoubleClickSize() {
     std::lock_guard lock(mutex_);
     return doubleClickSize_;
+}
+
+// --- windows that stop answering -----------------------------------------------
+
+void SimDesktop::SetHung(WindowHandle w, bool hung) {
+    std::lock_guard lock(mutex_);
+    if (hung)
+        hung_.insert(w);
+    else
+        hung_.erase(w);
+}
+
+bool SimDesktop::IsHung(WindowHandle w) const {
+    std::lock_guard lock(mutex_);
+    return hung_.count(w) != 0 && Find(w) != nullptr;
+}
+
+std::optional<std::intptr_t> SimDesktop::SendMessageTimeout(WindowHandle w, std::uint32_t message,
+                                                            std::uintptr_t wParam, std::intptr_t lParam,
+                                                            std::uint32_t timeoutMs) {
+    if (!IsHung(w)) {
+        if (!IsWindow(w)) {
+            static_cast<void>(Record(w, message, wParam, lParam, true));
+            return std::nullopt;
+        }
+        return SendMessage(w, message, wParam, lParam);
+    }
+    const MessageRecord r = Record(w, message, wParam, lParam, true);
+    MessageObserver observer;
+    {
+        std::lock_guard lock(mutex_);
+        observer = observer_;
+    }
+    if (observer) observer(r);
+    clock_.Sleep(timeoutMs);
+    return std::nullopt;
 }
 
 }  // namespace xd::sim

@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -227,6 +228,20 @@ private:
     Point doubleClickSize_{4, 4};
     std::vector<MessageRecord> messages_;
     MessageObserver observer_;
+
+public:
+    // --- windows that stop answering ---------------------------------------
+    // A hung window still receives posts but answers no sent message. SendMessage
+    // to it blocks: it answers only after kHungSendMs of virtual time, long enough
+    // to count as for good. SendMessageTimeout takes its time limit and fails.
+    static constexpr std::uint32_t kHungSendMs = 600000;
+    void SetHung(WindowHandle w, bool hung);
+    bool IsHung(WindowHandle w) const;
+    std::optional<std::intptr_t> SendMessageTimeout(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+                                                    std::intptr_t lParam, std::uint32_t timeoutMs) override;
+
+private:
+    std::set<WindowHandle> hung_;  // under mutex_
 };
 
 }  // namespace xd::sim

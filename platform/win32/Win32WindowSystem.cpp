@@ -112,6 +112,15 @@ std::intptr_t Win32WindowSystem::SendMessage(WindowHandle w, std::uint32_t messa
     return SendMessageW(ToHwnd(w), message, wParam, lParam);
 }
 
+std::optional<std::intptr_t> Win32WindowSystem::SendMessageTimeout(WindowHandle w, std::uint32_t message,
+                                                                   std::uintptr_t wParam, std::intptr_t lParam,
+                                                                   std::uint32_t timeoutMs) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(ToHwnd(w), message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &answer))
+        return std::nullopt;
+    return static_cast<std::intptr_t>(answer);
+}
+
 std::optional<WindowPlacement> Win32WindowSystem::GetPlacement(WindowHandle w) {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;

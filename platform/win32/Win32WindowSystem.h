@@ -31,6 +31,8 @@ public:
     bool PostMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
     std::intptr_t SendMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) override;
+    std::optional<std::intptr_t> SendMessageTimeout(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
+                                                    std::intptr_t lParam, std::uint32_t timeoutMs) override;
 
     std::optional<WindowPlacement> GetPlacement(WindowHandle w) override;
     bool SetPlacement(WindowHandle w, const WindowPlacement& p) override;

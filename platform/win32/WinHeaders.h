@@ -13,6 +13,7 @@
 #undef FindWindow
 #undef PostMessage
 #undef SendMessage
+#undef SendMessageTimeout
 
 namespace xd::win32 {
 

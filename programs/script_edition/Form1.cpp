@@ -124,7 +124,7 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, std::string 
     if (!hwnd) return false;
     dpi_ = ui::DpiOf(hwnd);
     if (!CreateChildren()) return false;
-    if (!playback_.Install(instance, dpi_, context_.hooks)) return false;
+    if (!playback_.Install(instance, dpi_, context_.hooks, hwnd)) return false;
     // The mouse hook's click demonstration shares the click-effect ring, and its lock, with the runner.
     recording_.SetClickEffect([this](Point screen, std::uint32_t message) { playback_.ShowClickEffectAt(screen, message); });
     // The hooks live as long as the window; without them the hotkeys and recording do nothing, the rest works.

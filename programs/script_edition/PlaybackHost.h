@@ -19,15 +19,16 @@ namespace xd::script_edition {
 class PlaybackHost {
 public:
     PlaybackHost(AppModel& model, win32::Win32Platform& platform);
-    // Stops a playback that is still running and gives its thread a moment to end, so a window closed
-    // mid-playback does not leave the runner working on freed state.
+    // Stops a playback that is still running, closes any box a runner shows, and waits until every runner
+    // has ended, so a window closed mid-playback never leaves a runner working on freed state.
     ~PlaybackHost();
     PlaybackHost(const PlaybackHost&) = delete;
     PlaybackHost& operator=(const PlaybackHost&) = delete;
 
     // Main thread, before the first load stage: registers the overlay classes and fills in
-    // hooks.startPlayback and hooks.createClickEffectWindows.
-    [[nodiscard]] bool Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noexcept;
+    // hooks.startPlayback and hooks.createClickEffectWindows. The main window owns the boxes that starting
+    // a playback may show.
+    [[nodiscard]] bool Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, HWND mainWindow) noexcept;
 
     // The 100 ms status tick with the runner's repetition and line, the click-effect frames painted.
     StatusTickResult Tick(MainWindowState& window, IEditor& editor) noexcept;
@@ -43,8 +44,10 @@ private:
     DeviceScale scale_;
     ui::PlaybackOverlays overlays_;
     PlaybackServices services_;
-    // Runner threads still running; shared with them, since a detached thread may outlive this object.
-    std::shared_ptr<std::atomic<int>> running_ = std::make_shared<std::atomic<int>>(0);
+    // The runner threads still running; shared with them, since a detached thread ends after it has
+    // signed off here.
+    struct RunnerThreads;
+    std::shared_ptr<RunnerThreads> threads_;
 };
 
 }  // namespace xd::script_edition

@@ -325,7 +325,56 @@ missing_target() {
   close_app missing
 }
 
-groups="${XD_E2E_PLAYBACK_GROUPS:-background foreground glide escape repeat_twice missing_target}"
+# --- F2 again while the first playback's error box is up ----------------------------------------------
+# Each playback has its own runner: two boxes, each closed once, and nothing comes back.
+box_twice() {
+  echo "--- a second playback while the first one's error box is up"
+  local script closed=0
+  script="$(script_file box-twice "配置.执行次数=0
+目标窗口(\"没有这个窗口\",\"NoSuchClass\",\"0\")
+鼠标点击(1,60,60,1,200)")"
+  start_app "$script" || return
+  play_key
+  tool msgbox "$ERROR_CAPTION" 10000 >/dev/null || { fail "[box twice] no first box"; close_app box-twice; return; }
+  # The status tick returns to idle behind the box; F2 then starts a second playback.
+  sleep 0.5
+  play_key
+  sleep 1.5
+  while tool msgbox "$ERROR_CAPTION" 1500 >/dev/null; do
+    ((closed >= 6)) && break
+    tool close "#32770" "$ERROR_CAPTION" >/dev/null || true
+    closed=$((closed + 1))
+    sleep 1
+  done
+  check "[box twice] one box per playback, none coming back ($closed closed)" test "$closed" -eq 2
+  check "[box twice] the program is idle again: the editor is enabled" editor_enabled
+  check "[box twice] no virtual pointer is left" tool gone "$POINTER_CLASS" "*" 3000
+  close_app box-twice
+}
+
+# --- closing the program while a runner shows its box ------------------------------------------------
+close_with_box() {
+  echo "--- closing the program while an error box is up"
+  local script waited=0
+  script="$(script_file close-box "配置.执行次数=1
+目标窗口(\"没有这个窗口\",\"NoSuchClass\",\"0\")
+鼠标点击(1,60,60,1,200)")"
+  start_app "$script" || return
+  play_key
+  tool msgbox "$ERROR_CAPTION" 10000 >/dev/null || { fail "[close with box] no box"; close_app close-box; return; }
+  tool close "$CLASS" "*" >/dev/null || true
+  while kill -0 "$APP_PID" 2>/dev/null && ((waited < 15000)); do
+    sleep 0.2
+    waited=$((waited + 200))
+  done
+  check "[close with box] the process exits" eval '! kill -0 "$APP_PID" 2>/dev/null'
+  local status=0
+  wait "$APP_PID" 2>/dev/null || status=$?
+  check "[close with box] ... cleanly (exit status $status)" test "$status" -eq 0
+  check "[close with box] its box is gone with it" tool gone "#32770" "$ERROR_CAPTION" 3000
+}
+
+groups="${XD_E2E_PLAYBACK_GROUPS:-background foreground glide escape repeat_twice missing_target box_twice close_with_box}"
 for group in $groups; do "$group"; done
 
 if ((failures)); then

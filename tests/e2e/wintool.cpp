@@ -165,7 +165,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"gone") {
         const ULONGLONG end = ::GetTickCount64() + waitMs;
-        while (::FindWindowW(cls, title)) {
+        while (::FindWindowW(cls, std::wcscmp(title, L"*") == 0 ? nullptr : title)) {
             if (::GetTickCount64() >= end) return 1;
             ::Sleep(100);
         }

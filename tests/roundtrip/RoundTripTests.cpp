@@ -179,7 +179,10 @@ protected:
 
         // The program plays on this thread, in virtual time.
         program.context.hooks.startPlayback = [this](const std::string& text) {
-            static_cast<void>(RunScript(services, text, [](std::function<void()> work) { work(); }));
+            static_cast<void>(RunScript(services, text, [](std::function<void()> work) {
+                work();
+                return true;
+            }));
         };
         program.InstallHooks(sim.hooks);
     }
@@ -291,7 +294,7 @@ protected:
     DeviceScale scale;
     PlaybackServices services{program.model.config, playState,   sim.desktop, sim.input, sim.clock,
                               sim.boxes,            overlays,    {program.model.window.effects, effectsGuard},
-                              scale};
+                              scale,                program.view.handle};
 };
 
 class RoundTripTest : public RoundTrip, public ::testing::WithParamInterface<Variant> {

@@ -34,12 +34,12 @@ TEST_F(ApproachTest, LastsTheStoredWaitOverTheSpeed) {
         SCOPED_TRACE(testing::Message() << c.stored << " / " << c.speed);
         ChooseTarget();
         config.speed = c.speed;
-        state.nextApproachMs = c.stored;
+        run.nextApproachMs = c.stored;
         runner.dueMicros.reset();
         const std::int64_t start = sim.clock.MonotonicMicros();
         ASSERT_EQ(ApproachPoint(runner, 77, 10, 10), 0);
         EXPECT_EQ(sim.clock.MonotonicMicros() - start, c.expectedMs * 1000);
-        EXPECT_EQ(state.nextApproachMs.load(), 77u);
+        EXPECT_EQ(run.nextApproachMs.load(), 77u);
         if (c.speed == 0.0f) {
             EXPECT_EQ(config.speed.load(), 1.0f);
         }
@@ -49,7 +49,7 @@ TEST_F(ApproachTest, LastsTheStoredWaitOverTheSpeed) {
 TEST_F(ApproachTest, GlidesInTenMillisecondStepsAndArrivesOnTime) {
     ChooseTarget();
     runner.overlayCorner = Point{kClientOrigin.x + 1, kClientOrigin.y + 1};
-    state.nextApproachMs = 500;
+    run.nextApproachMs = 500;
     const std::int64_t start = sim.clock.MonotonicMicros();
     ASSERT_EQ(ApproachPoint(runner, 0, 200, 100), 0);
 
@@ -84,7 +84,7 @@ TEST_F(ApproachTest, WithoutTargetOrWithClosedTargetReportsAndStops) {
     };
     for (const Case c : {Case{false, false, "没有目标窗口，先执行“目标窗口”命令。"},
                          Case{true, true, "目标窗口已经关闭，无法继续执行脚本。"}}) {
-        stopFlag = false;
+        ClearStop();
         sim.boxes.Clear();
         if (c.choose) ChooseTarget();
         if (c.close) sim.desktop.DestroyWindow(target);
@@ -106,13 +106,13 @@ TEST_F(ApproachTest, StopsAtEachCheckWithoutStoringTheWait) {
     EXPECT_TRUE(sim.desktop.MessagesTo(target).empty());
 
     for (int sleeps : {1, 30, 99}) {
-        stopFlag = false;
-        state.nextApproachMs = 0;
+        ClearStop();
+        run.nextApproachMs = 0;
         StopAfterSleeps(sleeps);
         sim.desktop.ClearMessages();
         EXPECT_EQ(ApproachPoint(runner, 5, 1, 1), 99);
         EXPECT_EQ(MessagesTo(msg::kMouseMove).size(), static_cast<std::size_t>(sleeps));
-        EXPECT_EQ(state.nextApproachMs.load(), 0u);
+        EXPECT_EQ(run.nextApproachMs.load(), 0u);
     }
 }
 

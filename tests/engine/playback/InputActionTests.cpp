@@ -84,7 +84,7 @@ TEST_F(InputActionTest, RepeatsAreOneMillisecondApartAndOtherCodesPressNothing) 
     const auto downs = MessagesTo(msg::kLButtonDown);
     ASSERT_EQ(downs.size(), 2u);
     EXPECT_EQ(downs[1].micros - downs[0].micros, 1000);
-    EXPECT_EQ(state.nextApproachMs.load(), 496u);
+    EXPECT_EQ(run.nextApproachMs.load(), 496u);
 
     for (int foreground : {0, 1}) {
         config.foregroundMode = foreground;
@@ -185,8 +185,8 @@ TEST_F(InputActionTest, StopMidDragLetsTheButtonGo) {
         SCOPED_TRACE(foreground);
         ChooseTarget();
         config.foregroundMode = foreground;
-        stopFlag = false;
-        state.nextApproachMs = StoredWait(-1);  // no approach: the sleeps are the drag's
+        ClearStop();
+        run.nextApproachMs = StoredWait(-1);  // no approach: the sleeps are the drag's
         sim.desktop.ClearMessages();
         sim.input.Clear();
         StopAfterSleeps(10);
@@ -213,7 +213,7 @@ TEST_F(InputActionTest, WheelTurnsOneNotchPerRepetition) {
         EXPECT_EQ(wheels[i].lParam, Packed(150, 180));  // screen coordinates
         EXPECT_EQ(wheels[i].micros - wheels[0].micros, static_cast<std::int64_t>(i) * 1000);
     }
-    EXPECT_EQ(state.nextApproachMs.load(), 294u);
+    EXPECT_EQ(run.nextApproachMs.load(), 294u);
 
     config.foregroundMode = 1;
     ASSERT_EQ(PerformWheel(runner, 120, 50, 50, 2, 0), 0);
@@ -229,9 +229,42 @@ TEST_F(InputActionTest, StopAfterARepetitionEndsTheStatement) {
     });
     EXPECT_EQ(PerformClick(runner, 1, 10, 10, 5, 0), 99);
     EXPECT_EQ(MessagesTo(msg::kLButtonDown).size(), 1u);
-    stopFlag = false;
+    ClearStop();
     EXPECT_EQ(PerformWheel(runner, 120, 10, 10, 5, 0), 99);
     EXPECT_EQ(MessagesTo(msg::kMouseWheel).size(), 1u);
+}
+
+TEST_F(InputActionTest, HungTargetGetsItsNonClientClicksAfterTheHitTestTimesOut) {
+    // No answer within the limit: the click still goes, with HTNOWHERE, which the
+    // target ignores once it wakes; the runner waited only the limit each time.
+    ChooseTarget();
+    run.nextApproachMs = StoredWait(-1);  // no approach: the time is the hit tests'
+    sim.desktop.SetHung(target, true);
+    const std::int64_t before = sim.clock.MonotonicMicros();
+    ASSERT_EQ(PerformClick(runner, 1, 60, -15, 1, 0), 0);
+    const std::int64_t clickTook = sim.clock.MonotonicMicros() - before;
+    EXPECT_EQ(clickTook, (kHitTestTimeoutMs + 1) * 1000);  // the limit and the pause after the click
+    ASSERT_EQ(PerformDrag(runner, 2, 60, -15, 90, -15, 0, 0), 0);
+    const auto t = ButtonTraffic();
+    ASSERT_EQ(Kinds(t), (std::vector<std::uint32_t>{msg::kNcHitTest, 0x00A1, 0x00A2, msg::kNcHitTest, 0x00A4,
+                                                    0x00A5, msg::kNcHitTest, 0x00A4, 0x00A5}));
+    for (const auto& m : t) {
+        if (m.message != msg::kNcHitTest) {
+            EXPECT_EQ(m.wParam, 0u);
+        }
+    }
+}
+
+TEST_F(InputActionTest, StopDuringAHungHitTestPostsNothingMore) {
+    ChooseTarget();
+    sim.desktop.SetHung(target, true);
+    sim.desktop.SetMessageObserver([this](const sim::MessageRecord& m) {
+        if (m.message == msg::kNcHitTest) stopFlag = true;
+    });
+    EXPECT_EQ(PerformClick(runner, 1, 60, -15, 3, 0), 99);
+    ClearStop();
+    EXPECT_EQ(PerformDrag(runner, 1, 60, -15, 90, -15, 100, 0), 99);
+    EXPECT_EQ(Kinds(ButtonTraffic()), (std::vector<std::uint32_t>{msg::kNcHitTest, msg::kNcHitTest}));
 }
 
 }  // namespace

@@ -29,12 +29,12 @@ protected:
         spec.className = "Notepad";
         target = sim.desktop.AddWindow(spec);
         config.speed = 1.0f;
-        state.pointerOverlay = overlays.CreatePointerOverlay();
+        run.pointerOverlay = overlays.CreatePointerOverlay();
         sim.input.PlaceCursor(Point{700, 600});
     }
 
     // The window a 目标窗口 statement would have chosen.
-    void ChooseTarget() { state.targetWindow = target; }
+    void ChooseTarget() { run.targetWindow = target; }
 
     // Moves posted to the target, in order.
     std::vector<sim::MessageRecord> MessagesTo(std::uint32_t message) const {
@@ -50,6 +50,12 @@ protected:
         for (const auto& m : sim.desktop.MessagesTo(target))
             if (m.message != msg::kMouseMove) out.push_back(m);
         return out;
+    }
+
+    // Lets the fixture runner play again after a stop it has seen.
+    void ClearStop() {
+        stopFlag = false;
+        run.stopped = false;
     }
 
     // Sets the stop flag once the clock has slept `sleeps` times.
@@ -75,8 +81,9 @@ protected:
     std::mutex slotsGuard;
     DeviceScale scale;
     PlaybackServices services{config,   state,    sim.desktop, sim.input, sim.clock, sim.boxes,
-                              overlays, {slots, slotsGuard}, scale};
+                              overlays, {slots, slotsGuard}, scale, kNoWindow};
     Runner runner{services};
+    PlaybackRun& run = *runner.run;  // the fixture runner's own state
     WindowHandle target = kNoWindow;
     std::atomic<int> sleepsSeen{0};
 };

@@ -33,7 +33,7 @@ TEST_F(TargetWindowTest, WalksTheChildPath) {
         SCOPED_TRACE(path);
         EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", path), 0);
         const WindowHandle expected = index < 0 ? target : index >= 10 ? inner[index - 10] : top[index];
-        EXPECT_EQ(state.targetWindow.load(), expected);
+        EXPECT_EQ(run.targetWindow.load(), expected);
     }
     EXPECT_TRUE(sim.boxes.Shown().empty());
     EXPECT_FALSE(stopFlag.load());
@@ -48,7 +48,7 @@ TEST_F(TargetWindowTest, PositionsAboveTheLimitCountAs999) {
         if (i == 999) at999 = w;
     }
     EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", "4,1500"), 0);
-    EXPECT_EQ(state.targetWindow.load(), at999);
+    EXPECT_EQ(run.targetWindow.load(), at999);
 }
 
 TEST_F(TargetWindowTest, MissingWindowIsReportedAfterAboutTwoHundredMilliseconds) {
@@ -56,11 +56,11 @@ TEST_F(TargetWindowTest, MissingWindowIsReportedAfterAboutTwoHundredMilliseconds
         EXPECT_TRUE(stopFlag.load());  // set before the box
         return std::nullopt;
     });
-    state.targetWindow = target;
+    run.targetWindow = target;
     const std::int64_t start = sim.clock.MonotonicMicros();
     EXPECT_EQ(ResolveTargetWindow(runner, "无题", "Cls", "1"), 1);
     EXPECT_EQ(sim.clock.MonotonicMicros() - start, 200'000);
-    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    EXPECT_EQ(run.targetWindow.load(), kNoWindow);
     const auto boxes = sim.boxes.Shown();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "找不到目标窗口，请检查目标软件是否开启。\r\n窗口名：无题\r\n类名：Cls");
@@ -76,7 +76,7 @@ TEST_F(TargetWindowTest, ChildBeyondTheLastIsReportedWithItsElement) {
     });
     EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", "2,9"), 2);
     EXPECT_TRUE(stopFlag.load());
-    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    EXPECT_EQ(run.targetWindow.load(), kNoWindow);
     ASSERT_EQ(sim.boxes.Count(), 1u);
     EXPECT_EQ(sim.boxes.Shown()[0].text,
               "找不到目标窗口中子级。\r\n窗口名：记事本\r\n类名：Notepad\r\n子级：2,9\r\n错误位于子级：1");
@@ -87,7 +87,7 @@ TEST_F(TargetWindowTest, WindowThatOpensLateIsFoundWithinTheRetries) {
         const int openAfterMs = delayMs;
         const bool found = expectFound;
         SCOPED_TRACE(openAfterMs);
-        stopFlag = false;
+        ClearStop();
         const std::int64_t opensAt = sim.clock.MonotonicMicros() + openAfterMs * 1000;
         WindowHandle late = kNoWindow;
         sim.clock.SetSleepHook([&, this](const sim::SleepRecord& r) {
@@ -100,7 +100,7 @@ TEST_F(TargetWindowTest, WindowThatOpensLateIsFoundWithinTheRetries) {
         });
         const int r = ResolveTargetWindow(runner, "迟到", "Late" + std::to_string(openAfterMs), "");
         EXPECT_EQ(r, found ? 0 : 1);
-        EXPECT_EQ(state.targetWindow.load(), found ? late : kNoWindow);
+        EXPECT_EQ(run.targetWindow.load(), found ? late : kNoWindow);
         sim.clock.SetSleepHook(nullptr);
     }
 }
@@ -112,7 +112,7 @@ TEST_F(TargetWindowTest, RecordedQuotesInTitleAndClassFindTheWindow) {
     const WindowHandle quoted = sim.desktop.AddWindow(spec);
     // What the argument split leaves of the writer's doubled quotes.
     EXPECT_EQ(ResolveTargetWindow(runner, R"(说 ""你好"" 吧)", R"(A""B)", "0"), 0);
-    EXPECT_EQ(state.targetWindow.load(), quoted);
+    EXPECT_EQ(run.targetWindow.load(), quoted);
     EXPECT_EQ(UndoubleQuotes(R"(a""""b"")"), R"(a""b")");
 }
 
@@ -132,16 +132,16 @@ TEST_F(TargetWindowTest, TitlesWithQuotesAtTheirEndsSurviveTheScriptLine) {
         const auto args = SplitArguments("目标窗口(" + quoted(title) + "," + quoted(spec.className) + ",\"0\")");
         ASSERT_EQ(args.size(), 3u);
         ASSERT_EQ(ResolveTargetWindow(runner, args[0], args[1], args[2]), 0);
-        EXPECT_EQ(state.targetWindow.load(), w);
+        EXPECT_EQ(run.targetWindow.load(), w);
         sim.desktop.DestroyWindow(w);
     }
 }
 
 TEST_F(TargetWindowTest, StopDuringTheWalkLeavesNoTarget) {
-    state.targetWindow = target;
+    run.targetWindow = target;
     StopAfterSleeps(1);  // the pause after the search
     EXPECT_EQ(ResolveTargetWindow(runner, "记事本", "Notepad", "2,3"), 99);
-    EXPECT_EQ(state.targetWindow.load(), kNoWindow);
+    EXPECT_EQ(run.targetWindow.load(), kNoWindow);
     EXPECT_TRUE(sim.boxes.Shown().empty());
 }
 
