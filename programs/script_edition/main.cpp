@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
+#include "ui/MessageLoop.h"
 
 namespace {
 
@@ -56,12 +57,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         xd::script_edition::Form1 form(platform);
         if (form.Create(instance, info, CommandLinePath())) {
             form.Show(showCommand);
-            MSG msg{};
-            while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-            exitCode = static_cast<int>(msg.wParam);
+            using Form = xd::ui::FormWindow<xd::script_edition::Form1>;
+            exitCode = xd::ui::RunMessageLoop(form.Form::Handle());
         } else {
             // "The main window could not be created."
             ::MessageBoxW(nullptr, L"无法创建主窗口。", L"迅点小侠4", MB_OK | MB_ICONERROR);
