@@ -106,7 +106,8 @@ void TogglePlayback(AppContext& context) {
         SetButton(context, kSaveButton, kButtonDisabled);
         context.view.SetCommand6Enabled(false);
         context.editor.SetUserEnabled(false);
-        model.stopRequested.store(false);
+        // The runner's start clears the stop flag together with making the earlier playback stale,
+        // so an earlier runner not yet at its stop check cannot miss its stop.
         if (context.hooks.startPlayback) context.hooks.startPlayback(text);
     } else if (state == kButtonActive) {
         // The runner sees the request and ends on its own thread.
