@@ -4,6 +4,7 @@
 // logs are stamped by the one clock.
 #pragma once
 #include "platform/Platform.h"
+#include "platform/common/GbkCodePage.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimFileDialogs.h"
@@ -13,6 +14,7 @@
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimProfile.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimShell.h"
 #include "platform/sim/SimUser.h"
 
 namespace xd::sim {
@@ -33,6 +35,9 @@ struct SimPlatform {
     SimProfile profile;
     SimRegistry registry;
     SimFileDialogs dialogs;
+    // Beside the bundle: only some parts of the core need them.
+    GbkCodePage codePage;
+    SimShell shell;
 
     Platform platform() { return Platform{desktop, input, clock, boxes, files, profile, registry, dialogs}; }
 };

@@ -2,12 +2,14 @@
 #pragma once
 #include "platform/Platform.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Profile.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowSystem.h"
 
 namespace xd::win32 {
@@ -25,6 +27,9 @@ struct Win32Platform {
     Win32Profile profile;
     Win32Registry registry;
     Win32FileDialogs dialogs;
+    // Beside the bundle: only some parts of the core need them.
+    Win32CodePage codePage;
+    Win32Shell shell;
 
     Platform platform() { return Platform{windows, input, clock, boxes, files, profile, registry, dialogs}; }
 };
