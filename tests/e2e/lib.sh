@@ -50,14 +50,15 @@ check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; f
 # A check on a state that follows an action: it passes as soon as the command succeeds within the time limit.
 check_within() { local what=$1 ms=$2; shift 2; check "$what" wait_until "$ms" "$@"; }
 
-# wait_until <ms> <command...>: runs the command every 100 ms until it succeeds; 1 when the time runs out.
+# wait_until <ms> <command...>: runs the command every POLL_INTERVAL seconds (0.1 unless set) until it
+# succeeds; 1 when the time runs out.
 now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
 wait_until() {
   local end=$(($(now_ms) + $1))
   shift
   until "$@"; do
     (($(now_ms) >= end)) && return 1
-    sleep 0.1 # polling interval
+    sleep "${POLL_INTERVAL:-0.1}" # polling interval
   done
 }
 
