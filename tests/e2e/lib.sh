@@ -218,7 +218,6 @@ stop_probes() {
 log_has() { [[ -n "$(awk "$2 { print; exit }" "$1" 2>/dev/null)" ]]; }
 # log_count <log> <awk condition>: how many lines match.
 log_count() { awk "$2 { n++ } END { print n + 0 }" "$1" 2>/dev/null || echo 0; }
-log_count_at_least() { (($(log_count "$1" "$2") >= $3)); }
 # lParam of a point: x in the low 16 bits, y in the high 16 bits.
 packed() { printf '0x%X' $(((($2 & 0xFFFF) << 16) | ($1 & 0xFFFF))); }
 # The real pointer where Wine sees it: a press injected at once then lands there.
