@@ -122,6 +122,12 @@ APP_EXE=""
 APP_PID=""
 FACTS=""
 alive() { kill -0 "$APP_PID" 2>/dev/null; }
+# Ended, though not yet waited for (a zombie still answers kill -0).
+app_exited() {
+  local state
+  state="$(cut -d' ' -f3 "/proc/$APP_PID/stat" 2>/dev/null)" || return 0
+  [[ -z $state || $state == Z ]]
+}
 refresh() { FACTS="$(tool find "$MAIN_CLASS" "*")"; }
 title_is() { refresh; [[ "$(field title "$FACTS")" == "$1" ]]; }
 size_is() { refresh; [[ "$(window_size)" == "$1" ]]; }
@@ -162,6 +168,10 @@ close_app() { # label [discard]
     kill "$APP_PID" 2>/dev/null || true
   fi
   local rc=0
+  if ! wait_until 20000 app_exited; then
+    fail "[$1] program still running 20 s after its window closed"
+    kill "$APP_PID" 2>/dev/null || true
+  fi
   wait "$APP_PID" 2>/dev/null || rc=$?
   [[ $rc == 0 ]] && pass "[$1] program exited with 0" || fail "[$1] program exit code $rc"
 }
