@@ -1,6 +1,6 @@
 # Shared helpers of the end-to-end sessions and the timing benchmark; sourced, never run. Each session counts
-# its own failures. Waits poll for the state a check needs (wait_until) rather than sleeping a guessed time;
-# the only sleeps left in the sessions pace gestures that the recorder must see as slow.
+# its own failures. Waits poll for the state a check needs (wait_until) rather than pausing a guessed time;
+# the only pauses left in the sessions pace gestures that the recorder must see as slow.
 #   needs XD_E2E_WINTOOL (wintool.exe); XD_E2E_PROBE for the probe helpers
 
 # --- names of the windows and controls the sessions look at --------------------------------------------------

@@ -78,7 +78,7 @@ ring_shows() { # before after x y
 }
 park_pointer() { xdotool mousemove 640 760; }
 
-# Gestures on probe A's button, client coordinates. Their sleeps pace them as a user's hand would, so the
+# Gestures on probe A's button, client coordinates. Their pauses pace them as a user's hand would, so the
 # recorder sees the pointer arrive before the press, and a drag held and moved in steps.
 click_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click 1; }
 drag_at() {
