@@ -171,7 +171,9 @@ close_app() { # label [discard]
   if ! wait_until 20000 app_exited; then
     fail "[$1] program still running 20 s after its window closed"
     # What it shows, if anything: a box of its own or the crash report.
-    tool find "$BOX_CLASS" "*" 2>/dev/null | sed 's/^/      /' || true
+    local caption
+    caption="$(tool find "$BOX_CLASS" "*" 2>/dev/null | sed -n 's/^title=//p')" || true
+    [[ -z $caption ]] || find_box "$caption" | sed 's/^/      /' || true
     import -window root "$XD_E2E_OUT/exit-hang.png" && echo "      screen in $XD_E2E_OUT/exit-hang.png"
     kill "$APP_PID" 2>/dev/null || true
   fi
