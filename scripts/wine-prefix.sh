@@ -21,6 +21,9 @@ link="$(multi_sz_hex 'wqy-microhei.ttc,WenQuanYi Micro Hei')"
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x800"\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n\r\n' "${XD_WINE_DPI:-96}"
+  # A crash anywhere (the desktop process too) prints its back trace and ends, instead of a dialog that
+  # keeps the crashed process, and whatever waits on it, stopped until a test's time limit.
+  printf '[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
   for face in "Microsoft YaHei" "Microsoft YaHei UI" "微软雅黑" "SimSun" "宋体" "NSimSun" "新宋体" \
               "SimHei" "黑体" "KaiTi" "楷体" "FangSong" "仿宋"; do

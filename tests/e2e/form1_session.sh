@@ -3,11 +3,7 @@
 # command line, the mouse and the keyboard, and checked from outside (wintool, files, screenshots).
 set -euo pipefail
 
-CLASS="迅点小侠4_Form1"
-APP_TITLE="岚榕_迅点小侠 (64位) 4.0.2"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-
-field() { sed -n "s/^$1=//p" <<<"$2" | head -1; }
 
 # A program folder of our own, so the settings file beside the program is the one these checks read.
 app="$XD_E2E_OUT/app"
@@ -15,63 +11,18 @@ files="$XD_E2E_OUT/files"
 rm -rf "$app" "$files"
 mkdir -p "$app" "$files"
 cp "$XD_E2E_EXE" "$app/"
-exe="$app/$(basename "$XD_E2E_EXE")"
+APP_EXE="$app/$(basename "$XD_E2E_EXE")"
+APP_TIMEOUT=90
 ini="$app/巧手配置.INI"
+# Opening an .html file runs this logger instead of a browser, so the test sees what Help asks the shell for.
+help_opened="$XD_E2E_OUT/help-opened.txt"
+timeout 60 wine reg add 'HKCR\.html' /ve /d xdtest.htmlfile /f >/dev/null
+timeout 60 wine reg add 'HKCR\xdtest.htmlfile\shell\open\command' /ve \
+  /d "cmd.exe /c echo %1> $(winpath "$help_opened")" /f >/dev/null
 
-set_dpi() {
-  timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
-  # A fresh wineserver is what makes the new DPI take effect.
-  timeout 30 wineserver -k || true
-  timeout 30 wineserver -w || true
-}
-
-# Starts the program with the given arguments and waits until its window shows; FACTS holds what wintool saw.
-APP_PID=""
-FACTS=""
-start_app() {
-  timeout 90 wine "$exe" "$@" &
-  APP_PID=$!
-  if ! FACTS="$(tool find "$CLASS" "*" 60000)"; then
-    FACTS=""
-    import -window root "$XD_E2E_OUT/no-window.png" || true
-    echo "      no window; screen in $XD_E2E_OUT/no-window.png; program $(alive && echo alive || echo gone)"
-    return 1
-  fi
-  # The deferred load (script, title) runs right after the window shows.
-  sleep 1
-  FACTS="$(tool find "$CLASS" "*")"
-}
-
-refresh() { FACTS="$(tool find "$CLASS" "*")"; }
-title_is() { refresh; [[ "$(field title "$FACTS")" == "$1" ]]; }
-alive() { kill -0 "$APP_PID" 2>/dev/null; }
-
-# Screen rectangle "left top right bottom" of the child with this id.
-child_rect() {
-  sed -n "s/^child=[^ ]* id=$1 .* rect=\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\) .*/\1 \2 \3 \4/p" <<<"$FACTS"
-}
-child_visible() { grep -q "^child=[^ ]* id=$1 visible=1 " <<<"$FACTS"; }
-
-# Clicks the centre of a toolbar button given in 96-DPI units at the strip's scaled position.
-click_toolbar() {
-  local x96=$1 y96=$2 dpi=${3:-96} l t r b
-  read -r l t r b < <(child_rect 118)
-  xdotool mousemove $((l + x96 * dpi / 96)) $((t + y96 * dpi / 96)) click 1
-  sleep 0.7
-}
-
-# Closes the window as the title bar's Close would, and checks the program ended cleanly.
-close_app() {
-  local label=$1 rc=0
-  tool close "$CLASS" "*" || fail "[$label] could not post WM_CLOSE"
-  check "[$label] window gone after WM_CLOSE" tool gone "$CLASS" "*" 15000
-  wait "$APP_PID" || rc=$?
-  [[ $rc == 0 ]] && pass "[$label] program exited with 0" || fail "[$label] program exit code $rc"
-}
-
-shot() { sleep 0.5; import -window root "$XD_E2E_OUT/$1.png" && pass "screenshot $XD_E2E_OUT/$1.png"; }
-
-size_is() { [[ "$(field window "$FACTS" | sed 's/.*size=//')" == "$1" ]]; }
+template_shows() { [[ "$(main_text "$F1_TEMPLATE")" == "$1" ]]; }
+help_picture_shows() { refresh; child_visible "$F1_HELP_PICTURE" && ! child_visible "$F1_EDITOR"; }
+editor_shows() { refresh; ! child_visible "$F1_HELP_PICTURE" && child_visible "$F1_EDITOR"; }
 
 # The same script in the three encodings the program reads; the config line the repeat slider rewrites.
 script=$'\'岚榕迅点小侠脚本，版本：4.0.2  <--第一行不可删除和修改\r\n配置.执行次数=0 \'=0为无限循环，直到按下停止键。\r\n配置.执行速度=1 \'0.01 -- 999\r\n目标窗口("记事本","Notepad","0")\r\n鼠标点击(1,120,45,1,800)'
@@ -85,60 +36,74 @@ mkdir -p "$files/a folder.mkx"
 # --- Form1 at 96 DPI: compact start, the Editor button, the help picture -----------------------------
 form1_at_96() {
   echo "--- Form1 at 96 DPI"
-  start_app || { fail "[form1] no window of class $CLASS"; return; }
+  start_app || { fail "[form1] no window of class $MAIN_CLASS"; return; }
   echo "$FACTS" | sed 's/^/      /'
   check "[form1] title is the application title" title_is "$APP_TITLE"
   check "[form1] visible" test "$(field visible "$FACTS")" == 1
   check "[form1] topmost" test "$(field topmost "$FACTS")" == 1
   check "[form1] compact window 275x76" size_is 275x76
-  check "[form1] Scintilla editor child" grep -q '^child=Scintilla id=111 ' <<<"$FACTS"
-  check "[form1] Command6 enabled while idle, so a script can be continued at once" grep -q '^child=Button id=117 .*enabled=1' <<<"$FACTS"
+  check "[form1] Scintilla editor child" grep -q "^child=Scintilla id=$F1_EDITOR " <<<"$FACTS"
+  check "[form1] Command6 enabled while idle, so a script can be continued at once" \
+    grep -q "^child=Button id=$F1_CONTINUE_BUTTON .*enabled=1" <<<"$FACTS"
   local text
-  text="$(tool text "$CLASS" "*" 111)"
+  text="$(editor_text)"
   check "[form1] new-script header in the editor" grep -q "^'岚榕迅点小侠脚本，版本：4.0.2" <<<"$text"
   xdotool mousemove 5 5
   shot form1
 
-  click_toolbar 207 17
-  refresh
-  check "[form1] Editor button gives the full window 510x454" size_is 510x454
+  click_toolbar "$TB_EDITOR"
+  check_within "[form1] Editor button gives the full window 510x454" 10000 size_is 510x454
   local l t r b
-  read -r l t r b < <(child_rect 120)
+  read -r l t r b < <(child_rect "$F1_COMMAND_LIST")
   # The second entry of the command list, clicked: its template shows in Text2.
   xdotool mousemove $((l + 20)) $((t + 18 + 9)) click 1
-  sleep 0.5
-  check "[form1] clicking 鼠标点击 in the command list shows its template" \
-    test "$(tool text "$CLASS" "*" 132)" == "鼠标点击(按键,位置x,位置y,次数,等待时间)"
+  check_within "[form1] clicking 鼠标点击 in the command list shows its template" 5000 \
+    template_shows "鼠标点击(按键,位置x,位置y,次数,等待时间)"
   xdotool mousemove 5 5
   shot form1-full
 
   # Help opens PopupMenu1 at the pointer; its third item is About.
-  click_toolbar 247 17
+  click_toolbar "$TB_HELP"
+  wait_until 5000 menu_shows || fail "[form1] Help opens no menu"
   shot form1-help-menu
   xdotool key Down Down Down Return
-  local about
-  if about="$(tool find 迅点小侠4_About "*" 10000)"; then
+  if window_shows "$ABOUT_CLASS" "*" 10000; then
     shot form1-about
-    check "[form1] About names the product" test "$(tool text 迅点小侠4_About "*" 1)" == 岚榕_迅点小侠
-    check "[form1] About names the version" test "$(tool text 迅点小侠4_About "*" 2)" == "版本 4.0.2.363"
+    check "[form1] About names the product" test "$(tool text "$ABOUT_CLASS" "*" 1)" == 岚榕_迅点小侠
+    check "[form1] About names the version" test "$(tool text "$ABOUT_CLASS" "*" 2)" == "版本 4.0.2.363"
     xdotool key Return
-    check "[form1] About closes with Enter" tool gone 迅点小侠4_About "*" 5000
+    check "[form1] About closes with Enter" window_gone "$ABOUT_CLASS" "*" 5000
   else
     fail "[form1] About from the Help menu"
   fi
-  read -r l t r b < <(child_rect 118)
+
+  # 帮助, the second item: the page shipped in the program is written out and handed to the shell, which
+  # here runs the logger registered for .html (set up with the program folder above).
+  rm -f "$help_opened"
+  click_toolbar "$TB_HELP"
+  wait_until 5000 menu_shows || fail "[form1] Help opens no menu the second time"
+  xdotool key Down Down Return
+  if check_within "[form1] 帮助 asks the shell to open a page" 15000 test -s "$help_opened"; then
+    local opened page
+    opened="$(iconv -f GBK -t UTF-8 "$help_opened" | tr -d '\r' | sed 's/ *$//')"
+    echo "      the shell was asked to open: $opened"
+    page="$WINEPREFIX/drive_c/${opened#C:\\}"
+    page="${page//\\//}"
+    check "[form1] ... the help page file in the temp folder" test "${opened##*\\}" == "迅点小侠4帮助.html"
+    check "[form1] ... written out in full, from the program's own copy" \
+      grep -q "迅点小侠4 使用帮助" "$page"
+  fi
+  refresh
+  read -r l t r b < <(child_rect "$F1_TOOLBAR")
   xdotool mousemove $((l + 100)) $((t + 40))
+  # Pacing: the strip must see the pointer off Help before it comes back (moves read together merge).
   sleep 0.5
   xdotool mousemove $((l + 247)) $((t + 17))
-  sleep 1.2
-  refresh
-  check "[form1] resting on Help shows the help picture" child_visible 133
-  check "[form1] ... and hides the editor" eval '! child_visible 111'
+  check_within "[form1] resting on Help shows the help picture" 5000 help_picture_shows
+  check "[form1] ... and hides the editor" eval "! child_visible $F1_EDITOR"
   shot form1-help
   xdotool mousemove $((l + 300)) $((t + 200))
-  sleep 0.8
-  refresh
-  check "[form1] leaving the strip hides the help picture" eval '! child_visible 133 && child_visible 111'
+  check_within "[form1] leaving the strip hides the help picture" 5000 editor_shows
 
   close_app form1
   check "[form1] closing wrote the window placement" \
@@ -157,11 +122,11 @@ encodings() {
   echo "--- the same script as GBK and as UTF-16LE"
   local gbk utf16
   start_app "$(winpath "$files/gbk.mkx")" || { fail "[gbk] no window"; return; }
-  gbk="$(tool text "$CLASS" "*" 111)"
+  gbk="$(editor_text)"
   check "[gbk] title is the file name without .mkx" title_is gbk
   close_app gbk
   start_app "$(winpath "$files/utf16.mkx")" || { fail "[utf16] no window"; return; }
-  utf16="$(tool text "$CLASS" "*" 111)"
+  utf16="$(editor_text)"
   check "[utf16] title is the file name without .mkx" title_is utf16
   close_app utf16
   check "[encodings] GBK file shows the script" test "$gbk" == "$script"
@@ -173,34 +138,33 @@ slider_and_save() {
   local path="$files/保存.mkx"
   start_app "$(winpath "$path")" || { fail "[save] no window"; return; }
   check "[save] title names the file" title_is 保存
-  click_toolbar 207 17
-  refresh
-  local l t r b
-  read -r l t r b < <(child_rect 112)
-  xdotool mousemove $((r - 6)) $(((t + b) / 2)) click 1
-  sleep 0.7
-  check "[save] repeat slider moved to 1" test "$(tool pos "$CLASS" "*" 112)" == 1
-  check "[save] title marks the change" title_is "保存 *"
-  check "[save] label follows the slider" test "$(tool text "$CLASS" "*" 110)" == "回放次数：1次"
+  show_editor_view || fail "[save] the Editor button shows no full window"
+  repeat_slider_step
+  check_within "[save] repeat slider moved to 1" 5000 slider_at 1
+  check_within "[save] title marks the change" 5000 title_is "保存 *"
+  check_within "[save] label follows the slider" 5000 eval \
+    '[[ "$(main_text "$F1_REPEAT_LABEL")" == "回放次数：1次" ]]'
   # Closing with unsaved changes asks first; Enter takes the default, Cancel, and the window stays.
-  tool close "$CLASS" "*" || true
+  tool close "$MAIN_CLASS" "*" || true
   local box
-  if box="$(tool msgbox 迅点小侠 10000)"; then
+  if box="$(find_box "$BOX_CAPTION" 10000)"; then
     check "[save] closing a changed script asks to save it" grep -q '^text=当前脚本还未保存，你要保存吗？' <<<"$box"
     xdotool key Return
-    sleep 0.5
+    window_gone "$BOX_CLASS" "$BOX_CAPTION" 5000 || fail "[save] the save prompt stays after Enter"
     check "[save] Cancel keeps the window and the change" title_is "保存 *"
   else
     fail "[save] no save prompt on close"
   fi
   # The editor's own menu: right button in the editor.
-  read -r l t r b < <(child_rect 111)
+  local l t r b
+  read -r l t r b < <(child_rect "$F1_EDITOR")
   xdotool mousemove $((l + 200)) $((t + 120)) click 3
+  wait_until 5000 menu_shows || fail "[save] the right button in the editor opens no menu"
   shot form1-edit-menu
   xdotool key Escape
-  sleep 0.3
-  click_toolbar 132 17
-  check "[save] title loses its mark after Save" title_is 保存
+  wait_until 5000 menu_gone || fail "[save] Escape leaves the editor's menu open"
+  click_toolbar "$TB_SAVE"
+  check_within "[save] title loses its mark after Save" 5000 title_is 保存
   local expected="$files/expected.mkx"
   { printf '\xef\xbb\xbf'; printf '%s' "${script/执行次数=0/执行次数=1}"; } > "$expected"
   check "[save] saved file is BOM + the script with the rewritten 配置 line, CR LF" cmp "$expected" "$path"
@@ -216,17 +180,17 @@ bad_input() {
   close_app folder
 
   local box
-  timeout 90 wine "$exe" "$(winpath "$files/empty.mkx")" &
+  timeout 90 wine "$APP_EXE" "$(winpath "$files/empty.mkx")" &
   APP_PID=$!
-  if box="$(tool msgbox 迅点小侠 30000)"; then
+  if box="$(find_box "$BOX_CAPTION" 30000)"; then
     echo "$box" | sed 's/^/      /'
     check "[empty] message box says the script file is damaged" grep -q '^text=脚本文件损坏' <<<"$box"
     xdotool key Return
-    check "[empty] box closed with Enter" tool gone "#32770" 迅点小侠 10000
+    check "[empty] box closed with Enter" window_gone "$BOX_CLASS" "$BOX_CAPTION" 10000
   else
     fail "[empty] no message box"
   fi
-  FACTS="$(tool find "$CLASS" "*" 20000)" || true
+  wait_until 20000 app_loaded || true
   check "[empty] program alive after the box" alive
   check "[empty] title stays the application title" title_is "$APP_TITLE"
   close_app empty
@@ -252,7 +216,8 @@ bad_input() {
   check "[garbage settings] program alive" alive
   local l t r b
   read -r l t r b < <(field window "$FACTS" | sed 's/ size=.*//; s/,/ /g')
-  check "[garbage settings] window on the screen" test "$l" -ge 0 -a "$t" -ge 0 -a "$r" -le 1280 -a "$b" -le 800
+  check "[garbage settings] window on the screen" \
+    test "$l" -ge 0 -a "$t" -ge 0 -a "$r" -le "$SCREEN_WIDTH" -a "$b" -le "$SCREEN_HEIGHT"
   close_app "garbage settings"
 }
 
@@ -265,9 +230,8 @@ form1_at_144() {
   check "[form1-144dpi] compact window 412x114" size_is 412x114
   xdotool mousemove 5 5
   shot form1-144dpi
-  click_toolbar 207 17 144
-  refresh
-  check "[form1-144dpi] Editor button gives the full window 765x681" size_is 765x681
+  click_toolbar "$TB_EDITOR" 144
+  check_within "[form1-144dpi] Editor button gives the full window 765x681" 10000 size_is 765x681
   xdotool mousemove 5 5
   shot form1-144dpi-full
   close_app form1-144dpi

@@ -5,13 +5,7 @@
 #   needs XD_E2E_EXE, XD_E2E_WINTOOL, XD_E2E_PROBE, XD_E2E_OUT
 set -euo pipefail
 
-CLASS="迅点小侠4_Form1"
-PROBE_CLASS="XdProbe_Main"
-PROBE_TITLE="迅点探针"
-ERROR_CAPTION="执行脚本中发生错误"
-POINTER_CLASS="迅点小侠4_Form虚拟指针"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-
 
 work="$XD_E2E_OUT/playback"
 rm -rf "$work"
@@ -19,52 +13,34 @@ mkdir -p "$work"
 app="$work/app"
 mkdir -p "$app"
 cp "$XD_E2E_EXE" "$app/"
-exe="$app/$(basename "$XD_E2E_EXE")"
+APP_EXE="$app/$(basename "$XD_E2E_EXE")"
+APP_TIMEOUT=200
 
 # A fresh wineserver on this display, at 96 DPI, so script pixels are screen pixels.
-timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
-timeout 30 wineserver -k || true
-timeout 30 wineserver -w || true
+set_dpi 96
 
 # --- the probe ------------------------------------------------------------------------------------
-PROBE_PID=""
 PROBE_LOG=""
-ORIGIN_X=0
-ORIGIN_Y=0
-start_probe() {
+probe() { # name: starts a probe that logs to $work/<name>.log
   PROBE_LOG="$work/$1.log"
-  timeout 300 wine "$XD_E2E_PROBE" "$(winpath "$PROBE_LOG")" 50 50 400 300 &
-  PROBE_PID=$!
-  local facts
-  facts="$(tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000)" || { fail "[$1] probe window did not show"; return 1; }
-  # The panel sits at client (200, 100): its screen corner gives the client origin.
-  read -r ORIGIN_X ORIGIN_Y < <(sed -n 's/^child=XdProbe_Panel id=100 .* rect=\([-0-9]*\),\([-0-9]*\),.*/\1 \2/p' <<<"$facts")
-  ORIGIN_X=$((ORIGIN_X - 200))
-  ORIGIN_Y=$((ORIGIN_Y - 100))
+  start_probe "$PROBE_LOG" || { fail "[$1] probe window did not show"; return 1; }
 }
-stop_probe() {
-  tool close "$PROBE_CLASS" "$PROBE_TITLE" >/dev/null || true
-  wait "$PROBE_PID" 2>/dev/null || true
-}
-
-# lParam of a point: x in the low 16 bits, y in the high 16 bits.
-packed() { printf '0x%X' $(((($2 & 0xFFFF) << 16) | ($1 & 0xFFFF))); }
 # Log lines of one message (by name) at one control id: "<µs> <id> <msg> <name> <wParam> <lParam> <x> <y> [hit]".
 lines_of() { awk -v n="$1" -v id="${2:-0}" '$4 == n && $2 == id' "$PROBE_LOG"; }
-# µs stamp of the first line matching an awk condition.
-first_time() { awk "$1 { print \$1; exit }" "$PROBE_LOG"; }
 # Waits until the log holds a line matching an awk condition.
-wait_for_log() {
-  local cond=$1 ms=$2 waited=0
-  until [[ -n "$(first_time "$cond")" ]]; do
-    ((waited >= ms)) && return 1
-    sleep 0.1
-    waited=$((waited + 100))
-  done
+wait_for_log() { wait_until "$2" log_has "$PROBE_LOG" "$1"; }
+# The screen stamp of now on the probe's clock is its own key hook's line: used to time Esc.
+key_time() { awk -v vk="$1" '$2 == "key" && $4 == "WM_KEYDOWN" && $5 == vk { t = $1 } END { print t }' "$PROBE_LOG"; }
+# The probe reads real input only after every posted message: once it logs a real move to client (5,5), all
+# that the player posted to it before is in the log. Lines from there on are the barrier's own.
+BARRIER_MOVE='$4 == "WM_MOUSEMOVE" && $2 == 0 && $7 == 5 && $8 == 5'
+probe_barrier() {
+  xdotool mousemove $((ORIGIN_X + 5)) $((ORIGIN_Y + 5))
+  wait_for_log "$BARRIER_MOVE" 5000
 }
+before_barrier() { awk "$BARRIER_MOVE { exit } { print }" "$PROBE_LOG"; }
 
 # --- the program ----------------------------------------------------------------------------------
-APP_PID=""
 script_file() {
   local name=$1 body=$2 path="$work/$1.mkx"
   { printf '\xef\xbb\xbf'
@@ -73,29 +49,18 @@ script_file() {
   } > "$path"
   echo "$path"
 }
-start_app() {
-  timeout 200 wine "$exe" "$(winpath "$1")" &
-  APP_PID=$!
-  tool find "$CLASS" "*" 60000 >/dev/null || { fail "no main window for $(basename "$1")"; return 1; }
-  # The deferred load opens the script right after the window shows.
-  sleep 1.5
-}
-close_app() {
-  tool close "$CLASS" "*" >/dev/null || true
-  tool gone "$CLASS" "*" 15000 || fail "[$1] main window still there after WM_CLOSE"
-  wait "$APP_PID" 2>/dev/null || true
-}
-editor_enabled() { tool find "$CLASS" "*" | grep -q '^child=Scintilla id=111 .*enabled=1'; }
+open_script() { start_app "$(winpath "$1")" || { fail "no main window for $(basename "$1")"; return 1; }; }
 # The real pointer rests away from every window, so only the playback talks to the probe.
 park_pointer() { xdotool mousemove 1200 760; }
 play_key() { park_pointer; xdotool key F2; }
-# The screen stamp of now on the probe's clock is its own key hook's line: used to time Esc.
-key_time() { awk -v vk="$1" '$2 == "key" && $4 == "WM_KEYDOWN" && $5 == vk { t = $1 } END { print t }' "$PROBE_LOG"; }
+# The editor is disabled while a playback runs.
+playback_ended() { editor_enabled; }
+pointer_is() { [[ "$(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" == "$1 $2" ]]; }
 
 # --- background: click, caption click, drag, wheel; overlays on screen ------------------------------
 background() {
   echo "--- background playback to the probe"
-  start_probe background || return
+  probe background || return
   local script
   script="$(script_file background "配置.执行次数=1
 配置.前台模式=0
@@ -108,19 +73,18 @@ background() {
 鼠标滚轮(-120,50,50,3,300)
 目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"1,1\")
 鼠标点击(2,30,20,1,300)")"
-  start_app "$script" || return
+  open_script "$script" || return
   play_key
   # The first click comes after the 1000 ms first approach; the circle grows for a second after it.
   if wait_for_log '$4 == "WM_LBUTTONDOWN"' 8000; then
-    sleep 0.25
-    import -window root "$work/background-playback.png" && pass "screenshot $work/background-playback.png"
-    check "[background] the virtual pointer shows while playing" eval 'tool find "$POINTER_CLASS" "*" 0 >/dev/null'
+    check_within "[background] the virtual pointer shows while playing" 3000 window_shows "$POINTER_CLASS" "*"
+    snap "$work/background-playback.png"
   else
     fail "[background] no click arrived"
   fi
   # Until the last click, on the button two levels down.
   wait_for_log '$4 == "WM_RBUTTONUP"' 12000 || fail "[background] the playback did not reach its last line"
-  sleep 0.5
+  wait_until 10000 playback_ended || true
 
   local down up
   down="$(lines_of WM_LBUTTONDOWN | head -1)"
@@ -172,49 +136,46 @@ background() {
   check "[background] nothing clicked the panel or the top level with the right button" \
     test -z "$(lines_of WM_RBUTTONDOWN 0)$(lines_of WM_RBUTTONDOWN 100)"
 
-  sleep 1
-  check "[background] the program is idle again: the editor is enabled" editor_enabled
-  check "[background] no virtual pointer is left after the playback" tool gone "$POINTER_CLASS" "*" 3000
-  import -window root "$work/background-after.png" && pass "screenshot $work/background-after.png"
+  check "[background] the program is idle again: the editor is enabled" playback_ended
+  check "[background] no virtual pointer is left after the playback" window_gone "$POINTER_CLASS" "*" 3000
+  shot background-after "$work"
   close_app background
-  stop_probe
+  stop_probes
 }
 
 # --- foreground: SendInput at the real pointer -----------------------------------------------------
 foreground() {
   echo "--- foreground click through SendInput"
-  start_probe foreground || return
+  probe foreground || return
   local script
   script="$(script_file foreground "配置.执行次数=1
 配置.前台模式=1
 配置.移动鼠标=1
 目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
 鼠标点击(1,120,45,1,300)")"
-  start_app "$script" || return
+  open_script "$script" || return
   # The glide starts where the real pointer is. Under Wine the X server reports warped positions late, and a
   # stale one may still be current when the press is injected; starting on the point keeps every warp there.
   local px=$((ORIGIN_X + 120)) py=$((ORIGIN_Y + 45))
-  xdotool mousemove "$px" "$py"
-  sleep 0.3
+  move_pointer "$px" "$py" || fail "[foreground] Wine does not see the pointer at ($px,$py)"
   xdotool key F2
   wait_for_log '$4 == "WM_LBUTTONUP"' 8000 || fail "[foreground] no click arrived"
-  sleep 0.5
+  wait_until 10000 playback_ended || true
   local down
   down="$(lines_of WM_LBUTTONDOWN | head -1)"
   check "[foreground] WM_LBUTTONDOWN at client (120,45) with MK_LBUTTON" \
     test "$(cut -d' ' -f5,6 <<<"$down")" == "0x1 $(packed 120 45)"
   check "[foreground] it came as real input: WM_MOUSEACTIVATE before the press" \
     test -n "$(awk '$4 == "WM_MOUSEACTIVATE" { a = 1 } $4 == "WM_LBUTTONDOWN" { print a; exit }' "$PROBE_LOG")"
-  check "[foreground] the pointer is back where it was" \
-    test "$(xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/')" == "$px $py"
+  check_within "[foreground] the pointer is back where it was" 3000 pointer_is "$px" "$py"
   close_app foreground
-  stop_probe
+  stop_probes
 }
 
 # --- foreground glide: the real pointer travels from point to point ----------------------------------
 glide() {
   echo "--- foreground glide of the real pointer"
-  start_probe glide || return
+  probe glide || return
   local script
   script="$(script_file glide "配置.执行次数=1
 配置.前台模式=1
@@ -223,12 +184,11 @@ glide() {
 鼠标点击(1,120,45,1,1000)
 鼠标点击(1,60,200,1,1000)
 鼠标点击(1,150,220,1,300)")"
-  start_app "$script" || return
-  xdotool mousemove $((ORIGIN_X + 20)) $((ORIGIN_Y + 250))
-  sleep 0.3
+  open_script "$script" || return
+  move_pointer $((ORIGIN_X + 20)) $((ORIGIN_Y + 250)) || fail "[glide] Wine does not see the pointer at its start"
   xdotool key F2
   wait_for_log '$4 == "WM_LBUTTONDOWN" { n++ } n == 3' 10000 || fail "[glide] three clicks did not arrive"
-  sleep 0.3
+  wait_until 10000 playback_ended || true
   local before
   before="$(awk '$4 == "WM_LBUTTONDOWN" { exit } $4 == "WM_MOUSEMOVE" { n++ } END { print n + 0 }' "$PROBE_LOG")"
   check "[glide] the pointer travels over the probe before the first press ($before moves)" test "$before" -ge 30
@@ -243,7 +203,7 @@ glide() {
       for (i = 1; i <= 6; i++) { d = p[i] - want[i]; if (d < -3 || d > 3) exit 1 }
     }'
   close_app glide
-  stop_probe
+  stop_probes
 }
 
 # --- Esc stops an endless playback within 50 ms ----------------------------------------------------
@@ -256,45 +216,49 @@ escape() {
 鼠标点击(1,330,230,1,800)")"
   # The probe starts last, so its key hook is called before the program's: Esc is stamped before the program
   # even sees it.
-  start_app "$script" || return
-  start_probe escape || return
+  open_script "$script" || return
+  probe escape || return
   play_key
-  wait_for_log '$4 == "WM_LBUTTONDOWN"' 8000 || fail "[esc] no click arrived"
-  sleep 1.3
+  # Esc while the pointer glides from the second point back to the first: a few moves after the second press.
+  wait_for_log '$4 == "WM_LBUTTONDOWN" { n++ } n >= 2 && $4 == "WM_MOUSEMOVE" { m++ } m >= 3' 10000 ||
+    fail "[esc] the pointer did not glide after the second click"
   xdotool key Escape
-  sleep 1.5
+  wait_for_log '$2 == "key" && $4 == "WM_KEYDOWN" && $5 == "0x1B"' 5000 || true
+  wait_until 5000 playback_ended || true
+  probe_barrier || fail "[esc] the probe did not log the barrier's real move"
   local esc last before
   esc="$(key_time 0x1B)"
   [[ -n "$esc" ]] || { fail "[esc] the probe's key hook did not see Esc"; esc=0; }
   before="$(awk -v e="$esc" '$2 ~ /^[0-9]+$/ && $4 == "WM_MOUSEMOVE" && $1 > e - 200000 && $1 <= e' "$PROBE_LOG" | wc -l)"
-  last="$(awk '$2 ~ /^[0-9]+$/ && $4 != "WM_NCHITTEST" && $4 != "WM_SETCURSOR" { t = $1 } END { print t }' "$PROBE_LOG")"
+  last="$(before_barrier | awk '$2 ~ /^[0-9]+$/ && $4 != "WM_NCHITTEST" && $4 != "WM_SETCURSOR" { t = $1 } END { print t }')"
   echo "      moves in the 200 ms before Esc: $before; last message $(((last - esc) / 1000)) ms after Esc"
   check "[esc] the pointer was gliding when Esc came" test "$before" -ge 5
   check "[esc] no message later than 50 ms after Esc" test $((last - esc)) -le 50000
-  check "[esc] the program is idle again: the editor is enabled" editor_enabled
-  check "[esc] no virtual pointer is left after the stop" tool gone "$POINTER_CLASS" "*" 3000
+  check "[esc] the program is idle again: the editor is enabled" playback_ended
+  check "[esc] no virtual pointer is left after the stop" window_gone "$POINTER_CLASS" "*" 3000
   close_app esc
-  stop_probe
+  stop_probes
 }
 
 # --- 执行次数=2 ends by itself; F2 then plays again ---------------------------------------------------
 repeat_twice() {
   echo "--- 执行次数=2 ends by itself"
-  start_probe repeat || return
+  probe repeat || return
   local script
   script="$(script_file repeat "配置.执行次数=2
 目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
 鼠标点击(1,60,60,1,200)")"
-  start_app "$script" || return
+  open_script "$script" || return
   play_key
-  sleep 4
+  wait_for_log '$4 == "WM_LBUTTONDOWN" { n++ } n == 2' 10000 || true
+  check_within "[repeat] the program is idle again: the editor is enabled" 10000 playback_ended
   check "[repeat] two passes: two clicks" test "$(lines_of WM_LBUTTONDOWN | wc -l)" -eq 2
-  check "[repeat] the program is idle again: the editor is enabled" editor_enabled
   play_key
-  sleep 4
+  wait_for_log '$4 == "WM_LBUTTONDOWN" { n++ } n == 4' 10000 || true
+  wait_until 10000 playback_ended || true
   check "[repeat] F2 plays again: four clicks in all" test "$(lines_of WM_LBUTTONDOWN | wc -l)" -eq 4
   close_app repeat
-  stop_probe
+  stop_probes
 }
 
 # --- a missing target window shows its error box -----------------------------------------------------
@@ -304,23 +268,22 @@ missing_target() {
   script="$(script_file missing "配置.执行次数=1
 目标窗口(\"没有这个窗口\",\"NoSuchClass\",\"0\")
 鼠标点击(1,60,60,1,200)")"
-  start_app "$script" || return
+  open_script "$script" || return
   play_key
-  if box="$(tool msgbox "$ERROR_CAPTION" 10000)"; then
+  if box="$(find_box "$PLAY_ERROR_CAPTION" 10000)"; then
     echo "$box" | sed 's/^/      /'
     check "[missing] the box names the missing window" \
       grep -q '^text=找不到目标窗口，请检查目标软件是否开启。' <<<"$box"
     check "[missing] ... with its title and class" \
       grep -q '窗口名：没有这个窗口' <<<"$box"
     check "[missing] ... and class" grep -q '类名：NoSuchClass' <<<"$box"
-    import -window root "$work/missing-target.png" && pass "screenshot $work/missing-target.png"
+    shot missing-target "$work"
     xdotool key Return
-    check "[missing] Enter closes the box" tool gone "#32770" "$ERROR_CAPTION" 10000
-    sleep 0.5
-    check "[missing] the program is idle again: the editor is enabled" editor_enabled
-    check "[missing] no virtual pointer is left after the error" tool gone "$POINTER_CLASS" "*" 3000
+    check "[missing] Enter closes the box" window_gone "$BOX_CLASS" "$PLAY_ERROR_CAPTION" 10000
+    check_within "[missing] the program is idle again: the editor is enabled" 5000 playback_ended
+    check "[missing] no virtual pointer is left after the error" window_gone "$POINTER_CLASS" "*" 3000
   else
-    fail "[missing] no box captioned $ERROR_CAPTION"
+    fail "[missing] no box captioned $PLAY_ERROR_CAPTION"
   fi
   close_app missing
 }
@@ -333,45 +296,40 @@ box_twice() {
   script="$(script_file box-twice "配置.执行次数=0
 目标窗口(\"没有这个窗口\",\"NoSuchClass\",\"0\")
 鼠标点击(1,60,60,1,200)")"
-  start_app "$script" || return
+  open_script "$script" || return
   play_key
-  tool msgbox "$ERROR_CAPTION" 10000 >/dev/null || { fail "[box twice] no first box"; close_app box-twice; return; }
+  find_box "$PLAY_ERROR_CAPTION" 10000 >/dev/null || { fail "[box twice] no first box"; close_app box-twice; return; }
   # The status tick returns to idle behind the box; F2 then starts a second playback.
-  sleep 0.5
+  wait_until 5000 playback_ended || true
   play_key
-  sleep 1.5
-  while tool msgbox "$ERROR_CAPTION" 1500 >/dev/null; do
-    ((closed >= 6)) && break
-    tool close "#32770" "$ERROR_CAPTION" >/dev/null || true
+  # Each box closed once; a stale runner would bring one back.
+  while ((closed < 6)) && find_box "$PLAY_ERROR_CAPTION" 3000 >/dev/null; do
+    tool close "$BOX_CLASS" "$PLAY_ERROR_CAPTION" >/dev/null || true
     closed=$((closed + 1))
-    sleep 1
+    wait_until 3000 window_gone "$BOX_CLASS" "$PLAY_ERROR_CAPTION" || true
   done
   check "[box twice] one box per playback, none coming back ($closed closed)" test "$closed" -eq 2
-  check "[box twice] the program is idle again: the editor is enabled" editor_enabled
-  check "[box twice] no virtual pointer is left" tool gone "$POINTER_CLASS" "*" 3000
+  check_within "[box twice] the program is idle again: the editor is enabled" 5000 playback_ended
+  check "[box twice] no virtual pointer is left" window_gone "$POINTER_CLASS" "*" 3000
   close_app box-twice
 }
 
 # --- closing the program while a runner shows its box ------------------------------------------------
 close_with_box() {
   echo "--- closing the program while an error box is up"
-  local script waited=0
+  local script
   script="$(script_file close-box "配置.执行次数=1
 目标窗口(\"没有这个窗口\",\"NoSuchClass\",\"0\")
 鼠标点击(1,60,60,1,200)")"
-  start_app "$script" || return
+  open_script "$script" || return
   play_key
-  tool msgbox "$ERROR_CAPTION" 10000 >/dev/null || { fail "[close with box] no box"; close_app close-box; return; }
-  tool close "$CLASS" "*" >/dev/null || true
-  while kill -0 "$APP_PID" 2>/dev/null && ((waited < 15000)); do
-    sleep 0.2
-    waited=$((waited + 200))
-  done
-  check "[close with box] the process exits" eval '! kill -0 "$APP_PID" 2>/dev/null'
+  find_box "$PLAY_ERROR_CAPTION" 10000 >/dev/null || { fail "[close with box] no box"; close_app close-box; return; }
+  tool close "$MAIN_CLASS" "*" >/dev/null || true
+  check_within "[close with box] the process exits" 15000 app_exited
   local status=0
   wait "$APP_PID" 2>/dev/null || status=$?
   check "[close with box] ... cleanly (exit status $status)" test "$status" -eq 0
-  check "[close with box] its box is gone with it" tool gone "#32770" "$ERROR_CAPTION" 3000
+  check "[close with box] its box is gone with it" window_gone "$BOX_CLASS" "$PLAY_ERROR_CAPTION" 3000
 }
 
 groups="${XD_E2E_PLAYBACK_GROUPS:-background foreground glide escape repeat_twice missing_target box_twice close_with_box}"

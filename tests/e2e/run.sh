@@ -17,15 +17,31 @@ done
 [[ -f "$WINEPREFIX/system.reg" ]] || { echo "e2e: no Wine prefix (run scripts/wine-prefix.sh)" >&2; exit 1; }
 mkdir -p "$XD_E2E_OUT"
 
-timeout -k 10 420 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/form1_session.sh"
-timeout -k 10 240 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/settings_session.sh"
+# Every session runs even when one before it failed; the run fails at the end if any did.
+failed=()
+session() { # name time-limit command...
+  local name=$1 limit=$2 t0=$SECONDS rc=0
+  shift 2
+  timeout -k 10 "$limit" "$@" || rc=$?
+  echo "e2e: $name took $((SECONDS - t0)) s$( ((rc == 0)) || echo ", exit $rc")"
+  ((rc == 0)) || failed+=("$name")
+}
+screen=(xvfb-run -a -s "-screen 0 1280x800x24" bash)
 
+t0=$SECONDS
+session form1 420 "${screen[@]}" "$here/form1_session.sh"
+session settings 240 "${screen[@]}" "$here/settings_session.sh"
 # Playback to probe.exe, a window that logs every mouse message it receives.
 export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"
 [[ -f "$XD_E2E_PROBE" ]] || { echo "e2e: missing $XD_E2E_PROBE (run scripts/build.sh windows)" >&2; exit 1; }
-timeout -k 10 240 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/playback_session.sh"
+session playback 240 "${screen[@]}" "$here/playback_session.sh"
 # Recording with F3 over two probes, then the recorded script played back to one of them.
-timeout -k 10 180 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/recording_session.sh"
-
+session recording 180 "${screen[@]}" "$here/recording_session.sh"
 # The command-line checker needs no display.
-timeout -k 10 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
+session mkxtool 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
+
+echo "e2e: all sessions took $((SECONDS - t0)) s"
+if ((${#failed[@]})); then
+  echo "e2e: failed sessions: ${failed[*]}" >&2
+  exit 1
+fi

@@ -10,6 +10,9 @@
 //   wintool pos   <class> <title> <child-id>  a scroll bar control's position
 //   wintool check <class> <title> <child-id>  a check box's state: 0 clear, 1 ticked
 //   wintool icons <file>                      the file's icon groups in the order icon indexes count them
+//   wintool count <class> <title>             how many such windows are visible
+//   wintool dropped <class> <title> <child-id> a combo box's list: 1 dropped, 0 closed
+//   wintool cursor                            "x y" of the pointer as Wine sees it now
 // A title of "*" matches any title of the class.
 #include <windows.h>
 
@@ -115,13 +118,29 @@ HWND FindMessageBox(const wchar_t* caption, DWORD waitMs) {
     }
 }
 
+struct Match {
+    const wchar_t* cls;
+    const wchar_t* title;
+    int count;
+};
+
+BOOL CALLBACK CountVisible(HWND w, LPARAM param) {
+    auto* match = reinterpret_cast<Match*>(param);
+    if (::IsWindowVisible(w) && ClassOf(w) == match->cls &&
+        (std::wcscmp(match->title, L"*") == 0 || TitleOf(w) == match->title)) {
+        ++match->count;
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK PrintIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR) {
     Print(IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<UINT_PTR>(name)) : std::wstring(name));
     return TRUE;
 }
 
 int Usage() {
-    Print(L"usage: wintool find|close|gone|text|pos|check <class> <title> [wait-ms|child-id]; wintool msgbox <caption>; wintool icons <file>");
+    Print(L"usage: wintool find|close|gone|text|pos|check|dropped|count <class> <title> [wait-ms|child-id]; "
+          L"wintool msgbox <caption>; wintool icons <file>; wintool cursor");
     return 2;
 }
 
@@ -147,6 +166,12 @@ int wmain(int argc, wchar_t** argv) {
         ::FreeLibrary(file);
         return listed ? 0 : 1;
     }
+    if (argc == 2 && std::wstring(argv[1]) == L"cursor") {
+        POINT p{};
+        if (!::GetCursorPos(&p)) return 1;
+        Print(std::to_wstring(p.x) + L" " + std::to_wstring(p.y));
+        return 0;
+    }
     if (argc < 4) return Usage();
     const std::wstring command = argv[1];
     const wchar_t* cls = argv[2];
@@ -171,7 +196,13 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 0;
     }
-    if (command == L"text" || command == L"pos" || command == L"check") {
+    if (command == L"count") {
+        Match match{cls, title, 0};
+        ::EnumWindows(&CountVisible, reinterpret_cast<LPARAM>(&match));
+        Print(std::to_wstring(match.count));
+        return 0;
+    }
+    if (command == L"text" || command == L"pos" || command == L"check" || command == L"dropped") {
         HWND w = Find(cls, title, 0, false);
         if (!w) return 1;
         const int id = argc > 4 ? static_cast<int>(std::wcstol(argv[4], nullptr, 10)) : 0;
@@ -179,6 +210,8 @@ int wmain(int argc, wchar_t** argv) {
         if (!target) return 1;
         if (command == L"pos") {
             Print(std::to_wstring(static_cast<int>(::SendMessageW(target, SBM_GETPOS, 0, 0))));
+        } else if (command == L"dropped") {
+            Print(std::to_wstring(static_cast<int>(::SendMessageW(target, CB_GETDROPPEDSTATE, 0, 0))));
         } else if (command == L"check") {
             Print(std::to_wstring(static_cast<int>(::SendMessageW(target, BM_GETCHECK, 0, 0))));
         } else {
