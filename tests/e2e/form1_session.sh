@@ -83,7 +83,8 @@ form1_at_96() {
   click_toolbar "$TB_HELP"
   wait_until 5000 menu_shows || fail "[form1] Help opens no menu the second time"
   xdotool key Down Down Return
-  if check_within "[form1] 帮助 asks the shell to open a page" 15000 test -s "$help_opened"; then
+  check_within "[form1] 帮助 asks the shell to open a page" 15000 test -s "$help_opened"
+  if [[ -s "$help_opened" ]]; then
     local opened page
     opened="$(iconv -f GBK -t UTF-8 "$help_opened" | tr -d '\r' | sed 's/ *$//')"
     echo "      the shell was asked to open: $opened"
