@@ -44,7 +44,7 @@ std::vector<xd::RecordedEvent> BuildRecording() {
         xd::RecordedEvent& e = events[static_cast<std::size_t>(i)];
         e.windowTitle = xd::Utf8ToGbk("文档 " + std::to_string(window) + " - 记事本") + terminator;
         e.windowClass = (window % 2 == 0 ? std::string("Notepad") : "Class" + std::to_string(window)) + terminator;
-        e.childPath = std::string(1, static_cast<char>(1 + window % 4)) + std::string(1, static_cast<char>(1 + window % 3));
+        e.childPath = {static_cast<char>(1 + window % 4), static_cast<char>(1 + window % 3)};
         e.x = next(1920);
         e.y = next(1080);
         e.offsetX = (e.x - 100) << 16 | (e.x - 120);

@@ -119,7 +119,8 @@ EventSaveOutcome SaveEventScript(EventDocumentContext& context, const std::strin
     const EventDocument& document = context.document;
     const EncodedEventScript encoded = EncodeEventScript(document.events, document.settings);
     if (encoded.problem != EventScriptStoreProblem::None) {
-        ShowError(context, std::string(kEventCannotStoreText) + path + "\r\n" + CannotStoreReason(encoded, document.events));
+        ShowError(context,
+                  std::string(kEventCannotStoreText) + path + "\r\n" + CannotStoreReason(encoded, document.events));
         return EventSaveOutcome::CannotStore;
     }
     // Written beside the old file and then put in its place: the old file is never deleted first.

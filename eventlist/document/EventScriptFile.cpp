@@ -20,7 +20,9 @@ constexpr std::string_view kTerminator("\0\0", 2);
 
 std::int32_t ReadWord(std::string_view bytes, std::size_t offset) noexcept {
     std::uint32_t v = 0;
-    for (std::size_t i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
+    for (std::size_t i = 0; i < 4; ++i) {
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + i])) << (8 * i);
+    }
     return static_cast<std::int32_t>(v);
 }
 
@@ -30,7 +32,8 @@ void WriteWord(std::string& bytes, std::size_t offset, std::int32_t value) noexc
 }
 
 std::int32_t Pack(std::int32_t high, std::int32_t low) noexcept {
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFF));
+    const std::uint32_t packed = (static_cast<std::uint32_t>(high) << 16) | (static_cast<std::uint32_t>(low) & 0xFFFF);
+    return static_cast<std::int32_t>(packed);
 }
 
 void TurnOnFromBits(std::int32_t word, EventPlaySettings& settings) noexcept {
@@ -57,16 +60,15 @@ bool FitsInt16(std::int32_t v) noexcept {
 
 // A title or class from the table: the entry and the terminator, or only the
 // terminator for an index the table does not have.
-std::string TableText(const std::vector<std::string_view>& table, std::int16_t index) {
-    std::string text;
-    if (index >= 0 && static_cast<std::size_t>(index) < table.size()) text = table[static_cast<std::size_t>(index)];
-    text += kTerminator;
-    return text;
+std::string_view TableEntry(const std::vector<std::string_view>& table, std::int16_t index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return {};
+    return table[static_cast<std::size_t>(index)];
 }
 
-std::string TablePath(const std::vector<std::string_view>& table, std::int16_t index) {
-    if (index >= 0 && static_cast<std::size_t>(index) < table.size()) return std::string(table[static_cast<std::size_t>(index)]);
-    return {};
+std::string TableText(const std::vector<std::string_view>& table, std::int16_t index) {
+    std::string text(TableEntry(table, index));
+    text += kTerminator;
+    return text;
 }
 
 // The distinct strings in order of first appearance. Hashing keeps a save of a
@@ -178,7 +180,7 @@ DecodedEventScript DecodeEventScript(std::string_view bytes, const EventPlaySett
         } else {
             event.windowTitle = TableText(table, HighHalf(names));
             event.windowClass = TableText(table, LowHalf(names));
-            event.childPath = TablePath(table, HighHalf(path));
+            event.childPath = TableEntry(table, HighHalf(path));
         }
         event.offsetX = ReadWord(bytes, at + 12);
         event.offsetY = ReadWord(bytes, at + 16);

@@ -61,7 +61,9 @@ public:
     void PlaySettingsReplaced() override {}
 };
 
-bool EndsWithTerminator(const std::string& s) { return s.size() >= 2 && s[s.size() - 1] == '\0' && s[s.size() - 2] == '\0'; }
+bool EndsWithTerminator(const std::string& s) {
+    return s.size() >= 2 && s[s.size() - 1] == '\0' && s[s.size() - 2] == '\0';
+}
 
 void RequireSameList(const std::vector<RecordedEvent>& a, const std::vector<RecordedEvent>& b) {
     Require(a.size() == b.size());

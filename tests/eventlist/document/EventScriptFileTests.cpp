@@ -278,7 +278,8 @@ TEST(EventScriptFile, PathOpenedAsTheLastEntrySavesWithoutItsFinalZero) {
 
 TEST(EventScriptFile, ListsTheFileCannotHoldAreRefused) {
     for (const auto& [x, y] : {std::pair{32768, 0}, {0, -32769}, {100000, 5}}) {
-        const EncodedEventScript encoded = EncodeEventScript({Event(0, 0, "T", "C", ""), Event(x, y, "T", "C", "")}, {});
+        const EncodedEventScript encoded =
+            EncodeEventScript({Event(0, 0, "T", "C", ""), Event(x, y, "T", "C", "")}, {});
         EXPECT_EQ(encoded.problem, EventScriptStoreProblem::CoordinateOutOfRange);
         EXPECT_EQ(encoded.eventIndex, 1u);
         EXPECT_TRUE(encoded.bytes.empty());

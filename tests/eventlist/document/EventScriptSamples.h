@@ -24,8 +24,11 @@ inline RecordedEvent SampleEvent(std::int32_t message, std::int32_t x, std::int3
     e.windowTitle = Stored(title);
     e.windowClass = Stored(windowClass);
     e.childPath = path;
-    e.offsetX = static_cast<std::int32_t>((static_cast<std::uint32_t>(x - 100) << 16) | static_cast<std::uint16_t>(x - 120));
-    e.offsetY = static_cast<std::int32_t>((static_cast<std::uint32_t>(y - 50) << 16) | static_cast<std::uint16_t>(y - 90));
+    // From a top-level window at (100, 50) and a child window at (120, 90).
+    e.offsetX = static_cast<std::int32_t>((static_cast<std::uint32_t>(x - 100) << 16) |
+                                          static_cast<std::uint16_t>(x - 120));
+    e.offsetY = static_cast<std::int32_t>((static_cast<std::uint32_t>(y - 50) << 16) |
+                                          static_cast<std::uint16_t>(y - 90));
     e.keyFlags = keyFlags;
     e.delayMs = delayMs;
     e.displayText = EventDisplayText(e);
