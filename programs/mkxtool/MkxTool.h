@@ -9,7 +9,7 @@
 namespace xd {
 
 struct ToolOutput {
-    int exitCode = 0;  // 0 passed, 1 syntax error, 2 refused or wrong usage
+    int exitCode = 0;  // 0 passed (or dumped), 1 syntax error, 2 refused or wrong usage
     std::string out;   // UTF-8, lines end in "\n"
     std::string err;
 };

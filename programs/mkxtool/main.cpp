@@ -1,4 +1,4 @@
-// mkxtool: checks a script file from the command line.
+// mkxtool: checks a script file, or prints an event-list script, from the command line.
 #include <cstdio>
 #include <string>
 #include <vector>
