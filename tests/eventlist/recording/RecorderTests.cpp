@@ -312,3 +312,37 @@ TEST(RecordingStatusTest, TextCountsEventsNamesTheKeyAndTurnsTheArrow) {
 
 }  // namespace
 }  // namespace xd::test
+
+namespace xd::test {
+namespace {
+
+TEST(EventHookDecisionTest, MouseHookTakesTheListsMessagesOnlyWhileRecording) {
+    // code, message, recording, listEmpty, noMoves, demoClick
+    EXPECT_EQ(DecideEventMouseHook(0, 0x201, true, true, false, false), (EventMouseDecision{true, false}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x200, true, true, false, false), (EventMouseDecision{false, false}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x200, true, false, false, false), (EventMouseDecision{true, false}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x200, true, false, true, false), (EventMouseDecision{false, false}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x20E, true, false, true, false), (EventMouseDecision{true, false}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x20B, true, false, false, true), (EventMouseDecision{false, false}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x204, false, false, false, true), (EventMouseDecision{false, true}));
+    EXPECT_EQ(DecideEventMouseHook(0, 0x205, true, false, false, true), (EventMouseDecision{true, false}));
+    EXPECT_EQ(DecideEventMouseHook(1, 0x201, true, false, false, true), (EventMouseDecision{}));
+}
+
+TEST(EventHookDecisionTest, KeyboardHookPostsHotkeysOnKeyDownAndEscStopsOneActivity) {
+    auto key = [](std::uint32_t vk, std::uint32_t message = msg::kKeyDown, int code = 0) {
+        return LowLevelKeyEvent{code, message, vk, 0, 0, 0};
+    };
+    EXPECT_EQ(DecideEventKeyboardHook(key(114), 114, 113, false, false), (EventKeyboardDecision{true, false, EventEscape::None}));
+    EXPECT_EQ(DecideEventKeyboardHook(key(113), 114, 113, true, false), (EventKeyboardDecision{false, true, EventEscape::None}));
+    EXPECT_EQ(DecideEventKeyboardHook(key(114), 114, 114, false, false), (EventKeyboardDecision{true, true, EventEscape::None}));
+    EXPECT_EQ(DecideEventKeyboardHook(key(114, msg::kKeyUp), 114, 113, false, false), (EventKeyboardDecision{}));
+    EXPECT_EQ(DecideEventKeyboardHook(key(121, msg::kSysKeyDown), 121, 113, false, false), (EventKeyboardDecision{}));
+    EXPECT_EQ(DecideEventKeyboardHook(key(114, msg::kKeyDown, 3), 114, 113, false, false), (EventKeyboardDecision{}));
+    EXPECT_EQ(DecideEventKeyboardHook(key(27), 114, 113, true, true).escape, EventEscape::StopRecording);
+    EXPECT_EQ(DecideEventKeyboardHook(key(27), 114, 113, false, true).escape, EventEscape::StopPlayback);
+    EXPECT_EQ(DecideEventKeyboardHook(key(27), 114, 113, false, false).escape, EventEscape::None);
+}
+
+}  // namespace
+}  // namespace xd::test
