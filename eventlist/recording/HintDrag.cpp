@@ -36,11 +36,11 @@ HintDropResult EndHintDrag(EventEditContext& c, WindowTextCache& cache, Point hi
 
     ev.x = p.x;
     ev.y = p.y;
-    c.view.ShowDetails(MakeEventDetails(c.groups.lines[static_cast<std::size_t>(line)], ev, c.codePage));
-
     if (ev.window != kNoWindow && windows.IsWindow(ev.window)) {
         SetEventOffsets(windows, ev.window, TopLevelWindow(windows, ev.window), ev);
     }
+    // After the offsets, so the position within the window shows the new place too.
+    c.view.ShowDetails(MakeEventDetails(c.groups.lines[static_cast<std::size_t>(line)], ev, c.codePage));
 
     const std::size_t comma = ev.displayText.find(',');
     if (comma == std::string::npos) return HintDropResult::MovedNoText;

@@ -48,6 +48,7 @@ TEST_F(HintDragTest, DropElsewhereMovesTheEventToTheNewWindow) {
     EXPECT_EQ(e.offsetY, (100 << 16) | 100);
     EXPECT_EQ(e.displayText, "按下左键,750,200");
     EXPECT_EQ(view.details.screenPosition, "X=750,Y=200");
+    EXPECT_EQ(view.details.windowPosition, "X=150,Y=100");
     EXPECT_EQ(view.details.title, "画图");
     EXPECT_GT(view.redraws, redraws);
     EXPECT_TRUE(document.modified);
