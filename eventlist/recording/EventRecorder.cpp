@@ -1,0 +1,102 @@
+#include "eventlist/recording/EventRecorder.h"
+
+#include "eventlist/recording/EventKeyFlags.h"
+
+namespace xd {
+
+void EventRecorder::ToggleEventRecording(bool continueExisting) {
+    if (recording_) {
+        StopEventRecording();
+        return;
+    }
+    if (c_.mainWindow.IsPlaying()) return;
+    if (!continueExisting && !c_.document.AskToSave()) return;
+    recording_ = true;
+    c_.mainWindow.SetRecordActive(true);
+    // The pause before a continued recording is not part of any delay.
+    lastEventTime_ = c_.clock.MultimediaTime();
+    if (continueExisting) {
+        // New events join the last line record, which must be its group's line.
+        CloseAllGroups(c_.groups, c_.view);
+    } else {
+        c_.document.ClearEventScript();
+        // The document empties both; clearing here too keeps the groups in step
+        // with the list whatever the document's clear does.
+        c_.events.clear();
+        ClearGroups(c_.groups, c_.view);
+    }
+    c_.mainWindow.EnablePlay(false);
+    c_.mainWindow.EnableSave(false);
+    c_.mainWindow.EnableEditing(false);
+    c_.mainWindow.CloseHintWindow();
+}
+
+void EventRecorder::StopEventRecording() {
+    if (!recording_) return;
+    recording_ = false;
+    c_.mainWindow.SetRecordActive(false);
+    if (c_.options.deleteLast) DropTrailingMoves();
+    c_.mainWindow.EnablePlay(!c_.events.empty());
+    c_.mainWindow.EnableSave(c_.document.IsModified());
+    c_.mainWindow.EnableEditing(true);
+}
+
+void EventRecorder::DropTrailingMoves() {
+    if (c_.groups.lines.empty()) return;
+    const EventLine& last = c_.groups.lines.back();
+    // A single move has no name yet and stays.
+    if (last.IsMember() || last.name.find("：移动鼠标_") == std::string::npos) return;
+    const std::int32_t first = last.firstEvent;
+    if (first < 0 || static_cast<std::size_t>(first) > c_.events.size()) return;
+    c_.events.resize(static_cast<std::size_t>(first));
+    c_.groups.lines.pop_back();
+    --c_.groups.nextNumber;
+    c_.view.DeleteItems(static_cast<int>(c_.groups.lines.size()), 1);
+}
+
+bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& hook) {
+    IWindowSystem& windows = c_.windows;
+    const WindowHandle window = windows.WindowFromPoint(hook.point);
+    const std::uint32_t process = windows.ProcessId(window);
+    if (process == windows.CurrentProcessId()) return false;
+
+    const std::uint32_t now = c_.clock.MultimediaTime();
+    if (c_.events.empty()) {
+        lastEventTime_ = now;
+    } else {
+        if (c_.options.dedicatedMode && process != windows.ProcessId(c_.events.front().window)) return false;
+        // Wrapping difference of two 32-bit stamps.
+        c_.events.back().delayMs = static_cast<std::int32_t>(now - lastEventTime_);
+        lastEventTime_ = now;
+    }
+
+    const bool hadEvent = !c_.events.empty();
+    c_.events.emplace_back();
+    RecordedEvent& ev = c_.events.back();
+    ev.window = window;
+    ev.x = hook.point.x;
+    ev.y = hook.point.y;
+    ev.message = message;
+
+    WindowHandle topLevel = kNoWindow;
+    const RecordedEvent* previous = hadEvent ? &c_.events[c_.events.size() - 2] : nullptr;
+    if (previous && previous->window == window) {
+        ev.windowTitle = previous->windowTitle;
+        ev.windowClass = previous->windowClass;
+        ev.childPath = previous->childPath;
+        topLevel = TopLevelWindow(windows, window);
+    } else {
+        topLevel = CaptureTargetWindow(windows, c_.codePage, cache_, window, ev);
+    }
+    SetEventOffsets(windows, window, topLevel, ev);
+
+    ev.keyFlags = EventKeyFlags(message, hook.mouseData,
+                                ReadHeldInput([&windows](int vk) { return windows.KeyState(vk); }));
+    ev.displayText = EventDisplayText(ev);
+
+    GroupEvent(c_.groups, c_.events, static_cast<std::int32_t>(c_.events.size()) - 1, c_.view, true);
+    c_.document.MarkEventListModified();
+    return true;
+}
+
+}  // namespace xd

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "eventlist/recording/EventOptions.h"
+#include "platform/sim/SimProfile.h"
+
+namespace xd::test {
+namespace {
+
+const std::string kFile = "C:\\程序\\巧手配置.INI";
+
+class EventOptionsTest : public ::testing::Test {
+protected:
+    void Put(const std::string& key, const std::string& value) { profile.Put(kFile, "选项", key, value); }
+    std::optional<std::string> Value(const std::string& key) { return profile.Value(kFile, "选项", key); }
+    sim::SimProfile profile;
+};
+
+TEST_F(EventOptionsTest, DefaultsWhenNothingIsStored) {
+    const EventOptions o = ReadEventOptions(profile, kFile);
+    EXPECT_FALSE(o.noMoves);
+    EXPECT_EQ(o.recordKey, 114);
+    EXPECT_EQ(o.playKey, 113);
+    EXPECT_FALSE(o.dedicatedMode);
+    EXPECT_TRUE(o.moveToCurrent);
+    EXPECT_TRUE(o.confirmDelete);
+    EXPECT_TRUE(o.demoClick);
+    EXPECT_TRUE(o.clickEffect);
+    EXPECT_TRUE(o.virtualPointer);
+    EXPECT_TRUE(o.moveToStart);
+    EXPECT_TRUE(o.deleteLast);
+    EXPECT_TRUE(profile.Writes().empty());
+}
+
+TEST_F(EventOptionsTest, HotkeysAreClampedToTheFunctionKeys) {
+    Put("录快捷键", "0");
+    Put("放快捷键", "200");
+    EventOptions o = ReadEventOptions(profile, kFile);
+    EXPECT_EQ(o.recordKey, 112);
+    EXPECT_EQ(o.playKey, 123);
+    Put("录快捷键", "-5");
+    Put("放快捷键", "118");
+    o = ReadEventOptions(profile, kFile);
+    EXPECT_EQ(o.recordKey, 112);
+    EXPECT_EQ(o.playKey, 118);
+}
+
+TEST_F(EventOptionsTest, StoredValuesAreDecimalAndAnyNonZeroIsOn) {
+    Put("不录移动", "-1");
+    Put("专用模式", "1");
+    Put("删除提醒", "0");
+    Put("演示点击", "x");
+    Put("删除最后", " 0");
+    Put("移动鼠标", "0");
+    const EventOptions o = ReadEventOptions(profile, kFile);
+    EXPECT_TRUE(o.noMoves);
+    EXPECT_TRUE(o.dedicatedMode);
+    EXPECT_FALSE(o.confirmDelete);
+    EXPECT_FALSE(o.demoClick);
+    EXPECT_FALSE(o.deleteLast);
+    EXPECT_FALSE(o.moveToCurrent);  // one entry for both pointer-moving options
+    EXPECT_FALSE(o.moveToStart);
+    EXPECT_TRUE(o.clickEffect);
+}
+
+TEST_F(EventOptionsTest, ControlsWriteTheirKeyAtOnce) {
+    EventOptions o;
+    ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::NoMoves, true));
+    EXPECT_EQ(Value("不录移动"), "-1");
+    EXPECT_TRUE(o.noMoves);
+    ASSERT_TRUE(SetEventPlayKey(o, profile, kFile, 4));  // F5
+    EXPECT_EQ(Value("放快捷键"), "116");
+    EXPECT_EQ(o.playKey, 116);
+    ASSERT_TRUE(SetEventRecordKey(o, profile, kFile, 11));
+    EXPECT_EQ(Value("录快捷键"), "123");
+    ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::MoveToStart, false));
+    EXPECT_EQ(Value("移动鼠标"), "0");
+    EXPECT_FALSE(o.moveToCurrent);
+    ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::DeleteLast, false));
+    EXPECT_EQ(Value("删除最后"), "0");
+    EXPECT_EQ(ReadEventOptions(profile, kFile), o);
+}
+
+}  // namespace
+}  // namespace xd::test
