@@ -91,9 +91,10 @@ void RestoreWindowPlacement(IWindowSystem& windows, IProfile& profile, const std
     windows.SetTopmost(window, ParseProfileInt(topmostText) != 0);
     p.flags = ParseProfileUnsigned(Read(profile, settingsFile, "flags", FormatProfileInt(p.flags)));
     p.showCmd = ParseProfileUnsigned(Read(profile, settingsFile, "showCmd", FormatProfileInt(p.showCmd)));
-    windows.SetPlacement(window, p);
+    // A window the system will not place keeps where it is: nothing else to do about it.
+    static_cast<void>(windows.SetPlacement(window, p));
     r = FitToWorkArea(r, windows.WorkArea());
-    windows.SetPlacement(window, p);
+    static_cast<void>(windows.SetPlacement(window, p));
 }
 
 }  // namespace xd

@@ -257,7 +257,7 @@ TEST_F(ScriptDocumentTest, OpenShowsTheChosenFile) {
     EXPECT_TRUE(modified);
     EXPECT_EQ(window.title, "before");
     ASSERT_EQ(sim.dialogs.Requests().size(), 1u);
-    const FileDialogRequest& asked = sim.dialogs.Requests().front().request;
+    const FileDialogRequest asked = sim.dialogs.Requests().front().request;
     EXPECT_EQ(asked.initialFolder, "C:\\工具");
     ASSERT_EQ(asked.filters.size(), 2u);
     EXPECT_EQ(asked.filters[1].second, "*.*");
