@@ -12,6 +12,7 @@ void EventRecorder::ToggleEventRecording(bool continueExisting) {
     if (c_.mainWindow.IsPlaying()) return;
     if (!continueExisting && !c_.document.AskToSave()) return;
     recording_ = true;
+    dedicatedProcess_ = 0;
     c_.mainWindow.SetRecordActive(true);
     // The pause before a continued recording is not part of any delay.
     lastEventTime_ = c_.clock.MultimediaTime();
@@ -54,6 +55,16 @@ void EventRecorder::DropTrailingMoves() {
     c_.view.DeleteItems(static_cast<int>(c_.groups.lines.size()), 1);
 }
 
+// The program of the first event while its window lives. A list opened from a file has no
+// windows, and the first window may have closed since: then the program clicked first in this
+// recording takes its place, so dedicated mode never shuts out every program.
+std::uint32_t EventRecorder::DedicatedProcess(std::uint32_t process) {
+    const WindowHandle first = c_.events.front().window;
+    if (first != kNoWindow && c_.windows.IsWindow(first)) return c_.windows.ProcessId(first);
+    if (dedicatedProcess_ == 0) dedicatedProcess_ = process;
+    return dedicatedProcess_;
+}
+
 bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& hook) {
     IWindowSystem& windows = c_.windows;
     const WindowHandle window = windows.WindowFromPoint(hook.point);
@@ -64,7 +75,7 @@ bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& 
     if (c_.events.empty()) {
         lastEventTime_ = now;
     } else {
-        if (c_.options.dedicatedMode && process != windows.ProcessId(c_.events.front().window)) return false;
+        if (c_.options.dedicatedMode && process != DedicatedProcess(process)) return false;
         // Wrapping difference of two 32-bit stamps.
         c_.events.back().delayMs = static_cast<std::int32_t>(now - lastEventTime_);
         lastEventTime_ = now;

@@ -49,12 +49,14 @@ public:
     [[nodiscard]] const EventRecorderContext& Context() const noexcept { return c_; }
 
 private:
+    std::uint32_t DedicatedProcess(std::uint32_t process);
     void DropTrailingMoves();
 
     EventRecorderContext c_;
     bool recording_ = false;
     std::uint32_t lastEventTime_ = 0;
     WindowTextCache cache_;
+    std::uint32_t dedicatedProcess_ = 0;  // see DedicatedProcess
 };
 
 }  // namespace xd

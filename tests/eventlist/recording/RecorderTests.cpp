@@ -161,6 +161,25 @@ TEST_F(RecordingTest, DedicatedModeIgnoresOtherProgramsAndKeepsTheClock) {
     EXPECT_EQ(events[1].delayMs, 800);
 }
 
+// A list read from a file holds no windows: continuing it in dedicated mode follows
+// the program clicked first in this recording, instead of shutting out every program.
+TEST_F(RecordingTest, DedicatedModeAfterOpeningFollowsTheFirstProgramClicked) {
+    options.dedicatedMode = true;
+    StartFresh();
+    ClickAt({200, 200});
+    recorder.ToggleEventRecording(false);
+    for (RecordedEvent& e : events) e.window = kNoWindow;  // as opened from a file
+    const std::size_t opened = events.size();
+    recorder.ToggleEventRecording(true);
+    ClickAt({700, 200});  // the second program, reached first this time: a move, a press, a release
+    ASSERT_EQ(events.size(), opened + 3);
+    sim.clock.Advance(100);
+    ClickAt({200, 200});  // the app is another program now
+    EXPECT_EQ(events.size(), opened + 3);
+    ClickAt({700, 210});
+    EXPECT_EQ(events.size(), opened + 6);
+}
+
 TEST_F(RecordingTest, EventsOverTheProgramsOwnWindowsAreIgnoredEntirely) {
     StartFresh();
     ClickAt({200, 200});
