@@ -48,6 +48,8 @@ void PlayGroup(EventPlayerContext& c, const EventLine& line) {
     const std::int64_t end = std::clamp<std::int64_t>(first + line.eventCount, first, count);
     for (std::int64_t k = first; k < end; ++k) {
         if (!c.Playing()) return;
+        // The first event is due when it starts; each later one when its wait ends.
+        if (!c.dueMicros) c.dueMicros = c.services.clock.MonotonicMicros();
         if (c.services.settings.foreground.load()) {
             ForegroundStep(c, static_cast<std::size_t>(k));
         } else {
