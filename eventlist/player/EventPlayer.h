@@ -4,6 +4,7 @@
 // the main thread does to its list can pull them away; windows it finds are
 // posted back to the main thread.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -35,11 +36,13 @@ struct EventPlayerContext {
     // so time spent acting does not add up over a long playback.
     std::optional<std::int64_t> dueMicros;
     // Buttons a played down has pressed and no up has released yet (evflag bits),
-    // per mode, and the last event played in that mode: where a release goes.
+    // per mode, and the last event played in that mode: where a release goes. In
+    // the background the release goes to the window that got the press.
     std::int32_t heldForeground = 0;
     std::int32_t heldBackground = 0;
     RecordedEvent lastForeground;
     RecordedEvent lastBackground;
+    std::array<WindowHandle, 3> pressedWindow{};  // left, right, middle
 
     // Latched: once this playback has seen a stop, or a newer playback has
     // started, it never plays again.

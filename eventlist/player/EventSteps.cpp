@@ -87,6 +87,14 @@ std::int32_t UpMessageOf(std::int32_t button) noexcept {
     }
 }
 
+std::size_t ButtonIndex(std::int32_t button) noexcept {
+    switch (button) {
+        case evflag::kLeft: return 0;
+        case evflag::kRight: return 1;
+        default: return 2;
+    }
+}
+
 void NoteButtons(std::int32_t& held, RecordedEvent& last, const RecordedEvent& event) {
     held |= DownButton(event.message);
     held &= ~UpButton(event.message);
@@ -192,6 +200,8 @@ void BackgroundStep(EventPlayerContext& c, std::size_t k) {
     // looks for it again.
     static_cast<void>(PostAt(c, event, p, doubleClick));
     NoteButtons(c.heldBackground, c.lastBackground, event);
+    if (const std::int32_t button = DownButton(event.message); button != 0)
+        c.pressedWindow[ButtonIndex(button)] = event.window;
     ShowEffectForDown(c, event, p);
     WaitAfterEvent(c, event.delayMs);
 }
@@ -204,12 +214,18 @@ void ReleaseHeldButtons(EventPlayerContext& c) {
             InjectAt(c, up);
             c.heldForeground &= ~button;
         }
-        if ((c.heldBackground & button) && c.services.windows.IsWindow(c.lastBackground.window)) {
+        const WindowHandle pressed = c.pressedWindow[ButtonIndex(button)];
+        if ((c.heldBackground & button) && c.services.windows.IsWindow(pressed)) {
+            // Where the drag had got to, said to the window that took the press.
+            const Point p = c.services.windows.IsWindow(c.lastBackground.window)
+                                ? EventPointInWindow(c.services.windows, c.lastBackground)
+                                : Point{c.lastBackground.x, c.lastBackground.y};
             RecordedEvent up = c.lastBackground;
+            up.window = pressed;
             up.message = UpMessageOf(button);
             c.heldBackground &= ~button;
             up.keyFlags = LowHalf(up.keyFlags) & (c.heldBackground | evflag::kShift | evflag::kCtrl);
-            static_cast<void>(PostAt(c, up, EventPointInWindow(c.services.windows, up), false));
+            static_cast<void>(PostAt(c, up, p, false));
         }
     }
     c.heldBackground = 0;

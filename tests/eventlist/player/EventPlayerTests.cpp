@@ -239,6 +239,24 @@ TEST_F(EventPlayerTest, StopMidDragInTheBackgroundPostsTheButtonUp) {
     EXPECT_EQ(posted[3].lParam, Packed(60, 20));       // where the drag had got to
 }
 
+TEST_F(EventPlayerTest, StopAfterADragLeftItsWindowReleasesToTheWindowThatWasPressed) {
+    settings.repeatPosition = 1;
+    const Rect paintRect{600, 100, 900, 400};
+    const WindowHandle paint = AddTopLevel("画图", "MSPaint", paintRect);
+    events = {EventIn(evmsg::kLeftDown, 10, 40, 20, 1),
+              EventIn(evmsg::kMove, 20, 50, 20, 1, "画图", "MSPaint", paintRect),
+              EventIn(evmsg::kLeftUp, 30, 50, 0, 0, "画图", "MSPaint", paintRect)};
+    GroupAs({3});
+    sim.desktop.SetMessageObserver([&](const sim::MessageRecord& m) {
+        if (m.message == 0x0200) StopFromMainThread();
+    });
+    Play();
+    const auto ups = Posted(target, 0x0202);
+    ASSERT_EQ(ups.size(), 1u);
+    EXPECT_EQ(ups[0].lParam, Packed(520, 20));  // (620, 150) seen from the pressed window's client area
+    EXPECT_TRUE(Posted(paint, 0x0202).empty());
+}
+
 TEST_F(EventPlayerTest, StopMidDragInTheForegroundSendsTheButtonUp) {
     settings.repeatPosition = 1;
     settings.foreground = true;
