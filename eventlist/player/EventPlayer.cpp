@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::uint32_t kNoScriptBoxFlags = mb::kOk | mb::kIconError;
 constexpr std::uint32_t kMoveToStartPauseMs = 5;
+constexpr std::int64_t kShortestRunMicros = 1'000;
+constexpr std::int64_t kIdleRunPauseMicros = 50'000;
 
 // Before the first run: the real pointer, or the hint window, travels visibly to
 // where the first event happens. False when the user aborted the window search.
@@ -68,6 +70,7 @@ bool PlayRuns(EventPlayerContext& c) {
         const std::int32_t limit = s.settings.repeatPosition.load();
         if (limit > 0 && number > limit) return true;
         if (number == 1 && !MoveToStart(c)) return true;
+        const std::int64_t runStart = s.clock.MonotonicMicros();
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
             s.view.PostSelectLine(static_cast<std::int32_t>(i));
             run.currentLine.store(static_cast<std::int32_t>(i));
@@ -75,6 +78,12 @@ bool PlayRuns(EventPlayerContext& c) {
             if (c.lines[i].IsMember()) continue;
             PlayGroup(c, c.lines[i]);
             if (c.abort == AbortState::Aborted) return true;
+        }
+        // A run with nothing to wait for (every window ignored, every delay 0)
+        // would spin the processor and flood the main window with selections.
+        if (const std::int64_t now = s.clock.MonotonicMicros(); now - runStart < kShortestRunMicros) {
+            s.clock.SleepUntil(now + kIdleRunPauseMicros);
+            c.dueMicros.reset();
         }
     }
     return false;

@@ -187,6 +187,22 @@ TEST_F(EventPlayerTest, IgnoreSkipsMissingWindowsWithoutFurtherPromptsAndTheNext
     EXPECT_EQ(PostedTo(target).size(), 4u);
 }
 
+TEST_F(EventPlayerTest, EndlessPlaybackOfOnlyIgnoredWindowsPausesBetweenRunsInsteadOfSpinning) {
+    settings.repeatPosition = 0;
+    events = {EventIn(evmsg::kLeftDown, 10, 40, 0, 1, "计算器", "CalcFrame")};
+    OneLinePerEvent();
+    sim.boxes.SetDefaultAnswer(id::kIgnore);
+    sim.clock.SetSleepHook([&](const sim::SleepRecord&) {
+        if (sim.clock.SleepCount() == 3) StopFromMainThread();
+    });
+    Play();
+    const auto sleeps = sim.clock.Sleeps();
+    ASSERT_EQ(sleeps.size(), 3u);
+    for (const auto& s : sleeps) EXPECT_EQ(s.toMicros - s.fromMicros, 50'000);
+    EXPECT_EQ(view.selected.size(), 3u);  // one run per pause
+    EXPECT_EQ(sim.boxes.Count(), 1u);
+}
+
 TEST_F(EventPlayerTest, RetryAfterTheWindowAppearsGoesOn) {
     settings.repeatPosition = 1;
     const Rect elsewhere{600, 100, 900, 400};
