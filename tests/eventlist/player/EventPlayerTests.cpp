@@ -1,3 +1,5 @@
+#include <future>
+
 #include "EventPlayerFixture.h"
 
 namespace xd::test {
@@ -314,6 +316,38 @@ TEST_F(EventPlayerTest, AStalePlayerStopsWhenANewerPlaybackHasStarted) {
     firstWork();
     EXPECT_EQ(PostedTo(target).size(), postsOfSecond);
     EXPECT_EQ(view.finished.size(), 1u);  // the second's only
+}
+
+// The program's own starter: the player on a detached thread of its own, still in virtual time.
+class FinishSignal final : public IEventPlayerView {
+public:
+    void SetPlayButton(PlayButtonState) override {}
+    void EnableEditing(bool) override {}
+    void EnableSave(bool) override {}
+    void CloseSelectionHint() override {}
+    void ShowCaptionAsStatus() override {}
+    void PostSelectLine(std::int32_t) override {}
+    void PostPlayerFinished(std::uint64_t generation) override { finished.set_value(generation); }
+    void PostEventWindow(std::int32_t, WindowHandle) override {}
+    void PostEnableMainWindow(bool) override {}
+    void PostRepaintMainWindow() override {}
+    std::promise<std::uint64_t> finished;
+};
+
+TEST_F(EventPlayerTest, PlaysOnADetachedThreadAndReportsItsEndToTheMainThread) {
+    settings.repeatPosition = 2;
+    OneClick();
+    FinishSignal signal;
+    EventPlayerServices onThread{state,     settings,  signal,       sim.desktop, sim.input,
+                                 sim.clock, sim.boxes, sim.codePage, overlays,    services.effects};
+    auto finished = signal.finished.get_future();
+    ASSERT_EQ(ToggleEventPlayback(onThread, DetachedThreadStarter(), EventListFacts{events, lines, modified}),
+              PlaybackToggle::Started);
+    const std::uint64_t generation = finished.get();
+    EXPECT_EQ(generation, state.generation.load());
+    EXPECT_EQ(Posted(target, 0x0201).size(), 2u);
+    EventPlayerFinished(onThread, generation, EventListFacts{events, lines, modified});
+    EXPECT_FALSE(state.playing.load());
 }
 
 TEST_F(EventPlayerTest, AThreadThatCannotStartLeavesThePlaybackReady) {
