@@ -5,7 +5,7 @@
 
 namespace xd {
 
-std::string RepeatLabel(std::int32_t repeatPosition) {
+std::string EventRepeatLabel(std::int32_t repeatPosition) {
     if (repeatPosition <= 0) return "回放次数：无限";
     return "回放次数：" + std::to_string(repeatPosition) + "次";
 }
@@ -16,7 +16,7 @@ std::int32_t SpeedFactorTenths(std::int32_t speedPosition) noexcept {
     return (p - 26) * 10;
 }
 
-std::string SpeedLabel(std::int32_t speedPosition) {
+std::string EventSpeedLabel(std::int32_t speedPosition) {
     if (std::clamp(speedPosition, 0, kSpeedSliderMax) == 0) return "回放速度：正常";
     // Tenths keep the shortest decimal form exact: 15 → "1.5", 40 → "4".
     const std::int32_t tenths = SpeedFactorTenths(speedPosition);

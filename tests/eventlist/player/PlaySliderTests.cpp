@@ -7,18 +7,18 @@ namespace xd::test {
 namespace {
 
 TEST(PlaySliders, RepeatLabelSaysEndlessForZeroAndTheCountOtherwise) {
-    EXPECT_EQ(RepeatLabel(0), "回放次数：无限");
-    EXPECT_EQ(RepeatLabel(1), "回放次数：1次");
-    EXPECT_EQ(RepeatLabel(1000), "回放次数：1000次");
+    EXPECT_EQ(EventRepeatLabel(0), "回放次数：无限");
+    EXPECT_EQ(EventRepeatLabel(1), "回放次数：1次");
+    EXPECT_EQ(EventRepeatLabel(1000), "回放次数：1000次");
 }
 
 TEST(PlaySliders, SpeedLabelShowsTheFactorInItsShortestDecimalForm) {
-    EXPECT_EQ(SpeedLabel(0), "回放速度：正常");
-    EXPECT_EQ(SpeedLabel(5), "回放速度：1.5倍");
-    EXPECT_EQ(SpeedLabel(10), "回放速度：2倍");
-    EXPECT_EQ(SpeedLabel(29), "回放速度：3.9倍");
-    EXPECT_EQ(SpeedLabel(30), "回放速度：4倍");
-    EXPECT_EQ(SpeedLabel(200), "回放速度：174倍");
+    EXPECT_EQ(EventSpeedLabel(0), "回放速度：正常");
+    EXPECT_EQ(EventSpeedLabel(5), "回放速度：1.5倍");
+    EXPECT_EQ(EventSpeedLabel(10), "回放速度：2倍");
+    EXPECT_EQ(EventSpeedLabel(29), "回放速度：3.9倍");
+    EXPECT_EQ(EventSpeedLabel(30), "回放速度：4倍");
+    EXPECT_EQ(EventSpeedLabel(200), "回放速度：174倍");
 }
 
 TEST(PlaySliders, WaitsAreTheDelayDividedByTheFactorRoundedToNearest) {
@@ -34,8 +34,8 @@ TEST(PlaySliders, WaitsAreTheDelayDividedByTheFactorRoundedToNearest) {
 TEST(PlaySliders, PositionsOutsideTheSlidersAreClampedNotDividedByZero) {
     EXPECT_EQ(EventWaitMs(100, -10), 100);
     EXPECT_EQ(EventWaitMs(1740, 5000), 10);
-    EXPECT_EQ(SpeedLabel(-3), "回放速度：正常");
-    EXPECT_EQ(RepeatLabel(-1), "回放次数：无限");
+    EXPECT_EQ(EventSpeedLabel(-3), "回放速度：正常");
+    EXPECT_EQ(EventRepeatLabel(-1), "回放次数：无限");
 }
 
 TEST(PlaySliders, PlayingStatusNamesRunLineHotkeyAndArrowFrame) {
