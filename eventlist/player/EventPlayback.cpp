@@ -69,4 +69,11 @@ std::string EventPlayingStatusText(std::int32_t run, std::int32_t line, std::siz
            "，按【F" + std::to_string(playHotkey - 111) + "】或 Esc 键停止." + std::string(kArrows.substr(index * 3, 3));
 }
 
+std::string EventPlayingStatusText(const EventPlaybackState& state, std::size_t lineCount, std::int32_t playHotkey,
+                                   int frame) {
+    const std::int32_t run = state.current ? state.current->runNumber.load() : 0;
+    const std::int32_t line = state.current ? state.current->currentLine.load() : 0;
+    return EventPlayingStatusText(run, line, lineCount, playHotkey, frame);
+}
+
 }  // namespace xd

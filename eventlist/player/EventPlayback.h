@@ -42,5 +42,8 @@ void EventPlayerFinished(const EventPlayerServices& services, std::uint64_t gene
 // frame's arrow, for the 100 ms status tick; line is the 0-based line record.
 [[nodiscard]] std::string EventPlayingStatusText(std::int32_t run, std::int32_t line, std::size_t lineCount,
                                                  std::int32_t playHotkey, int frame);
+// The same for the current playback, as its player has got; main thread.
+[[nodiscard]] std::string EventPlayingStatusText(const EventPlaybackState& state, std::size_t lineCount,
+                                                 std::int32_t playHotkey, int frame);
 
 }  // namespace xd

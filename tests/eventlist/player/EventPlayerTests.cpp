@@ -139,6 +139,9 @@ TEST_F(EventPlayerTest, MemberLinesAreSkippedAndGroupsPlayInOrder) {
     for (const auto& m : Posted(target, 0x0200)) positions.push_back(m.lParam);
     EXPECT_EQ(positions, (std::vector<std::intptr_t>{Packed(10, 10), Packed(20, 10), Packed(30, 10)}));
     EXPECT_EQ(view.selected, (std::vector<std::int32_t>{0, 1, 2, 3}));
+    // The status line shows where the player got to: the last line of four, and the
+    // second run, which found the repeat count reached.
+    EXPECT_EQ(EventPlayingStatusText(state, lines.size(), 113, 0), "回放中..第2次:4/4，按【F2】或 Esc 键停止.↖");
 }
 
 TEST_F(EventPlayerTest, LinesReachingPastTheEventsPlayOnlyWhatExists) {
