@@ -1,0 +1,234 @@
+#include "eventlist/player/EventSteps.h"
+
+#include <algorithm>
+
+#include "eventlist/player/PlaySliders.h"
+
+namespace xd {
+
+std::uint32_t ForegroundAction(std::int32_t message) noexcept {
+    switch (message) {
+        case evmsg::kLeftDown: return mouseevent::kLeftDown;
+        case evmsg::kLeftUp: return mouseevent::kLeftUp;
+        case evmsg::kRightDown: return mouseevent::kRightDown;
+        case evmsg::kRightUp: return mouseevent::kRightUp;
+        case evmsg::kMiddleDown: return mouseevent::kMiddleDown;
+        case evmsg::kMiddleUp: return mouseevent::kMiddleUp;
+        case evmsg::kWheel: return mouseevent::kWheel;
+        case evmsg::kHWheel: return mouseevent::kHWheel;
+        default: return 0;
+    }
+}
+
+std::optional<std::uint32_t> ClientMessage(std::int32_t message, bool doubleClick) noexcept {
+    switch (message) {
+        case evmsg::kLeftDown: return doubleClick ? msg::kLButtonDblClk : msg::kLButtonDown;
+        case evmsg::kRightDown: return doubleClick ? msg::kRButtonDblClk : msg::kRButtonDown;
+        case evmsg::kMiddleDown: return doubleClick ? msg::kMButtonDblClk : msg::kMButtonDown;
+        case evmsg::kMove:
+        case evmsg::kLeftUp:
+        case evmsg::kRightUp:
+        case evmsg::kMiddleUp:
+        case evmsg::kWheel:
+        case evmsg::kHWheel: return static_cast<std::uint32_t>(message);
+        default: return std::nullopt;
+    }
+}
+
+std::optional<std::uint32_t> NonClientMessage(std::int32_t message, bool doubleClick) noexcept {
+    switch (message) {
+        case evmsg::kMove: return msg::kNcMouseMove;
+        case evmsg::kLeftDown: return doubleClick ? msg::kNcLButtonDblClk : msg::kNcLButtonDown;
+        case evmsg::kLeftUp: return msg::kNcLButtonUp;
+        case evmsg::kRightDown: return doubleClick ? 0x00A6u : msg::kNcRButtonDown;
+        case evmsg::kRightUp: return msg::kNcRButtonUp;
+        case evmsg::kMiddleDown: return doubleClick ? 0x00A9u : msg::kNcMButtonDown;
+        case evmsg::kMiddleUp: return msg::kNcMButtonUp;
+        default: return std::nullopt;
+    }
+}
+
+std::int32_t DownButton(std::int32_t message) noexcept {
+    switch (message) {
+        case evmsg::kLeftDown: return evflag::kLeft;
+        case evmsg::kRightDown: return evflag::kRight;
+        case evmsg::kMiddleDown: return evflag::kMiddle;
+        default: return 0;
+    }
+}
+
+std::int32_t UpButton(std::int32_t message) noexcept {
+    switch (message) {
+        case evmsg::kLeftUp: return evflag::kLeft;
+        case evmsg::kRightUp: return evflag::kRight;
+        case evmsg::kMiddleUp: return evflag::kMiddle;
+        default: return 0;
+    }
+}
+
+std::intptr_t PackPosition(Point p) noexcept {
+    const std::uint32_t packed =
+        (static_cast<std::uint32_t>(p.y) << 16) | (static_cast<std::uint32_t>(p.x) & 0xFFFFu);
+    return static_cast<std::intptr_t>(packed);
+}
+
+Point EventPointInWindow(IWindowSystem& windows, const RecordedEvent& event) {
+    const Rect r = windows.WindowRect(event.window);
+    return Point{r.left + LowHalf(event.offsetX), r.top + LowHalf(event.offsetY)};
+}
+
+namespace {
+
+std::int32_t UpMessageOf(std::int32_t button) noexcept {
+    switch (button) {
+        case evflag::kLeft: return evmsg::kLeftUp;
+        case evflag::kRight: return evmsg::kRightUp;
+        default: return evmsg::kMiddleUp;
+    }
+}
+
+std::size_t ButtonIndex(std::int32_t button) noexcept {
+    switch (button) {
+        case evflag::kLeft: return 0;
+        case evflag::kRight: return 1;
+        default: return 2;
+    }
+}
+
+void NoteButtons(std::int32_t& held, RecordedEvent& last, const RecordedEvent& event) {
+    held |= DownButton(event.message);
+    held &= ~UpButton(event.message);
+    last = event;
+}
+
+// Pointer to the event, its input (if any), pointer back unless it stays.
+void InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
+    const EventPlayerServices& s = c.services;
+    const Point back = s.input.GetCursorPos();
+    // A refused move or injection is left as it is: nothing here could put it right.
+    static_cast<void>(s.input.SetCursorPos(Point{event.x, event.y}));
+    if (const std::uint32_t action = ForegroundAction(event.message); action != 0) {
+        MouseInputRecord record;
+        record.flags = mouseevent::kAbsolute | mouseevent::kVirtualDesk | action;
+        if (action == mouseevent::kWheel || action == mouseevent::kHWheel)
+            record.mouseData = static_cast<std::uint32_t>(static_cast<std::int32_t>(WheelDelta(event.keyFlags)));
+        static_cast<void>(s.input.SendMouseInput({record}));
+    }
+    if (!s.settings.moveToCurrent.load()) static_cast<void>(s.input.SetCursorPos(back));
+}
+
+// Posts the event's message to its (live) window at P; false when nothing was
+// posted. The frame gets the non-client form with the hit-test answer.
+bool PostAt(EventPlayerContext& c, const RecordedEvent& event, Point p, bool doubleClick) {
+    IWindowSystem& windows = c.services.windows;
+    const WindowHandle w = event.window;
+    const Rect window = windows.WindowRect(w);
+    const Rect client = windows.ClientRectOnScreen(w);
+    if (window.Contains(p) && !client.Contains(p)) {
+        const std::optional<std::uint32_t> message = NonClientMessage(event.message, doubleClick);
+        if (!message) return false;
+        // A hung window answers nothing in time: HTNOWHERE then.
+        const std::intptr_t hit =
+            windows.SendMessageTimeout(w, msg::kNcHitTest, 0, PackPosition(p), kHitTestTimeoutMs).value_or(0);
+        return windows.PostMessage(w, *message, static_cast<std::uintptr_t>(hit), PackPosition(p));
+    }
+    const std::optional<std::uint32_t> message = ClientMessage(event.message, doubleClick);
+    if (!message) return false;
+    const bool wheel = *message == msg::kMouseWheel || *message == msg::kMouseHWheel;
+    const Point position = wheel ? p : windows.ScreenToClient(w, p);
+    return windows.PostMessage(w, *message, static_cast<std::uint32_t>(event.keyFlags), PackPosition(position));
+}
+
+void ShowEffectForDown(EventPlayerContext& c, const RecordedEvent& event, Point at) {
+    if (DownButton(event.message) != 0 && c.services.settings.clickEffect.load())
+        ShowClickEffect(c.services.effects, c.services.overlays, at, event.message);
+}
+
+void PlaceHint(EventPlayerContext& c, Point p) {
+    c.hintCorner = Point{p.x + 1, p.y + 1};
+    c.services.overlays.PlacePointerOverlay(c.hint, c.hintCorner);
+    c.services.overlays.ShowNoActivate(c.hint);
+}
+
+}  // namespace
+
+void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs) {
+    IClock& clock = c.services.clock;
+    const std::int64_t wait = EventWaitMs(delayMs, c.services.settings.speedPosition.load());
+    std::int64_t now = clock.MonotonicMicros();
+    // Late (a box, a slow window): act at once rather than hurry to catch up.
+    const std::int64_t deadline = std::max(c.dueMicros.value_or(now) + wait * 1000, now);
+    c.dueMicros = deadline;
+    while (deadline - now >= kWaitSliceMicros) {
+        clock.SleepUntil(now + kWaitSliceMicros);
+        if (!c.Playing()) return;
+        now = clock.MonotonicMicros();
+    }
+    if (deadline > now) clock.SleepUntil(deadline);
+}
+
+void ForegroundStep(EventPlayerContext& c, std::size_t k) {
+    const RecordedEvent event = c.events[k];
+    const EventPlayerServices& s = c.services;
+    if (!s.settings.virtualPointer.load() || s.settings.moveToCurrent.load()) {
+        s.overlays.Hide(c.hint);
+    } else {
+        PlaceHint(c, Point{event.x, event.y});
+    }
+    InjectAt(c, event);
+    NoteButtons(c.heldForeground, c.lastForeground, event);
+    ShowEffectForDown(c, event, Point{event.x, event.y});
+    WaitAfterEvent(c, event.delayMs);
+}
+
+void BackgroundStep(EventPlayerContext& c, std::size_t k) {
+    RecordedEvent& event = c.events[k];
+    const EventPlayerServices& s = c.services;
+    if (!s.windows.IsWindow(event.window)) {
+        event.window = FindEventWindow(c.Search(), event, c.abort);
+        if (event.window != kNoWindow) s.view.PostEventWindow(static_cast<std::int32_t>(k), event.window);
+        if (c.abort == AbortState::Aborted || !s.windows.IsWindow(event.window)) return;
+    }
+    const Point p = EventPointInWindow(s.windows, event);
+    if (s.settings.virtualPointer.load()) {
+        PlaceHint(c, p);
+    } else {
+        s.overlays.Hide(c.hint);
+    }
+    const bool doubleClick = DownButton(event.message) != 0 && CompletesDoubleClick(c.events, k, c.metrics);
+    // A failed post is not retried: the window may be closing, and the next event
+    // looks for it again.
+    static_cast<void>(PostAt(c, event, p, doubleClick));
+    NoteButtons(c.heldBackground, c.lastBackground, event);
+    if (const std::int32_t button = DownButton(event.message); button != 0)
+        c.pressedWindow[ButtonIndex(button)] = event.window;
+    ShowEffectForDown(c, event, p);
+    WaitAfterEvent(c, event.delayMs);
+}
+
+void ReleaseHeldButtons(EventPlayerContext& c) {
+    for (const std::int32_t button : {evflag::kLeft, evflag::kRight, evflag::kMiddle}) {
+        if (c.heldForeground & button) {
+            RecordedEvent up = c.lastForeground;
+            up.message = UpMessageOf(button);
+            InjectAt(c, up);
+            c.heldForeground &= ~button;
+        }
+        const WindowHandle pressed = c.pressedWindow[ButtonIndex(button)];
+        if ((c.heldBackground & button) && c.services.windows.IsWindow(pressed)) {
+            // Where the drag had got to, said to the window that took the press.
+            const Point p = c.services.windows.IsWindow(c.lastBackground.window)
+                                ? EventPointInWindow(c.services.windows, c.lastBackground)
+                                : Point{c.lastBackground.x, c.lastBackground.y};
+            RecordedEvent up = c.lastBackground;
+            up.window = pressed;
+            up.message = UpMessageOf(button);
+            c.heldBackground &= ~button;
+            up.keyFlags = LowHalf(up.keyFlags) & (c.heldBackground | evflag::kShift | evflag::kCtrl);
+            static_cast<void>(PostAt(c, up, p, false));
+        }
+    }
+    c.heldBackground = 0;
+}
+
+}  // namespace xd

@@ -1,0 +1,37 @@
+// Finding an event's window again: its top-level window by class name and title,
+// then down its child path. Asks the user to abort, retry or ignore while the
+// top-level window is missing.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "eventlist/RecordedEvent.h"
+#include "platform/CodePage.h"
+#include "platform/MessageBoxes.h"
+#include "platform/WindowSystem.h"
+
+namespace xd {
+
+// One playback's answer to the missing-window question.
+enum class AbortState { None, IgnoreAll, Aborted };
+
+struct WindowSearch {
+    IWindowSystem& windows;
+    IMessageBoxes& boxes;
+    ICodePage& codePage;
+};
+
+// The stored ANSI bytes as UTF-8, up to the first zero byte (the stored value
+// ends in two, and a C string ends at the first).
+[[nodiscard]] std::string StoredWindowText(ICodePage& codePage, std::string_view stored);
+
+// Walks one byte per level from `top`: a 0 byte ends the walk, byte n is the n-th
+// child in z-order. kNoWindow when a child or sibling is missing.
+[[nodiscard]] WindowHandle FollowChildPath(IWindowSystem& windows, WindowHandle top, std::string_view path);
+
+// kNoWindow when the window cannot be found (after Abort or Ignore, in the
+// ignore-all or aborted state, or when the child path leads nowhere). Retry looks
+// again. The box has no owner: the player's thread asks it.
+[[nodiscard]] WindowHandle FindEventWindow(const WindowSearch& search, const RecordedEvent& event, AbortState& abort);
+
+}  // namespace xd
