@@ -1,5 +1,7 @@
 #include "eventlist/document/EventDocument.h"
 
+#include "eventlist/PlaySliders.h"
+
 #include <optional>
 #include <utility>
 
@@ -211,27 +213,10 @@ bool OpenEventScriptAtStartUp(EventDocumentContext& context, const std::string& 
 
 void ShowEventPlaySliders(EventDocumentContext& context) noexcept {
     const EventPlaySettings& settings = context.document.settings;
-    context.view.SetRepeatSlider(settings.repeatPosition, RepeatSliderLabel(settings.repeatPosition));
-    context.view.SetSpeedSlider(settings.speedPosition, SpeedSliderLabel(settings.speedPosition));
+    context.view.SetRepeatSlider(settings.repeatPosition, EventRepeatLabel(settings.repeatPosition));
+    context.view.SetSpeedSlider(settings.speedPosition, EventSpeedLabel(settings.speedPosition));
 }
 
-std::string RepeatSliderLabel(std::int32_t position) {
-    if (position <= 0) return std::string(kRepeatLabel) + std::string(kRepeatEndless);
-    return std::string(kRepeatLabel) + std::to_string(position) + std::string(kRepeatUnit);
-}
-
-std::string SpeedSliderLabel(std::int32_t position) {
-    if (position <= 0) return std::string(kSpeedLabel) + std::string(kSpeedNormal);
-    std::string factor;
-    if (position < 30) {
-        // (10 + p) / 10 in its shortest decimal form: 1.1, 2, 3.9.
-        factor = std::to_string((10 + position) / 10);
-        if (position % 10 != 0) factor += "." + std::to_string(position % 10);
-    } else {
-        factor = std::to_string(position - 26);
-    }
-    return std::string(kSpeedLabel) + factor + std::string(kSpeedUnit);
-}
 
 std::string EventScriptCaption(std::string_view path) {
     const std::size_t cut = path.find_last_of(":/\\");

@@ -102,11 +102,6 @@ bool OpenEventScriptAtStartUp(EventDocumentContext& context, const std::string& 
 // Shows both sliders at the settings' positions with their labels.
 void ShowEventPlaySliders(EventDocumentContext& context) noexcept;
 
-// "回放次数：无限", "回放次数：3次".
-[[nodiscard]] std::string RepeatSliderLabel(std::int32_t position);
-// "回放速度：正常", "回放速度：1.5倍", "回放速度：4倍".
-[[nodiscard]] std::string SpeedSliderLabel(std::int32_t position);
-
 // The file name after the last ':', '/' or '\' less its last four characters.
 [[nodiscard]] std::string EventScriptCaption(std::string_view path);
 

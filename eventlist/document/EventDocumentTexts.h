@@ -41,12 +41,4 @@ inline constexpr std::string_view kAllFilesName = "所有文件 (*.*)";
 inline constexpr std::string_view kAllFilesPattern = "*.*";
 inline constexpr std::string_view kEventScriptExtension = "mkx";
 
-// Labels of the two sliders.
-inline constexpr std::string_view kRepeatLabel = "回放次数：";
-inline constexpr std::string_view kRepeatEndless = "无限";
-inline constexpr std::string_view kRepeatUnit = "次";
-inline constexpr std::string_view kSpeedLabel = "回放速度：";
-inline constexpr std::string_view kSpeedNormal = "正常";
-inline constexpr std::string_view kSpeedUnit = "倍";
-
 }  // namespace xd

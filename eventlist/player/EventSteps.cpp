@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "eventlist/player/PlaySliders.h"
+#include "eventlist/PlaySliders.h"
 
 namespace xd {
 

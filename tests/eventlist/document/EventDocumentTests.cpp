@@ -364,14 +364,6 @@ TEST_F(EventDocumentTest, StartUpOpensAnExistingFileNamedOnTheCommandLine) {
     EXPECT_EQ(document.filePath, "");
 }
 
-TEST(EventDocumentLabels, SliderLabels) {
-    const std::pair<int, const char*> repeats[] = {{0, "回放次数：无限"}, {1, "回放次数：1次"}, {1000, "回放次数：1000次"}};
-    for (const auto& [position, label] : repeats) EXPECT_EQ(RepeatSliderLabel(position), label) << position;
-    const std::pair<int, const char*> speeds[] = {{0, "回放速度：正常"},  {1, "回放速度：1.1倍"},  {5, "回放速度：1.5倍"},
-                                                  {10, "回放速度：2倍"},  {29, "回放速度：3.9倍"}, {30, "回放速度：4倍"},
-                                                  {40, "回放速度：14倍"}, {200, "回放速度：174倍"}};
-    for (const auto& [position, label] : speeds) EXPECT_EQ(SpeedSliderLabel(position), label) << position;
-}
 
 TEST(EventDocumentLabels, CaptionIsTheFileNameLessItsLastFourCharacters) {
     EXPECT_EQ(EventScriptCaption("C:\\脚本\\点击测试.mkx"), "点击测试");

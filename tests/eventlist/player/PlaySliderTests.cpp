@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "eventlist/player/EventPlayback.h"
-#include "eventlist/player/PlaySliders.h"
+#include "eventlist/PlaySliders.h"
 
 namespace xd::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "eventlist/player/PlaySliders.h"
+#include "eventlist/PlaySliders.h"
 
 #include <algorithm>
 #include <cmath>
