@@ -24,8 +24,12 @@ void EditList(EventListContext& c, Edit edit) {
 
 }  // namespace
 
-bool OpenEventScriptOnStart(EventListContext& c, const std::string& path) {
-    return OpenEventScriptAtStartUp(c.Document(), path);
+bool OnStartUp(EventListContext& c, const std::string& commandLinePath) {
+    if (OpenEventScriptAtStartUp(c.Document(), commandLinePath)) return true;
+    ShowEventPlaySliders(c.Document());
+    c.views.document.SetHasEvents(false);
+    c.views.document.SetSaveEnabled(false);
+    return false;
 }
 
 void OnRecordCommand(EventListContext& c) { c.Recorder().ToggleEventRecording(false); }

@@ -13,8 +13,9 @@
 namespace xd {
 
 // --- start-up -------------------------------------------------------------------
-// The file named on the command line; false when there is none to open.
-bool OpenEventScriptOnStart(EventListContext& c, const std::string& path);
+// Once the window exists: opens the file named on the command line, or shows the
+// empty script's sliders. False when no file was opened.
+bool OnStartUp(EventListContext& c, const std::string& commandLinePath);
 
 // --- the toolbar and the continue button ----------------------------------------
 void OnRecordCommand(EventListContext& c);          // start a fresh recording or stop

@@ -66,12 +66,14 @@ protected:
     // The program's message loop: what the hooks and the player posted to the
     // main window, handled in order.
     void PumpMainWindow() {
-        for (const auto& m : sim.desktop.MessagesTo(window.handle)) {
-            if (m.sent || m.micros < pumpedUpTo) continue;
+        const auto messages = sim.desktop.MessagesTo(window.handle);
+        for (std::size_t i = messagesPumped; i < messages.size(); ++i) {
+            const auto& m = messages[i];
+            if (m.sent) continue;
             if (m.message == 0x2A49) OnRecordToggleMessage(context);
             if (m.message == 0x2A4A) OnPlayToggleMessage(context, m.wParam);
         }
-        pumpedUpTo = sim.clock.MonotonicMicros() + 1;
+        messagesPumped = messages.size();
         for (std::size_t i = foundPumped; i < playerView.found.size(); ++i)
             OnPlayerEventWindow(context, playerView.found[i].first, playerView.found[i].second);
         foundPumped = playerView.found.size();
@@ -103,7 +105,7 @@ protected:
     EventListContext context{model, EventListServices{sim.platform(), sim.codePage, overlays, inlineStart},
                              EventListViews{listView, documentView, playerView, window}};
     WindowHandle notepad = kNoWindow, leftPane = kNoWindow, rightPane = kNoWindow, button = kNoWindow;
-    std::int64_t pumpedUpTo = 0;
+    std::size_t messagesPumped = 0;
     std::size_t foundPumped = 0;
     std::size_t finishedPumped = 0;
 };

@@ -122,6 +122,12 @@ TEST_F(JoinTest, SaveStaysOffWhileRecordingAndComesOnAtTheStop) {
     EXPECT_FALSE(documentView.saveEnabled);
     EXPECT_EQ(OnSaveCommand(context), EventSaveOutcome::Cancelled);
     EXPECT_TRUE(sim.dialogs.Requests().empty());
+    // Nor does a playback start meanwhile, by button or hotkey.
+    EXPECT_EQ(OnPlayCommand(context), PlaybackToggle::NotStarted);
+    sim.user.Key(113);
+    PumpMainWindow();
+    EXPECT_FALSE(context.Playing());
+    EXPECT_TRUE(context.Recording());
     sim.user.Key(27);  // Esc stops inside the hook
     EXPECT_FALSE(context.Recording());
     EXPECT_TRUE(documentView.saveEnabled);
@@ -167,7 +173,7 @@ TEST_F(JoinTest, WhilePlayingTheRecordKeyAndEditingAreIgnoredAndEscStops) {
 
 TEST_F(JoinTest, WindowsThePlayerFoundAreKeptUnlessTheListChangedSince) {
     WriteScript("C:/s/two.mkx", EventPlaySettings{});
-    Open("C:/s/two.mkx");
+    ASSERT_TRUE(OnStartUp(context, "C:/s/two.mkx"));
     OnRepeatSlider(context, 1);
     ASSERT_EQ(OnPlayCommand(context), PlaybackToggle::Started);
     PumpMainWindow();
@@ -212,6 +218,9 @@ TEST_F(JoinTest, TheStatusTickShowsRecordingThenTheCaptionAndStepsTheClickEffect
 }
 
 TEST_F(JoinTest, ModeAndSlidersChangeTheScriptAndThePlayerAlike) {
+    EXPECT_FALSE(OnStartUp(context, "C:/s/missing.mkx"));
+    EXPECT_EQ(documentView.repeatLabel, "回放次数：无限");
+    EXPECT_EQ(documentView.speedLabel, "回放速度：正常");
     OnModeCommand(context);
     EXPECT_TRUE(model.document.settings.foreground);
     EXPECT_TRUE(model.live.foreground.load());
