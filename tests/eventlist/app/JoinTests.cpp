@@ -238,6 +238,29 @@ TEST_F(JoinTest, ModeAndSlidersChangeTheScriptAndThePlayerAlike) {
     EXPECT_FALSE(model.live.virtualPointer.load());
 }
 
+TEST_F(JoinTest, TheHintDroppedOnThisProgramSlidesBackAndElsewhereMovesTheEvent) {
+    WriteScript("C:/s/two.mkx", EventPlaySettings{});
+    Open("C:/s/two.mkx");
+    listView.Select(1);
+    OnListSelectionChanged(context);
+    ASSERT_TRUE(window.hintShown);
+    const WindowHandle hint = sim.desktop.AddWindow(
+        {.processId = kOwnProcess, .rect = {0, 0, 75, 70}, .title = "", .className = "Form3", .topmost = true});
+
+    // Onto the main window (0..100, 0..60): back to the event's mark, closing with a click circle.
+    EXPECT_EQ(OnHintDragEnd(context, hint, Point{21, 21}), HintDropResult::SlidBack);
+    EXPECT_EQ(sim.desktop.WindowRect(hint).left, window.hintAt.x);
+    EXPECT_EQ(sim.desktop.WindowRect(hint).top, window.hintAt.y);
+    EXPECT_FALSE(model.document.modified);
+
+    const std::uint64_t version = model.listVersion;
+    EXPECT_EQ(OnHintDragEnd(context, hint, Point{251, 301}), HintDropResult::Moved);
+    EXPECT_EQ(model.document.events[2].x, 250);
+    EXPECT_EQ(model.document.events[2].y, 300);
+    EXPECT_TRUE(model.document.modified);
+    EXPECT_NE(model.listVersion, version);
+}
+
 TEST_F(JoinTest, ClosingStopsTheRecordingAsksToSaveAndStopsAPlayback) {
     RecordOneClick();
     sim.boxes.QueueAnswer(2);  // Cancel: the window stays
