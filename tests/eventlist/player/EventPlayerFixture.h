@@ -11,37 +11,10 @@
 
 #include "eventlist/player/EventPlayback.h"
 #include "platform/sim/SimPlatform.h"
+#include "tests/support/EventPlayerView.h"
 #include "tests/support/SimOverlayWindows.h"
 
 namespace xd::test {
-
-// Records every request; the player-thread posts are carried out by the test.
-class RecordingPlayerView final : public IEventPlayerView {
-public:
-    void SetPlayButton(PlayButtonState s) override { playButton.push_back(s); }
-    void EnableEditing(bool enabled) override { editing.push_back(enabled); }
-    void EnableSave(bool enabled) override { save.push_back(enabled); }
-    void CloseSelectionHint() override { ++selectionHintClosed; }
-    void ShowCaptionAsStatus() override { ++captionShown; }
-    void PostSelectLine(std::int32_t line) override { selected.push_back(line); }
-    void PostPlayerFinished(std::uint64_t generation) override { finished.push_back(generation); }
-    void PostEventWindow(std::int32_t eventIndex, WindowHandle window) override {
-        found.emplace_back(eventIndex, window);
-    }
-    void PostEnableMainWindow(bool enabled) override { mainEnabled.push_back(enabled); }
-    void PostRepaintMainWindow() override { ++repaints; }
-
-    std::vector<PlayButtonState> playButton;
-    std::vector<bool> editing;
-    std::vector<bool> save;
-    int selectionHintClosed = 0;
-    int captionShown = 0;
-    std::vector<std::int32_t> selected;
-    std::vector<std::uint64_t> finished;
-    std::vector<std::pair<std::int32_t, WindowHandle>> found;
-    std::vector<bool> mainEnabled;
-    int repaints = 0;
-};
 
 // Target: (100, 100)–(500, 400) with a 30-pixel title bar: client origin (100, 130).
 inline constexpr Rect kTargetRect{100, 100, 500, 400};
