@@ -7,6 +7,7 @@
 #include "engine/playback/ClickEffects.h"
 #include "platform/Pixels.h"
 #include "platform/Text.h"
+#include "documents/SettingsStore.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/Dpi.h"
 #include "ui/WindowClass.h"
@@ -54,6 +55,10 @@ Form1::~Form1() {
     if (smallIcon_) ::DestroyIcon(smallIcon_);
 }
 
+EventSettingsStore Form1::Settings() noexcept {
+    return EventSettingsStore{options_, document_.settings, win32_.profile, SettingsFilePath(info_.programFolder)};
+}
+
 EventDocumentContext Form1::Document() noexcept {
     return EventDocumentContext{document_,    *this,         win32_.files, win32_.boxes, win32_.dialogs,
                                 win32::FromHwnd(FormWindow::Handle())};
@@ -66,6 +71,10 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
     window_.statusIdle = window_.statusText;  // the idle text stays until recording or playback changes it
     document_.caption = window_.applicationTitle;
     window_.buttons[kPlayButton].state = kButtonDisabled;  // nothing to play yet
+    EventSettingsStore settings = Settings();
+    ReadEventSettings(settings);
+    window_.recordKey = options_.recordKey;
+    window_.playKey = document_.settings.playHotkey;
 
     const std::wstring className = ui::FormClassName(kInternalName, L"Form1");
     largeIcon_ = static_cast<HICON>(::LoadImageW(instance, L"ICON_ZHU", IMAGE_ICON, 48, 48, 0));
@@ -102,10 +111,16 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
 
     EventDocumentContext context = Document();
     ShowEventPlaySliders(context);
-    // A path naming no file is ignored; a refused one has shown its box and leaves a new, empty script.
-    static_cast<void>(OpenEventScriptAtStartUp(context, commandLinePath));
+    commandLinePath_ = commandLinePath;
+    ::PostMessageW(hwnd, appmsg::kDeferredLoad, 0, 0);
     ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);
     return true;
+}
+
+void Form1::OnDeferredLoad() noexcept {
+    EventDocumentContext context = Document();
+    // A path naming no file is ignored; a refused one has shown its box and leaves a new, empty script.
+    static_cast<void>(OpenEventScriptAtStartUp(context, commandLinePath_));
 }
 
 bool Form1::CreateChildren() noexcept {
@@ -207,6 +222,12 @@ void Form1::OnHScroll(HWND bar, int code) noexcept {
     MarkEventListModified(context);
 }
 
+void Form1::OnCommand(int id, int code) noexcept {
+    // The list's own commands (selection, double-click, the detail editors, 删除, 插入1条) come with the
+    // list's line records, 继续录制 with the recorder.
+    if (id == form1::kCommand5 && code == BN_CLICKED) OpenSettings();
+}
+
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     dpi_ = dpi;
     HWND hwnd = FormWindow::Handle();
@@ -229,8 +250,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == form1::kTimer1) OnTimer();
             return 0;
         case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam)); return 0;
-        // WM_COMMAND: the list's own commands (selection, double-click, the detail editors, 删除, 插入1条)
-        // come with the list's line records, 继续录制 with the recorder.
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
         case WM_MEASUREITEM: {
             auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure.CtlType == ODT_LISTBOX) {
@@ -250,6 +270,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case appmsg::kTrayCallback: OnTrayMessage(lParam); return 0;
+        case appmsg::kDeferredLoad: OnDeferredLoad(); return 0;
         case WM_CLOSE: {
             EventDocumentContext context = Document();
             if (AskToSave(context) == SavePromptAnswer::GoOn) ::DestroyWindow(FormWindow::Handle());

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "EventListDrawing.h"
+#include "Form2.h"
 #include "eventlist/document/EventDocument.h"
+#include "eventlist/settings/EventSettings.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/AppInfo.h"
 #include "recorder/MainWindowState.h"
@@ -25,6 +27,9 @@ namespace xd::event_list {
 
 namespace appmsg {
 constexpr UINT kTrayCallback = WM_APP + 1;
+// Posted at the end of Create: the script of the command line is opened once the window shows, so a box
+// about it stands over the window.
+constexpr UINT kDeferredLoad = WM_APP + 2;
 }  // namespace appmsg
 
 class Form1 final : public ui::FormWindow<Form1>, private IEventDocumentView {
@@ -56,11 +61,14 @@ private:
     void ApplyFonts() noexcept;
     void LayoutStrip() noexcept;
     void OnTimer() noexcept;
+    void OnDeferredLoad() noexcept;
     void OnHScroll(HWND bar, int code) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
     void SetWindowSize96(int width, int height) noexcept;
     HWND Child(int id) const noexcept { return ::GetDlgItem(FormWindow::Handle(), id); }
     EventDocumentContext Document() noexcept;
+    EventSettingsStore Settings() noexcept;
+    void OnCommand(int id, int code) noexcept;
 
     // Form1Toolbar.cpp: the strip and the seven buttons' commands.
     void ApplyHoverOutcome(const HoverOutcome& outcome) noexcept;
@@ -71,8 +79,9 @@ private:
     void ToggleExpanded() noexcept;
     void RedrawToolbar() noexcept;
 
-    // Form1Menu.cpp: the menu of the toolbar's last button and the tray icon.
+    // Form1Menu.cpp: the menu of the toolbar's last button and the tray icon, and the settings dialog.
     bool CreateMenu() noexcept;
+    void OpenSettings() noexcept;
     void ShowMenuAtPointer() noexcept;
     void RunMenuCommand(int command) noexcept;
     void OnTrayMessage(LPARAM mouseMessage) noexcept;
@@ -81,13 +90,17 @@ private:
     win32::Win32Platform& win32_;
     ApplicationInfo info_;
     EventDocument document_;
+    // The options only the settings file holds; the script settings among them are document_.settings.
+    EventOptions options_;
     // The toolbar's buttons, hover and status text, and the click-effect ring the status tick steps.
     MainWindowState window_;
     // The ring is taken by the player's thread too once playback is wired; the tick steps it under this lock.
     std::mutex effectsGuard_;
     ui::PlaybackOverlays overlays_;
     EventListLookup listLookup_;
+    std::string commandLinePath_;
     ui::AboutWindow about_;
+    Form2 settingsDialog_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;
     ui::GlyphMenu menu_;

@@ -62,7 +62,7 @@ constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
 // Sliders come before Picture1 so they stay above the strip they overlap. Label1 stays hidden: the strip
 // paints its captions itself. The detail controls start hidden: they show once a line is selected.
-inline const std::array<ui::ControlSpec, 37> kControls{{
+inline const std::array<ui::ControlSpec, 38> kControls{{
     {L"HScroll1(0)", L"ScrollBar", kHScrollRepeat, 276, 27, 106, 16, WS_VISIBLE | SBS_HORZ | WS_TABSTOP, 0, nullptr},
     {L"HScroll1(1)", L"ScrollBar", kHScrollSpeed, 395, 27, 106, 16, WS_VISIBLE | SBS_HORZ | WS_TABSTOP, 0, nullptr},
     {L"Picture1", L"Static", kPicture1, 0, 0, 272, 52, WS_VISIBLE | SS_NOTIFY | WS_CLIPSIBLINGS, 0, nullptr},
@@ -111,11 +111,8 @@ inline const std::array<ui::ControlSpec, 37> kControls{{
     {L"CommandDelete", L"Button", kCommandDelete, 250, 294, 56, 27, kButton | WS_DISABLED, 0, L"删除"},
     {L"CommandInsert", L"Button", kCommandInsert, 310, 294, 64, 27, kButton | WS_DISABLED, 0, L"插入1条"},
     {L"Command6", L"Button", kCommand6, 378, 294, 66, 27, kButton, 0, L"继续录制"},
+    {L"Command5", L"Button", kCommand5, 448, 294, 54, 27, kButton, 0, L"设置"},
 }};
-
-// Command5 (设置) is created apart: it shows once the settings dialog is there.
-inline constexpr ui::ControlSpec kCommand5Spec{L"Command5", L"Button", kCommand5, 448, 294, 54, 27, kButton, 0,
-                                               L"设置"};
 
 // What any selected line shows: its first event's window and position.
 inline constexpr std::array<int, 8> kDetailControls{kLabelTitle,  kTextTitle,  kLabelClass,  kTextClass,

@@ -1,6 +1,9 @@
-// Form1's menu, opened from the toolbar's last button and by the tray icon's right button: help, about,
-// 生成软件, show and hide; and the tray icon's left button.
+// Form1's menu, opened from the toolbar's last button and by the tray icon's right button: settings, help,
+// about, 生成软件, show and hide; the tray icon's left button; and the settings dialog.
 #include "Form1.h"
+
+#include <utility>
+
 #include "Form1Layout.h"
 #include "ProgramName.h"
 #include "platform/MessageBoxes.h"
@@ -10,7 +13,7 @@
 namespace xd::event_list {
 namespace {
 
-enum MenuCommand : int { kHelp = 102, kAbout = 103, kMakeProgram = 104, kShow = 106, kHide = 107 };
+enum MenuCommand : int { kSettings = 101, kHelp = 102, kAbout = 103, kMakeProgram = 104, kShow = 106, kHide = 107 };
 
 constexpr wchar_t kMenuTextFace[] = L"Microsoft YaHei";
 constexpr int kMenuTextPoints = 9;
@@ -26,6 +29,7 @@ constexpr char kMakeProgramText[] =
 
 // The glyph and colour beside each command.
 constexpr ui::GlyphMenuItem kMenuItems[] = {
+    {kSettings, L"设置", 0xE78E, RGB(0x00, 0x00, 0xCD)},
     {kHelp, L"帮助", 0xE783, RGB(0x00, 0x64, 0x00)},
     {kAbout, L"关于", 0xE77E, RGB(0x80, 0x00, 0x80)},
     {kMakeProgram, L"生成软件", 0xE6F5, RGB(0xB4, 0x00, 0xB0)},
@@ -51,6 +55,7 @@ void Form1::ShowMenuAtPointer() noexcept {
 void Form1::RunMenuCommand(int command) noexcept {
     HWND hwnd = FormWindow::Handle();
     switch (command) {
+        case kSettings: OpenSettings(); break;
         case kHelp: {
             Platform platform = win32_.platform();
             ui::ShowHelpPage(instance_, platform, kHelpPageFileName, info_.programFolder, kBoxCaption, hwnd);
@@ -68,6 +73,17 @@ void Form1::RunMenuCommand(int command) noexcept {
         case kHide: SetVisible(false); break;
         default: break;
     }
+}
+
+void Form1::OpenSettings() noexcept {
+    EventSettingsStore settings = Settings();
+    Form2Context context{settings, win32_.registry, win32_.boxes, info_.programFolder + info_.programFileName, [this] {
+                             // The button hints name the hotkeys.
+                             window_.recordKey = options_.recordKey;
+                             window_.playKey = document_.settings.playHotkey;
+                             RedrawToolbar();
+                         }};
+    settingsDialog_.Open(instance_, FormWindow::Handle(), std::move(context));
 }
 
 void Form1::OnTrayMessage(LPARAM mouseMessage) noexcept {
