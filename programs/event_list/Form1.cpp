@@ -8,6 +8,7 @@
 #include "platform/Pixels.h"
 #include "platform/Text.h"
 #include "documents/SettingsStore.h"
+#include "documents/WindowPlacementStore.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/Dpi.h"
 #include "ui/WindowClass.h"
@@ -100,6 +101,9 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
     if (!hwnd) return false;
     dpi_ = ui::DpiOf(hwnd);
     if (!CreateChildren()) return false;
+    // Where the window was left last time, always compact.
+    RestoreWindowPlacement(win32_.windows, win32_.profile, settings.settingsFile, win32::FromHwnd(hwnd));
+    SetWindowSize96(form1::kCompactWidth, form1::kCompactHeight);
 
     // Form4: the eight click-effect windows, made once and reused. This edition's virtual pointer is the
     // position hint window, so the overlays have no pointer form.
@@ -273,7 +277,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case appmsg::kDeferredLoad: OnDeferredLoad(); return 0;
         case WM_CLOSE: {
             EventDocumentContext context = Document();
-            if (AskToSave(context) == SavePromptAnswer::GoOn) ::DestroyWindow(FormWindow::Handle());
+            if (AskToSave(context) != SavePromptAnswer::GoOn) return 0;
+            // The placement is the one setting written at exit.
+            SaveWindowPlacement(win32_.windows, win32_.profile, SettingsFilePath(info_.programFolder),
+                                win32::FromHwnd(FormWindow::Handle()));
+            ::DestroyWindow(FormWindow::Handle());
             return 0;
         }
         case WM_DESTROY:

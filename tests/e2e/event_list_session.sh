@@ -95,6 +95,12 @@ form1_compact_and_expanded() {
   click_toolbar "$EL_TB_EXPAND"
   check_within "[el-form1] the expand button again gives 275x76" 10000 size_is 275x76
   close_app el-form1
+  local placement
+  placement="$(iconv -f GB18030 -t UTF-8 "$app/巧手配置.INI" 2>/dev/null | tr -d '\r')"
+  check "[el-form1] closing wrote the window placement" grep -q '^\[窗口\]' <<<"$placement"
+  for key in Left Right Top Bottom showCmd; do
+    check "[el-form1] ... 窗口 $key" grep -q "^$key=-\?[0-9]" <<<"$placement"
+  done
 }
 # The list exists in the compact window too, outside its client area.
 child_visible_inside() {
