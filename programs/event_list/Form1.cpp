@@ -69,7 +69,6 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
     instance_ = instance;
     info_ = info;
     window_ = InitialMainWindowState(info);
-    window_.statusIdle = window_.statusText;  // the idle text stays until recording or playback changes it
     document_.caption = window_.applicationTitle;
     window_.buttons[kPlayButton].state = kButtonDisabled;  // nothing to play yet
     EventSettingsStore settings = Settings();

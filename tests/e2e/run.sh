@@ -37,7 +37,8 @@ export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"
 session playback 240 "${screen[@]}" "$here/playback_session.sh"
 # Recording with F3 over two probes, then the recorded script played back to one of them.
 session recording 180 "${screen[@]}" "$here/recording_session.sh"
-# 迅点小侠, the event-list edition: its main window, scripts from the command line, Save and the save prompt.
+# 迅点小侠, the event-list edition: its main window, scripts from the command line, Save, the save prompt and
+# the settings dialog.
 export XD_E2E_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
 export XD_E2E_MKXTOOL="$build/programs/mkxtool/mkxtool.exe"
 [[ -f "$XD_E2E_EVENT_EXE" ]] || { echo "e2e: missing $XD_E2E_EVENT_EXE (run scripts/build.sh windows)" >&2; exit 1; }
