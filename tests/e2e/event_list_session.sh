@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs inside xvfb-run (see run.sh): 迅点小侠, the event-list edition, driven as a user would and checked from
-# outside: the compact and expanded main window, scripts from the command line and their refusals, Save
-# through the save dialog, the save prompt on close, the settings dialog, and the window at 144 DPI.
+# outside: the compact and expanded main window, scripts from the command line and their refusals, Open and
+# Save through their dialogs, the save prompt on close, the settings dialog, and the window at 144 DPI.
 #   needs XD_E2E_EVENT_EXE (迅点小侠.exe) and XD_E2E_MKXTOOL (mkxtool.exe) besides what lib.sh needs
 set -euo pipefail
 
@@ -203,6 +203,23 @@ save_and_prompt() {
   check "[el-save] 否 leaves the file as saved" test "$(head -c 20 "$saved" | iconv -f GBK -t UTF-8)" == 岚榕迅点小侠脚本文件
 }
 
+open_dialog() {
+  echo "--- 迅点小侠 Open through the open dialog"
+  cp "$files/录制.mkx" "$files/rec.mkx"
+  start_app || { fail "[el-open-dialog] no window"; return; }
+  click_toolbar "$EL_TB_OPEN"
+  if tool find "$BOX_CLASS" 打开脚本文件 15000 >/dev/null; then
+    pass "[el-open-dialog] Open shows the dialog titled 打开脚本文件"
+    xdotool type --delay 20 "$(winpath "$files/rec.mkx")"
+    xdotool key Return
+    check_within "[el-open-dialog] the caption names the opened file" 15000 title_is rec
+    check "[el-open-dialog] the repeat slider from the file" label_is "$EL_REPEAT_LABEL" "回放次数：3次"
+  else
+    fail "[el-open-dialog] no open dialog"
+  fi
+  close_app el-open-dialog
+}
+
 # --- Form2, the settings dialog --------------------------------------------------------------------------------
 readonly EL_SETTINGS_CLASS="迅点小侠_Form2"
 readonly EL_TYPE="岚榕迅点小侠脚本文件"
@@ -304,7 +321,7 @@ form1_at_144() {
 }
 
 # XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
-groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts save_and_prompt settings_dialog form1_at_144}"
+groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
 for group in $groups; do
