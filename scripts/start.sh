@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
-# Sets everything up, builds the Windows programs and starts the script edition (迅点小侠4) under Wine: on
-# this session's display when there is one, otherwise on a virtual screen (with a screenshot to look at).
+# Sets everything up, builds the Windows programs and starts one of them under Wine: on this session's display
+# when there is one, otherwise on a virtual screen (with a screenshot to look at).
+#   start.sh               the script edition, 迅点小侠4
+#   start.sh event-list    the event-list edition, 迅点小侠
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 here="$XD_ROOT/scripts"
+
+case "${1:-script}" in
+  script) exe="$XD_ROOT/build/windows/programs/script_edition/迅点小侠4.exe" ;;
+  event-list) exe="$XD_ROOT/build/windows/programs/event_list/迅点小侠.exe" ;;
+  *) echo "usage: $0 [script|event-list]" >&2; exit 2 ;;
+esac
 
 xd_stage "install-deps" bash "$here/install-deps.sh"
 xd_stage "fetch-scintilla" bash "$here/fetch-scintilla.sh"
@@ -11,7 +19,6 @@ xd_stage "build windows" bash "$here/build.sh" windows
 xd_stage "wine prefix" bash "$here/wine-prefix.sh"
 xd_print_timings
 
-exe="$XD_ROOT/build/windows/programs/script_edition/迅点小侠4.exe"
 xd_wine_env
 # Chinese paths reach Wine through argv.
 export LC_ALL=C.UTF-8

@@ -41,6 +41,12 @@ readonly F2_CHECK4=110
 readonly F2_CLICK_EFFECT=113
 readonly F2_CHECK9=117
 readonly SCREEN_WIDTH=1280 SCREEN_HEIGHT=800
+# The event-list edition, 迅点小侠: its forms are named after its own internal name.
+readonly EL_MAIN_CLASS="迅点小侠_Form1"
+readonly EL_APP_TITLE="岚榕_迅点小侠 (64位) 3.1.0"
+readonly EL_ABOUT_CLASS="迅点小侠_About"
+readonly EL_EFFECT_CLASS="迅点小侠_Form4"
+readonly EL_NEWER_CAPTION="版本低了"
 
 # --- results -------------------------------------------------------------------------------------------------
 failures=0
@@ -117,8 +123,10 @@ set_dpi() {
 }
 
 # --- the program ---------------------------------------------------------------------------------------------
-# APP_EXE is the program a session starts; APP_PID its process, FACTS what wintool last saw of its window.
+# APP_EXE is the program a session starts, APP_CLASS its main window's class; APP_PID its process, FACTS what
+# wintool last saw of its window.
 APP_EXE=""
+APP_CLASS="$MAIN_CLASS"
 APP_PID=""
 FACTS=""
 alive() { kill -0 "$APP_PID" 2>/dev/null; }
@@ -128,10 +136,10 @@ app_exited() {
   state="$(cut -d' ' -f3 "/proc/$APP_PID/stat" 2>/dev/null)" || return 0
   [[ -z $state || $state == Z ]]
 }
-refresh() { FACTS="$(tool find "$MAIN_CLASS" "*")"; }
+refresh() { FACTS="$(tool find "$APP_CLASS" "*")"; }
 title_is() { refresh; [[ "$(field title "$FACTS")" == "$1" ]]; }
 size_is() { refresh; [[ "$(window_size)" == "$1" ]]; }
-main_text() { tool text "$MAIN_CLASS" "*" "$1"; }
+main_text() { tool text "$APP_CLASS" "*" "$1"; }
 editor_text() { main_text "$F1_EDITOR"; }
 # The deferred load that follows the first show writes the script (a new one's header, or the file's) into
 # the editor: until then the editor is empty.
@@ -144,7 +152,7 @@ main_disabled() { refresh; (($(field style "$FACTS") & 0x08000000)); }
 start_app() {
   timeout "${APP_TIMEOUT:-240}" wine "$APP_EXE" "$@" &
   APP_PID=$!
-  if ! tool find "$MAIN_CLASS" "*" 60000 >/dev/null || ! wait_until 20000 app_loaded; then
+  if ! tool find "$APP_CLASS" "*" 60000 >/dev/null || ! wait_until 20000 app_loaded; then
     FACTS=""
     import -window root "$XD_E2E_OUT/no-window.png" || true
     echo "      no window; screen in $XD_E2E_OUT/no-window.png; program $(alive && echo alive || echo gone)"
@@ -155,13 +163,13 @@ start_app() {
 
 # Closes the window as the title bar's Close would and checks the program ended cleanly. With "discard", a
 # save prompt, when one asks, is answered 否.
-closed_or_asking() { window_gone "$MAIN_CLASS" "*" || box_shows "$BOX_CAPTION"; }
+closed_or_asking() { window_gone "$APP_CLASS" "*" || box_shows "$BOX_CAPTION"; }
 close_app() { # label [discard]
-  tool close "$MAIN_CLASS" "*" >/dev/null || fail "[$1] could not post WM_CLOSE"
+  tool close "$APP_CLASS" "*" >/dev/null || fail "[$1] could not post WM_CLOSE"
   if [[ ${2:-} == discard ]] && wait_until 15000 closed_or_asking && box_shows "$BOX_CAPTION"; then
     xdotool key n
   fi
-  if window_gone "$MAIN_CLASS" "*" 15000; then
+  if window_gone "$APP_CLASS" "*" 15000; then
     pass "[$1] window gone after WM_CLOSE"
   else
     fail "[$1] window still there after WM_CLOSE"
@@ -201,7 +209,7 @@ repeat_slider_step() {
   read -r l t r b < <(child_rect "$F1_REPEAT_SLIDER")
   xdotool mousemove $((r - 6)) $(((t + b) / 2)) click 1
 }
-slider_at() { [[ "$(tool pos "$MAIN_CLASS" "*" "$F1_REPEAT_SLIDER")" == "$1" ]]; }
+slider_at() { [[ "$(tool pos "$APP_CLASS" "*" "$F1_REPEAT_SLIDER")" == "$1" ]]; }
 
 # --- the probe: a window that logs every mouse message it receives -------------------------------------------
 # Log lines: "<µs> <control id> <msg> <name> <wParam> <lParam> <x> <y> [hit]"; key presses as "<µs> key …".

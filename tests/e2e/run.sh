@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# End-to-end smoke test of the script edition's main window: starts 迅点小侠4.exe under Wine on a virtual
+# End-to-end tests of both programs: starts 迅点小侠4.exe and 迅点小侠.exe under Wine on a virtual
 # X screen, inspects its window from another process, takes a screenshot, closes it and checks it exited.
 #   tests/e2e/run.sh [windows-build-dir]     screenshots go to build/e2e/
 set -euo pipefail
@@ -37,6 +37,12 @@ export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"
 session playback 240 "${screen[@]}" "$here/playback_session.sh"
 # Recording with F3 over two probes, then the recorded script played back to one of them.
 session recording 180 "${screen[@]}" "$here/recording_session.sh"
+# 迅点小侠, the event-list edition: its main window, scripts from the command line, Save, the save prompt and
+# the settings dialog.
+export XD_E2E_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
+export XD_E2E_MKXTOOL="$build/programs/mkxtool/mkxtool.exe"
+[[ -f "$XD_E2E_EVENT_EXE" ]] || { echo "e2e: missing $XD_E2E_EVENT_EXE (run scripts/build.sh windows)" >&2; exit 1; }
+session event-list 300 "${screen[@]}" "$here/event_list_session.sh"
 # The command-line checker needs no display.
 session mkxtool 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
 

@@ -1,0 +1,300 @@
+#include "Form1.h"
+
+#include <commctrl.h>
+
+#include "Form1Layout.h"
+#include "ProgramName.h"
+#include "engine/playback/ClickEffects.h"
+#include "eventlist/PlaySliders.h"
+#include "platform/Pixels.h"
+#include "platform/Text.h"
+#include "documents/SettingsStore.h"
+#include "documents/WindowPlacementStore.h"
+#include "platform/win32/WinHeaders.h"
+#include "ui/Dpi.h"
+#include "ui/WindowClass.h"
+
+namespace xd::event_list {
+namespace {
+
+constexpr DWORD kFormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kFormExStyle = WS_EX_TOPMOST;
+constexpr wchar_t kUiFontFace[] = L"Microsoft YaHei";
+constexpr int kUiFontPoints = 9;
+constexpr std::int32_t kRepeatMax = 1000;
+constexpr std::int32_t kSpeedMax = 200;
+
+// Mouse coordinates are signed 16-bit halves of lParam.
+POINT PointOf(LPARAM lParam) noexcept {
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+LRESULT CALLBACK StripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* form = reinterpret_cast<Form1*>(data);
+    switch (message) {
+        case WM_PAINT: form->PaintStrip(hwnd); return 0;
+        // The whole strip is painted at once from a buffer; a separate erase would flicker.
+        case WM_ERASEBKGND: return 1;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_MOUSELEAVE:
+            form->OnStripMouse(message == WM_LBUTTONDBLCLK ? WM_LBUTTONDOWN : message, PointOf(lParam),
+                               (wParam & MK_LBUTTON) != 0);
+            return 0;
+        default: return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+Form1::Form1(win32::Win32Platform& platform) : win32_(platform) {}
+
+Form1::~Form1() {
+    if (uiFont_) ::DeleteObject(uiFont_);
+    if (largeIcon_) ::DestroyIcon(largeIcon_);
+    if (smallIcon_) ::DestroyIcon(smallIcon_);
+}
+
+EventSettingsStore Form1::Settings() noexcept {
+    return EventSettingsStore{options_, document_.settings, win32_.profile, SettingsFilePath(info_.programFolder)};
+}
+
+EventDocumentContext Form1::Document() noexcept {
+    return EventDocumentContext{document_,    *this,         win32_.files, win32_.boxes, win32_.dialogs,
+                                win32::FromHwnd(FormWindow::Handle())};
+}
+
+bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::string& commandLinePath) noexcept {
+    instance_ = instance;
+    info_ = info;
+    window_ = InitialMainWindowState(info);
+    document_.caption = window_.applicationTitle;
+    window_.buttons[kPlayButton].state = kButtonDisabled;  // nothing to play yet
+    EventSettingsStore settings = Settings();
+    ReadEventSettings(settings);
+    window_.recordKey = options_.recordKey;
+    window_.playKey = document_.settings.playHotkey;
+
+    const std::wstring className = ui::FormClassName(kInternalName, L"Form1");
+    largeIcon_ = static_cast<HICON>(::LoadImageW(instance, L"ICON_ZHU", IMAGE_ICON, 48, 48, 0));
+    smallIcon_ = static_cast<HICON>(::LoadImageW(instance, L"ICON_ZHU", IMAGE_ICON, 32, 32, 0));
+    if (!ui::RegisterFormClass(instance, {.name = className.c_str(),
+                                          .windowProc = &Form1::WindowProc,
+                                          .icon = largeIcon_,
+                                          .smallIcon = smallIcon_})) {
+        return false;
+    }
+    // Loaded before any control exists, so the strip and the menu find the face by name.
+    static_cast<void>(iconFont_.Load(instance, L"ICONFONT"));
+
+    dpi_ = ui::DpiOf(nullptr);
+    RECT work{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const SIZE compact = ui::ScaleSize(form1::kCompactWidth, form1::kCompactHeight, dpi_);
+    const int x = work.left + (work.right - work.left - compact.cx) / 2;
+    const int y = work.top + (work.bottom - work.top - compact.cy) / 2;
+    const std::wstring title = Widen(window_.applicationTitle);
+    HWND hwnd = ::CreateWindowExW(kFormExStyle, className.c_str(), title.c_str(), kFormStyle, x, y, compact.cx,
+                                  compact.cy, nullptr, nullptr, instance, this);
+    if (!hwnd) return false;
+    dpi_ = ui::DpiOf(hwnd);
+    if (!CreateChildren()) return false;
+    // Where the window was left last time, always compact.
+    RestoreWindowPlacement(win32_.windows, win32_.profile, settings.settingsFile, win32::FromHwnd(hwnd));
+    SetWindowSize96(form1::kCompactWidth, form1::kCompactHeight);
+
+    // Form4: the eight click-effect windows, made once and reused. This edition's virtual pointer is the
+    // position hint window, so the overlays have no pointer form.
+    if (!overlays_.RegisterClasses(instance, {kInternalName, L"Form4", L""}, dpi_)) return false;
+    CreateClickEffectWindows(SharedClickEffects{window_.effects, effectsGuard_}, overlays_);
+
+    static_cast<void>(CreateMenu());
+    static_cast<void>(tray_.Add(hwnd, form1::kTrayIcon1, appmsg::kTrayCallback, smallIcon_, title));
+
+    EventDocumentContext context = Document();
+    ShowEventPlaySliders(context);
+    commandLinePath_ = commandLinePath;
+    ::PostMessageW(hwnd, appmsg::kDeferredLoad, 0, 0);
+    ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);
+    return true;
+}
+
+void Form1::OnDeferredLoad() noexcept {
+    EventDocumentContext context = Document();
+    // A path naming no file is ignored; a refused one has shown its box and leaves a new, empty script.
+    static_cast<void>(OpenEventScriptAtStartUp(context, commandLinePath_));
+}
+
+bool Form1::CreateChildren() noexcept {
+    HWND hwnd = FormWindow::Handle();
+    if (!ui::CreateControls(hwnd, form1::kControls, dpi_)) return false;
+    for (HWND bar : {Child(form1::kHScrollRepeat), Child(form1::kHScrollSpeed)}) {
+        const int max = bar == Child(form1::kHScrollRepeat) ? kRepeatMax : kSpeedMax;
+        // Arrow step 1 is the scroll bar's own; the page step of 10 is the page size below.
+        SCROLLINFO scroll{sizeof scroll, SIF_RANGE | SIF_POS | SIF_PAGE, 0, max + 9, 10, 0, 0};
+        ::SetScrollInfo(bar, SB_CTL, &scroll, FALSE);
+    }
+    ::SendMessageW(Child(form1::kTextDelay), EM_SETLIMITTEXT, 9, 0);
+    ::SetWindowSubclass(Child(form1::kPicture1), &StripProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    ApplyFonts();
+    return true;
+}
+
+void Form1::ApplyFonts() noexcept {
+    if (uiFont_) ::DeleteObject(uiFont_);
+    uiFont_ = ui::CreatePointFont(kUiFontFace, kUiFontPoints, dpi_);
+    for (const ui::ControlSpec& c : form1::kControls) {
+        if (c.id != form1::kPicture1) ::SendMessageW(Child(c.id), WM_SETFONT, reinterpret_cast<WPARAM>(uiFont_), TRUE);
+    }
+    ::SendMessageW(Child(form1::kList1), LB_SETITEMHEIGHT, 0, LogicalToScreen(form1::kList1ItemHeight96, dpi_));
+}
+
+void Form1::Show(int showCommand) noexcept {
+    ::ShowWindow(FormWindow::Handle(), showCommand);
+    ::UpdateWindow(FormWindow::Handle());
+}
+
+void Form1::LayoutStrip() noexcept {
+    RECT client{};
+    ::GetClientRect(FormWindow::Handle(), &client);
+    const int width = client.right - client.left;
+    const bool expanded = window_.buttons[kEditorButton].state == kButtonActive;
+    const int height = LogicalToScreen(expanded ? form1::kStripHeightFull : form1::kStripHeightCompact, dpi_);
+    ::SetWindowPos(Child(form1::kPicture1), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetWindowSize96(int width96, int height96) noexcept {
+    HWND hwnd = FormWindow::Handle();
+    RECT now{};
+    ::GetWindowRect(hwnd, &now);
+    const SIZE size = ui::ScaleSize(width96, height96, dpi_);
+    // Growing from the compact strip must not push the list off the bottom or right of the work area.
+    int x = now.left, y = now.top;
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    if (::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        if (x + size.cx > work.right) x = work.right - size.cx > work.left ? work.right - size.cx : work.left;
+        if (y + size.cy > work.bottom) y = work.bottom - size.cy > work.top ? work.bottom - size.cy : work.top;
+    }
+    ::SetWindowPos(hwnd, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::OnTimer() noexcept {
+    window_.arrowIndex = (window_.arrowIndex + 1) % 8;
+    // The status text follows recording and playback once they are wired; idle, it is the hint or the
+    // idle text the strip already shows.
+    std::array<ClickEffectFrame, kClickEffectSlotCount> frames;
+    {
+        std::lock_guard lock(effectsGuard_);
+        frames = StepClickEffects(window_.effects);
+    }
+    // The slot windows never change after start-up: painting needs no lock.
+    overlays_.PaintClickEffects(window_.effects, frames);
+}
+
+void Form1::OnHScroll(HWND bar, int code) noexcept {
+    const int id = ::GetDlgCtrlID(bar);
+    if (id != form1::kHScrollRepeat && id != form1::kHScrollSpeed) return;
+    const std::int32_t max = id == form1::kHScrollRepeat ? kRepeatMax : kSpeedMax;
+    SCROLLINFO scroll{sizeof scroll, SIF_ALL, 0, 0, 0, 0, 0};
+    ::GetScrollInfo(bar, SB_CTL, &scroll);
+    int position = scroll.nPos;
+    switch (code) {
+        case SB_LINELEFT: position -= 1; break;
+        case SB_LINERIGHT: position += 1; break;
+        case SB_PAGELEFT: position -= static_cast<int>(scroll.nPage); break;
+        case SB_PAGERIGHT: position += static_cast<int>(scroll.nPage); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: position = scroll.nTrackPos; break;
+        case SB_LEFT: position = 0; break;
+        case SB_RIGHT: position = max; break;
+        default: return;
+    }
+    position = position < 0 ? 0 : (position > max ? max : position);
+    if (position == scroll.nPos) return;
+    // The sliders are script settings: they travel with the file and make the script modified.
+    EventDocumentContext context = Document();
+    if (id == form1::kHScrollRepeat) {
+        document_.settings.repeatPosition = position;
+        SetRepeatSlider(position, EventRepeatLabel(position));
+    } else {
+        document_.settings.speedPosition = position;
+        SetSpeedSlider(position, EventSpeedLabel(position));
+    }
+    MarkEventListModified(context);
+}
+
+void Form1::OnCommand(int id, int code) noexcept {
+    // The list's own commands (selection, double-click, the detail editors, 删除, 插入1条) come with the
+    // list's line records, 继续录制 with the recorder.
+    if (id == form1::kCommand5 && code == BN_CLICKED) OpenSettings();
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
+    dpi_ = dpi;
+    HWND hwnd = FormWindow::Handle();
+    ::SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ui::LayoutControls(hwnd, form1::kControls, dpi_);
+    ApplyFonts();
+    menu_.SetDpi(dpi_);
+    LayoutStrip();
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == ui::TrayIcon::TaskbarCreatedMessage() && message != 0) {
+        tray_.Readd();
+        return 0;
+    }
+    switch (message) {
+        case WM_SIZE: LayoutStrip(); return 0;
+        case WM_TIMER:
+            if (wParam == form1::kTimer1) OnTimer();
+            return 0;
+        case WM_HSCROLL: OnHScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam)); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+        case WM_MEASUREITEM: {
+            auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure.CtlType == ODT_LISTBOX) {
+                measure.itemHeight = static_cast<UINT>(LogicalToScreen(form1::kList1ItemHeight96, dpi_));
+                return TRUE;
+            }
+            if (menu_.OnMeasureItem(measure)) return TRUE;
+            break;
+        }
+        case WM_DRAWITEM: {
+            const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (draw.CtlType == ODT_LISTBOX && draw.CtlID == form1::kList1) {
+                DrawEventListLine(draw, listLookup_, dpi_);
+                return TRUE;
+            }
+            if (menu_.OnDrawItem(draw)) return TRUE;
+            break;
+        }
+        case appmsg::kTrayCallback: OnTrayMessage(lParam); return 0;
+        case appmsg::kDeferredLoad: OnDeferredLoad(); return 0;
+        case WM_CLOSE: {
+            EventDocumentContext context = Document();
+            if (AskToSave(context) != SavePromptAnswer::GoOn) return 0;
+            // The placement is the one setting written at exit.
+            SaveWindowPlacement(win32_.windows, win32_.profile, SettingsFilePath(info_.programFolder),
+                                win32::FromHwnd(FormWindow::Handle()));
+            ::DestroyWindow(FormWindow::Handle());
+            return 0;
+        }
+        case WM_DESTROY:
+            ::KillTimer(FormWindow::Handle(), form1::kTimer1);
+            tray_.Remove();
+            about_.Close();
+            ::RemoveWindowSubclass(Child(form1::kPicture1), &StripProc, 1);
+            ::PostQuitMessage(0);
+            return 0;
+        case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+        default: break;
+    }
+    return DefaultProc(message, wParam, lParam);
+}
+
+}  // namespace xd::event_list

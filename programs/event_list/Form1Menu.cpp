@@ -1,0 +1,100 @@
+// Form1's menu, opened from the toolbar's last button and by the tray icon's right button: settings, help,
+// about, 生成软件, show and hide; the tray icon's left button; and the settings dialog.
+#include "Form1.h"
+
+#include <utility>
+
+#include "Form1Layout.h"
+#include "ProgramName.h"
+#include "platform/MessageBoxes.h"
+#include "platform/win32/WinHeaders.h"
+#include "ui/HelpPage.h"
+
+namespace xd::event_list {
+namespace {
+
+enum MenuCommand : int { kSettings = 101, kHelp = 102, kAbout = 103, kMakeProgram = 104, kShow = 106, kHide = 107 };
+
+constexpr wchar_t kMenuTextFace[] = L"Microsoft YaHei";
+constexpr int kMenuTextPoints = 9;
+constexpr int kMenuGlyphPoints = 14;
+
+// The help page ships as a resource and is written out under this name when asked for.
+constexpr char kHelpPageFileName[] = "迅点小侠帮助.html";
+constexpr char kBoxCaption[] = "迅点小侠";
+// 生成软件 makes nothing: it says what it would be for and how to get the same without it.
+constexpr char kMakeProgramText[] =
+    "“生成软件”可以把脚本做成一个能单独运行的小软件。\r\n"
+    "本版本没有这个功能：请把脚本保存为 .mkx 文件，需要时用本软件打开并回放。";
+
+// The glyph and colour beside each command.
+constexpr ui::GlyphMenuItem kMenuItems[] = {
+    {kSettings, L"设置", 0xE78E, RGB(0x00, 0x00, 0xCD)},
+    {kHelp, L"帮助", 0xE783, RGB(0x00, 0x64, 0x00)},
+    {kAbout, L"关于", 0xE77E, RGB(0x80, 0x00, 0x80)},
+    {kMakeProgram, L"生成软件", 0xE6F5, RGB(0xB4, 0x00, 0xB0)},
+    {105, nullptr, 0, 0},
+    {kShow, L"显示", 0xEC86, RGB(0x80, 0x80, 0x80)},
+    {kHide, L"隐藏", 0xEBE3, RGB(0x00, 0x00, 0x00)},
+};
+
+}  // namespace
+
+bool Form1::CreateMenu() noexcept {
+    return menu_.Create(kMenuItems, L"iconfont", kMenuGlyphPoints, kMenuTextFace, kMenuTextPoints, dpi_);
+}
+
+void Form1::ShowMenuAtPointer() noexcept {
+    POINT at{};
+    ::GetCursorPos(&at);
+    // The menu closes when the user clicks elsewhere only if its owner is the foreground window.
+    ::SetForegroundWindow(FormWindow::Handle());
+    if (const int chosen = menu_.Track(FormWindow::Handle(), at)) RunMenuCommand(chosen);
+}
+
+void Form1::RunMenuCommand(int command) noexcept {
+    HWND hwnd = FormWindow::Handle();
+    switch (command) {
+        case kSettings: OpenSettings(); break;
+        case kHelp: {
+            Platform platform = win32_.platform();
+            ui::ShowHelpPage(instance_, platform, kHelpPageFileName, info_.programFolder, kBoxCaption, hwnd);
+            break;
+        }
+        case kAbout:
+            about_.Show(instance_, hwnd, {kInternalName, info_.productName, info_.productVersion, info_.fileDescription},
+                        dpi_);
+            break;
+        case kMakeProgram:
+            static_cast<void>(win32_.boxes.Show(win32::FromHwnd(hwnd), kMakeProgramText, kBoxCaption,
+                                                mb::kOk | mb::kIconInformation));
+            break;
+        case kShow: SetVisible(true); break;
+        case kHide: SetVisible(false); break;
+        default: break;
+    }
+}
+
+void Form1::OpenSettings() noexcept {
+    EventSettingsStore settings = Settings();
+    Form2Context context{settings, win32_.registry, win32_.boxes, info_.programFolder + info_.programFileName, [this] {
+                             // The button hints name the hotkeys.
+                             window_.recordKey = options_.recordKey;
+                             window_.playKey = document_.settings.playHotkey;
+                             RedrawToolbar();
+                         }};
+    settingsDialog_.Open(instance_, FormWindow::Handle(), std::move(context));
+}
+
+void Form1::OnTrayMessage(LPARAM mouseMessage) noexcept {
+    if (mouseMessage == WM_LBUTTONDOWN) SetVisible(true);
+    if (mouseMessage == WM_RBUTTONDOWN) ShowMenuAtPointer();
+}
+
+void Form1::SetVisible(bool visible) noexcept {
+    HWND hwnd = FormWindow::Handle();
+    ::ShowWindow(hwnd, visible ? SW_SHOW : SW_HIDE);
+    if (visible) ::SetForegroundWindow(hwnd);
+}
+
+}  // namespace xd::event_list

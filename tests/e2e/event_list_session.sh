@@ -1,0 +1,336 @@
+#!/usr/bin/env bash
+# Runs inside xvfb-run (see run.sh): 迅点小侠, the event-list edition, driven as a user would and checked from
+# outside: the compact and expanded main window, scripts from the command line and their refusals, Open and
+# Save through their dialogs, the save prompt on close, the settings dialog, and the window at 144 DPI.
+#   needs XD_E2E_EVENT_EXE (迅点小侠.exe) and XD_E2E_MKXTOOL (mkxtool.exe) besides what lib.sh needs
+set -euo pipefail
+
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+# A program folder of our own, so the settings file beside the program is the one these checks see.
+app="$XD_E2E_OUT/event-list-app"
+files="$XD_E2E_OUT/event-list-files"
+rm -rf "$app" "$files"
+mkdir -p "$app" "$files"
+cp "$XD_E2E_EVENT_EXE" "$app/"
+APP_EXE="$app/$(basename "$XD_E2E_EVENT_EXE")"
+APP_CLASS="$EL_MAIN_CLASS"
+APP_TIMEOUT=90
+# The window takes its script from the command line after it shows; nothing to wait for beyond the window.
+app_loaded() { true; }
+
+# Buttons on the strip: their centres in 96-DPI units.
+readonly EL_TB_OPEN="97 17" EL_TB_SAVE="132 17" EL_TB_MODE="172 17" EL_TB_EXPAND="207 17" EL_TB_MENU="247 17"
+readonly EL_REPEAT_LABEL=110 EL_SPEED_LABEL=114 EL_LIST=120 EL_SETTINGS_BUTTON=116 EL_CONTINUE_BUTTON=117
+readonly EL_DELETE_BUTTON=190 EL_INSERT_BUTTON=191
+
+# A script the encoder made (the fuzz seeds are written by the event-list core): seven events, repeat 3,
+# speed 10, foreground, play hotkey F5. The refusals are made from it and from a text script.
+cp "$here/../../fuzz/eventlist/seeds/fuzz_eventlist_document/recording.mkx" "$files/录制.mkx"
+head -c 60 "$files/录制.mkx" > "$files/short.mkx"
+cp "$files/录制.mkx" "$files/newer.mkx"
+printf '\x95\x75\x00\x00' | dd of="$files/newer.mkx" bs=1 seek=20 conv=notrunc status=none  # version 30101
+printf '%s' $'\'岚榕迅点小侠脚本，版本：4.0.2  <--第一行不可删除和修改\r\n鼠标点击(1,120,45,1,800)' |
+  iconv -f UTF-8 -t GBK > "$files/text.mkx"
+cp "$files/录制.mkx" "$files/带 空格.mkx"
+
+label_is() { [[ "$(main_text "$1")" == "$2" ]]; }
+# The text of a box as it shows, CR LF as LF.
+box_text() { sed -n '/^text=/,$p' <<<"$1" | sed '1s/^text=//' | tr -d '\r'; }
+expanded_shows() { refresh; child_visible "$EL_LIST"; }
+
+# --- Form1: compact start, the strip, expanded ---------------------------------------------------------------
+form1_compact_and_expanded() {
+  echo "--- 迅点小侠 Form1 at 96 DPI"
+  start_app || { fail "[el-form1] no window of class $EL_MAIN_CLASS"; return; }
+  check "[el-form1] caption is the application title" title_is "$EL_APP_TITLE"
+  check "[el-form1] topmost" test "$(field topmost "$FACTS")" == 1
+  check "[el-form1] compact window 275x76" size_is 275x76
+  check "[el-form1] the toolbar strip" child_visible "$F1_TOOLBAR"
+  check "[el-form1] the list hidden below the compact window's edge" eval '! child_visible_inside '"$EL_LIST"
+  check "[el-form1] eight click-effect windows (Form4)" test "$(tool count "$EL_EFFECT_CLASS" "*")" == 8
+  check "[el-form1] repeat label" label_is "$EL_REPEAT_LABEL" "回放次数：无限"
+  check "[el-form1] speed label" label_is "$EL_SPEED_LABEL" "回放速度：正常"
+  xdotool mousemove 5 5
+  shot el-form1
+
+  click_toolbar "$EL_TB_EXPAND"
+  check_within "[el-form1] the expand button gives 510x360" 10000 size_is 510x360
+  check "[el-form1] ... with the list" child_visible "$EL_LIST"
+  check "[el-form1] ... 继续录制 and 设置" eval 'child_visible '"$EL_CONTINUE_BUTTON"' && child_visible '"$EL_SETTINGS_BUTTON"
+  check "[el-form1] ... 删除 and 插入1条 disabled without a selection" \
+    eval '! child_enabled '"$EL_DELETE_BUTTON"' && ! child_enabled '"$EL_INSERT_BUTTON"
+  # The pointer resting on Save: its hint shows in the status area.
+  local l t r b
+  read -r l t r b < <(child_rect "$F1_TOOLBAR")
+  xdotool mousemove $((l + 132)) $((t + 17))
+  shot el-form1-expanded
+
+  # The menu button opens the menu; its third item is 关于.
+  click_toolbar "$EL_TB_MENU"
+  wait_until 5000 menu_shows || fail "[el-form1] the menu button opens no menu"
+  shot el-form1-menu
+  xdotool key Down Down Down Return
+  if window_shows "$EL_ABOUT_CLASS" "*" 10000; then
+    check "[el-form1] 关于 names the version" test "$(tool text "$EL_ABOUT_CLASS" "*" 2)" == "版本 3.1.0.0"
+    xdotool key Return
+    check "[el-form1] the about window closes with Enter" window_gone "$EL_ABOUT_CLASS" "*" 5000
+  else
+    fail "[el-form1] 关于 from the menu"
+  fi
+  # 生成软件, the fourth item: an information box and nothing else.
+  click_toolbar "$EL_TB_MENU"
+  wait_until 5000 menu_shows || fail "[el-form1] the menu opens no second time"
+  xdotool key Down Down Down Down Return
+  local box
+  if box="$(find_box "$BOX_CAPTION" 10000)"; then
+    check "[el-form1] 生成软件 explains itself" grep -q "生成软件" <<<"$(box_text "$box")"
+    xdotool key Return
+    window_gone "$BOX_CLASS" "$BOX_CAPTION" 5000 || fail "[el-form1] the 生成软件 box stays"
+  else
+    fail "[el-form1] 生成软件 shows no box"
+  fi
+
+  click_toolbar "$EL_TB_EXPAND"
+  check_within "[el-form1] the expand button again gives 275x76" 10000 size_is 275x76
+  close_app el-form1
+  local placement
+  placement="$(iconv -f GB18030 -t UTF-8 "$app/巧手配置.INI" 2>/dev/null | tr -d '\r')"
+  check "[el-form1] closing wrote the window placement" grep -q '^\[窗口\]' <<<"$placement"
+  for key in Left Right Top Bottom showCmd; do
+    check "[el-form1] ... 窗口 $key" grep -q "^$key=-\?[0-9]" <<<"$placement"
+  done
+}
+# The list exists in the compact window too, outside its client area.
+child_visible_inside() {
+  local l t r b wl wt wr wb
+  read -r l t r b < <(child_rect "$1")
+  read -r wl wt wr wb < <(field window "$FACTS" | sed 's/ size=.*//; s/,/ /g')
+  child_visible "$1" && ((t < wb))
+}
+
+# --- Scripts from the command line ---------------------------------------------------------------------------
+command_line_scripts() {
+  echo "--- 迅点小侠 scripts from the command line"
+  start_app "$(winpath "$files/录制.mkx")" || { fail "[el-open] no window"; return; }
+  check_within "[el-open] caption is the file name less .mkx" 10000 title_is 录制
+  check "[el-open] repeat slider from the file" label_is "$EL_REPEAT_LABEL" "回放次数：3次"
+  check "[el-open] speed slider from the file" label_is "$EL_SPEED_LABEL" "回放速度：2倍"
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-open] no expanded window"
+  xdotool mousemove 5 5
+  shot el-opened
+  close_app el-open
+
+  # Unquoted, as the file association passes it: the arguments are one path joined with blanks.
+  # shellcheck disable=SC2086
+  start_app $(winpath "$files/带 空格.mkx") || { fail "[el-blanks] no window"; return; }
+  check_within "[el-blanks] a name with blanks opens whole" 10000 title_is "带 空格"
+  close_app el-blanks
+
+  refused "60-byte file" short.mkx "$BOX_CAPTION" $'脚本文件损坏\n'"$(winpath "$files/short.mkx")"
+  refused "text script" text.mkx "$BOX_CAPTION" $'此文件不是岚榕迅点小侠脚本文件\n'"$(winpath "$files/text.mkx")"
+  refused "newer version" newer.mkx "$EL_NEWER_CAPTION" \
+    $'此脚本是由更高版本的岚榕迅点小侠脚本文件\n因此无法打开，请更新本软件。\n软件版本：30100\n脚本版本：30101'
+}
+refused() { # label file caption expected-text
+  local label="[el-refused] $1" box
+  timeout 90 wine "$APP_EXE" "$(winpath "$files/$2")" &
+  APP_PID=$!
+  if box="$(find_box "$3" 30000)"; then
+    check "$label: the box says so" test "$(box_text "$box")" == "$4"
+    xdotool key Return
+    check "$label: the box closes with Enter" window_gone "$BOX_CLASS" "$3" 10000
+  else
+    fail "$label: no box captioned $3"
+  fi
+  check "$label: the program is alive" alive
+  check "$label: the caption stays the application title" title_is "$EL_APP_TITLE"
+  close_app "el-refused $1"
+}
+
+# --- Save through the dialog, the save prompt on close -------------------------------------------------------
+save_and_prompt() {
+  echo "--- 迅点小侠 Save through the save dialog"
+  local saved="$files/saved.mkx"
+  start_app || { fail "[el-save] no window"; return; }
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-save] no expanded window"
+  # Two steps of the repeat slider: a script setting, so the script is modified.
+  repeat_slider_step
+  check_within "[el-save] the repeat slider moved" 5000 slider_at 1
+  repeat_slider_step
+  check_within "[el-save] ... twice" 5000 slider_at 2
+  check_within "[el-save] the caption marks the change" 5000 title_is "$EL_APP_TITLE *"
+  check "[el-save] the label follows the slider" label_is "$EL_REPEAT_LABEL" "回放次数：2次"
+
+  click_toolbar "$EL_TB_SAVE"
+  local dialog
+  if dialog="$(tool find "$BOX_CLASS" "*" 15000)"; then
+    pass "[el-save] Save of an unnamed script asks for a path"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$(winpath "$saved")"
+    xdotool key Return
+    check_within "[el-save] the caption names the saved file" 15000 title_is saved
+  else
+    fail "[el-save] no save dialog"
+  fi
+  check "[el-save] the file starts with the magic" \
+    test "$(head -c 20 "$saved" 2>/dev/null | iconv -f GBK -t UTF-8 2>/dev/null)" == 岚榕迅点小侠脚本文件
+  local dump
+  dump="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$saved")" 2>/dev/null | tr -d '\r')" || true
+  echo "$dump" | head -6 | sed 's/^/      /'
+  check "[el-save] mkxtool dumps it: version 30100, no events, repeat 2" \
+    test "$(head -3 <<<"$dump" | tr '\n' ' ')" == "version=30100 events=0 repeat=2 "
+
+  # The mode is a script setting too; closing with the change unsaved asks first.
+  click_toolbar "$EL_TB_MODE"
+  check_within "[el-save] the mode button marks the change" 5000 title_is "saved *"
+  tool close "$APP_CLASS" "*" >/dev/null || true
+  local box
+  if box="$(find_box "$BOX_CAPTION" 10000)"; then
+    check "[el-save] closing a changed script asks to save it" test "$(box_text "$box")" == \
+      $'当前脚本还未保存，你要保存吗？\n【是】  保存\n【否】  不保存\n【取消】取消当前操作 '
+    # Enter takes the default, Cancel: the window stays with its change.
+    xdotool key Return
+    window_gone "$BOX_CLASS" "$BOX_CAPTION" 5000 || fail "[el-save] the save prompt stays after Enter"
+    check "[el-save] Cancel keeps the window and the change" title_is "saved *"
+  else
+    fail "[el-save] no save prompt on close"
+  fi
+  close_app el-save discard
+  check "[el-save] 否 leaves the file as saved" test "$(head -c 20 "$saved" | iconv -f GBK -t UTF-8)" == 岚榕迅点小侠脚本文件
+}
+
+open_dialog() {
+  echo "--- 迅点小侠 Open through the open dialog"
+  cp "$files/录制.mkx" "$files/rec.mkx"
+  start_app || { fail "[el-open-dialog] no window"; return; }
+  click_toolbar "$EL_TB_OPEN"
+  if tool find "$BOX_CLASS" 打开脚本文件 15000 >/dev/null; then
+    pass "[el-open-dialog] Open shows the dialog titled 打开脚本文件"
+    xdotool type --delay 20 "$(winpath "$files/rec.mkx")"
+    xdotool key Return
+    check_within "[el-open-dialog] the caption names the opened file" 15000 title_is rec
+    check "[el-open-dialog] the repeat slider from the file" label_is "$EL_REPEAT_LABEL" "回放次数：3次"
+  else
+    fail "[el-open-dialog] no open dialog"
+  fi
+  close_app el-open-dialog
+}
+
+# --- Form2, the settings dialog --------------------------------------------------------------------------------
+readonly EL_SETTINGS_CLASS="迅点小侠_Form2"
+readonly EL_TYPE="岚榕迅点小侠脚本文件"
+readonly EL_F2_CHECK1=119
+ini="$app/巧手配置.INI"
+ini_value() { iconv -f GB18030 -t UTF-8 "$ini" 2>/dev/null | tr -d '\r' | sed -n "s/^$1=//p" | head -1; }
+ini_holds() { [[ "$(ini_value "$1")" == "$2" ]]; }
+reg_default() { # key under HKEY_CLASSES_ROOT -> its default value (reg.exe prints GBK)
+  timeout 60 wine reg query "HKCR\\$1" /ve 2>/dev/null | iconv -f GB18030 -t UTF-8 | tr -d '\r' |
+    sed -n 's/^ *[^ ].*  *REG_SZ    //p' | head -1
+}
+reg_missing() { ! timeout 60 wine reg query "HKCR\\$1" >/dev/null 2>&1; }
+DLG_FACTS=""
+dialog_shows() { DLG_FACTS="$(tool find "$EL_SETTINGS_CLASS" 设置 "${1:-10000}")"; }
+dialog_gone() { window_gone "$EL_SETTINGS_CLASS" "*" 5000; }
+ticked() { [[ "$(tool check "$EL_SETTINGS_CLASS" "*" "$1")" == 1 ]]; }
+combo_shows() { [[ "$(tool text "$EL_SETTINGS_CLASS" "*" "$1")" == "$2" ]]; }
+list_dropped() { [[ "$(tool dropped "$EL_SETTINGS_CLASS" "*" "$1")" == "$2" ]]; }
+click_check() { # on its box, at the left end of the control
+  local l t r b
+  read -r l t r b < <(child_rect "$1" "$DLG_FACTS")
+  xdotool mousemove $((l + 7)) $(((t + b) / 2)) click 1
+}
+pick_hotkey() { # combo id, key (Up/Down), times
+  click_child "$1" "$DLG_FACTS"
+  wait_until 5000 list_dropped "$1" 1 || fail "[el-settings] list $1 does not drop"
+  xdotool key --repeat "$3" "$2"
+  xdotool key Return
+  wait_until 5000 list_dropped "$1" 0 || fail "[el-settings] list $1 stays dropped"
+}
+
+settings_dialog() {
+  echo "--- 迅点小侠 settings dialog"
+  timeout 60 wine reg delete 'HKCR\.mkx' /f >/dev/null 2>&1 || true
+  timeout 60 wine reg delete "HKCR\\$EL_TYPE" /f >/dev/null 2>&1 || true
+  rm -f "$ini"
+  start_app || { fail "[el-settings] no window"; return; }
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-settings] no expanded window"
+  click_child "$EL_SETTINGS_BUTTON"
+  if ! dialog_shows; then
+    fail "[el-settings] 设置 opens no dialog"
+    close_app el-settings
+    return
+  fi
+  pass "[el-settings] 设置 opens the dialog"
+  check "[el-settings] the main window is disabled while it is open" main_disabled
+  check "[el-settings] record list shows F3" combo_shows "$F2_RECORD_KEY" F3
+  check "[el-settings] play list shows F2" combo_shows "$F2_PLAY_KEY" F2
+  check "[el-settings] 不要录制鼠标移动 clear, 显示点击效果 ticked" \
+    eval '! ticked '"$EL_F2_CHECK1"' && ticked '"$F2_CLICK_EFFECT"
+  check "[el-settings] 关联脚本文件 clear without an association" eval '! ticked '"$F2_ASSOCIATE"
+  check "[el-settings] opening wrote nothing" test ! -e "$ini"
+  xdotool mousemove 5 5
+  shot el-settings
+
+  click_check "$EL_F2_CHECK1"
+  check_within "[el-settings] ticking 不要录制鼠标移动 writes 不录移动=-1" 5000 ini_holds 不录移动 -1
+  pick_hotkey "$F2_PLAY_KEY" Down 3
+  check_within "[el-settings] choosing F5 to play writes 放快捷键=116" 5000 ini_holds 放快捷键 116
+  click_check "$F2_ASSOCIATE"
+  check_within "[el-settings] 关联脚本文件 ticked" 5000 ticked "$F2_ASSOCIATE"
+  check "[el-settings] .mkx names the file type" test "$(reg_default .mkx)" == "$EL_TYPE"
+  check "[el-settings] the open command is this program and %1" \
+    test "$(reg_default "$EL_TYPE\\shell\\open\\Command")" == "$(winpath "$APP_EXE") %1"
+  click_child "$F2_OK" "$DLG_FACTS"
+  check "[el-settings] 确定 closes the dialog" dialog_gone
+  check_within "[el-settings] the main window is enabled again" 5000 eval '! main_disabled'
+
+  # The menu's first item opens it again, showing what was chosen.
+  click_toolbar "$EL_TB_MENU"
+  wait_until 5000 menu_shows || fail "[el-settings] the menu button opens no menu"
+  xdotool key Down Return
+  if dialog_shows; then
+    check "[el-settings] reopened: 不要录制鼠标移动 ticked" ticked "$EL_F2_CHECK1"
+    check "[el-settings] reopened: play list shows F5" combo_shows "$F2_PLAY_KEY" F5
+    check "[el-settings] reopened: 关联脚本文件 ticked" ticked "$F2_ASSOCIATE"
+    click_check "$F2_ASSOCIATE"
+    check_within "[el-settings] clearing 关联脚本文件 removes .mkx" 10000 reg_missing .mkx
+    click_child "$F2_OK" "$DLG_FACTS"
+    dialog_gone || fail "[el-settings] 确定 leaves the reopened dialog open"
+  else
+    fail "[el-settings] 设置 in the menu opens no dialog"
+  fi
+  close_app el-settings
+}
+
+# --- Form1 at 144 DPI ----------------------------------------------------------------------------------------
+form1_at_144() {
+  echo "--- 迅点小侠 Form1 at 144 DPI"
+  start_app || { fail "[el-144dpi] no window"; return; }
+  # 275 × 1.5 = 412.5 rounds to the even 412.
+  check "[el-144dpi] compact window 412x114" size_is 412x114
+  click_toolbar "$EL_TB_EXPAND" 144
+  check_within "[el-144dpi] expanded window 765x540" 10000 size_is 765x540
+  xdotool mousemove 5 5
+  shot el-form1-144dpi-expanded
+  close_app el-144dpi
+}
+
+# XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
+groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog form1_at_144}"
+trap 'set_dpi 96' EXIT
+set_dpi 96
+for group in $groups; do
+  [[ $group == form1_at_144 ]] && set_dpi 144
+  "$group"
+done
+
+if ((failures)); then
+  echo "e2e: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "e2e: all checks passed"
