@@ -5,6 +5,7 @@
 
 #include "engine/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
+#include "platform/win32/Win32Clock.h"
 
 namespace xd::script_edition {
 
@@ -30,7 +31,11 @@ bool Playback::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks) noex
             running_->fetch_add(1);
             try {
                 detached([running = running_, work = std::move(work)] {
-                    work();
+                    {
+                        // The 1 ms timer resolution lasts as long as the playback, whichever way it ends.
+                        const win32::TimerResolutionScope fineTimer;
+                        work();
+                    }
                     running->fetch_sub(1);
                 });
             } catch (...) {
