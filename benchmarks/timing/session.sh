@@ -42,6 +42,9 @@ wait_clicks() {
   while (($(clicks_in "$log") < want && waited < limit)); do sleep 1; waited=$((waited + 1)); done
 }
 
+# --- CPU time: the player's process, sampled when its playback starts and after its last click -------------
+cpu_sample() { python3 "$(dirname "${BASH_SOURCE[0]}")/cputime.py" "$1" >> "$out/player-cpu.txt" || true; }
+
 # --- 迅点小侠4: background clicks -------------------------------------------------------------------------
 start_probe "$out/playback.log"
 mkdir -p "$out/app"
@@ -57,8 +60,10 @@ app=$!
 tool find 迅点小侠4_Form1 "*" 60000 >/dev/null
 sleep 1.5
 xdotool mousemove 1200 760 key F2
+cpu_sample "$out/app/$(basename "$XD_BENCH_EXE")"
 total_s=$(awk '{ s += $3 } END { print int(s / 1000) + 10 }' "$out/schedule.txt")
 wait_clicks "$out/playback.log" "$n" "$total_s"
+cpu_sample "$out/app/$(basename "$XD_BENCH_EXE")"
 sleep 1
 tool close 迅点小侠4_Form1 "*" >/dev/null || true
 wait "$app" 2>/dev/null || true
