@@ -15,13 +15,15 @@ void ShowRunError(Runner& runner, const std::string& text) noexcept {
 
 void MovePointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
     PlaybackServices& s = runner.services;
-    runner.overlayCorner = PointerCornerFor(screen);
-    s.overlays.PlacePointerOverlay(s.state.pointerOverlay.load(), runner.overlayCorner);
+    // The move first: the overlay is a request to the main thread, and at a deadline every call before the
+    // action delays it.
     if (s.config.foregroundMode.load() != 0 && s.config.moveMouse.load() != 0) {
         static_cast<void>(s.input.SetCursorPos(screen));
     } else {
         static_cast<void>(s.windows.PostMessage(target, msg::kMouseMove, 0, PackPoint(Offset(screen, clientOrigin))));
     }
+    runner.overlayCorner = PointerCornerFor(screen);
+    s.overlays.PlacePointerOverlay(s.state.pointerOverlay.load(), runner.overlayCorner);
 }
 
 namespace {
@@ -64,7 +66,7 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
             c = Point{GlideStep(c.x, to.x, stepsLeft), GlideStep(c.y, to.y, stepsLeft)};
             MovePointerTo(runner, c, target, origin);
         }
-        s.clock.SleepUntil(NextStepWake(start, now, deadline));
+        s.clock.SleepUntilStep(NextStepWake(start, now, deadline), deadline);
     }
     MovePointerTo(runner, to, target, origin);
     runner.dueMicros = deadline;

@@ -95,6 +95,23 @@ void Win32Clock::SleepUntil(std::int64_t deadlineMicros) {
     while (MonotonicMicros() < deadlineMicros) YieldProcessor();
 }
 
+void Win32Clock::SleepUntilStep(std::int64_t wakeMicros, std::int64_t deadlineMicros) {
+    // A step that wakes late must still leave the deadline ahead of it.
+    if (deadlineMicros - wakeMicros <= SpinMargin::kMaxMicros) {
+        SleepUntil(wakeMicros);
+        return;
+    }
+    const std::int64_t now = MonotonicMicros();
+    if (wakeMicros <= now) return;
+    ThreadTimer& t = t_timer;
+    HANDLE timer = t.Get();
+    if (timer && WaitOnTimer(timer, wakeMicros - now)) {
+        t.margin.Record(MonotonicMicros() - wakeMicros);
+    } else {
+        ::Sleep(static_cast<DWORD>((wakeMicros - now) / 1000));
+    }
+}
+
 TimerResolutionScope::TimerResolutionScope() noexcept {
     AcquireSRWLockExclusive(&g_resolutionGuard);
     if (g_resolutionHolders++ == 0) g_resolutionRaised = timeBeginPeriod(1) == TIMERR_NOERROR;

@@ -18,6 +18,8 @@ public:
     // life), else Sleep; the last stretch, which the timer cannot hit, is spun out against the performance
     // counter. How long that stretch is follows the timer's measured lateness on this thread.
     void SleepUntil(std::int64_t deadlineMicros) override;
+    // The timer alone, nothing spun, unless the wake-up is within reach of the deadline.
+    void SleepUntilStep(std::int64_t wakeMicros, std::int64_t deadlineMicros) override;
 
 private:
     std::int64_t frequency_ = 1;
