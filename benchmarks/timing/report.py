@@ -6,7 +6,8 @@ point; the player posts to the top-level window). Errors are received minus expe
 absolute values; drift is the last press's time minus the first's, minus the sum of the expected intervals.
 
 CPU is the share of one core a process used over its playback: the player's from two samples of its Wine
-process (player-cpu.txt beside the playback log, written by cputime.py), the pacer's as it measured itself.
+process (player-cpu.txt beside the playback log, written by cputime.py), split into its main thread (status
+tick, overlays, editor) and the rest (mostly the runner), and the pacer's as it measured itself.
 """
 import os
 import sys
@@ -52,15 +53,17 @@ def summary(name, times, expected):
 
 
 def player_cpu(playback_log):
-    """Per cent of one core between the first and last sample of player-cpu.txt, or None."""
+    """Per cent of one core between the first and last sample of player-cpu.txt: the process's and the main
+    thread's, or None."""
     try:
         with open(os.path.join(os.path.dirname(playback_log), "player-cpu.txt")) as f:
-            samples = [[int(v) for v in line.split()] for line in f if len(line.split()) == 2]
+            samples = [[int(v) for v in line.split()] for line in f if len(line.split()) == 3]
     except OSError:
         return None
     if len(samples) < 2 or samples[-1][0] <= samples[0][0]:
         return None
-    return 100.0 * (samples[-1][1] - samples[0][1]) / (samples[-1][0] - samples[0][0])
+    wall = samples[-1][0] - samples[0][0]
+    return tuple(100.0 * (samples[-1][k] - samples[0][k]) / wall for k in (1, 2))
 
 
 def main():
@@ -94,7 +97,11 @@ def main():
     def percent(v):
         return "n/a" if v is None else f"{v:.1f}%"
 
-    print(f"cpu: player={percent(player_cpu(playback_log))} pacer={percent(pacer_cpu[0] if pacer_cpu else None)}"
+    player = player_cpu(playback_log)
+    split = ""
+    if player is not None:
+        split = f" (main thread {percent(player[1])}, runner and others {percent(player[0] - player[1])})"
+    print(f"cpu: player={percent(player and player[0])}{split} pacer={percent(pacer_cpu[0] if pacer_cpu else None)}"
           " (of one core over the playback)")
     print(f"timing: {fmt(ours)} | xdotool: {fmt(theirs)}")
 
