@@ -1,7 +1,8 @@
 // The player's clock alone: sleeps to the schedule's deadlines with the same Win32 clock the runner uses and
 // posts a left click to the probe at each, with none of the player's other work (no glide, no overlays).
 // It logs, per click, when it was due, when it woke and when the press was posted (performance counter µs),
-// so the benchmark can tell a late wake-up from a late delivery.
+// so the benchmark can tell a late wake-up from a late delivery; then a line "cpu <µs> <µs>": the process's
+// CPU time and the wall time from the first deadline to the last post.
 //   pacer <schedule file> <log file>        schedule lines: x y wait-ms
 #include <windows.h>
 
@@ -18,6 +19,15 @@ struct Action {
     int y = 0;
     int waitMs = 0;
 };
+
+std::int64_t ProcessCpuMicros() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    const auto micros = [](const FILETIME& t) {
+        return static_cast<std::int64_t>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10;
+    };
+    return micros(kernel) + micros(user);
+}
 
 LPARAM Pack(int x, int y) {
     return static_cast<LPARAM>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(x)) |
@@ -46,12 +56,16 @@ int wmain(int argc, wchar_t** argv) {
     FILE* log = _wfopen(argv[2], L"w");
     if (!log) return 1;
 
+    // As the player does for a playback.
+    const xd::win32::TimerResolutionScope fineTimer;
     xd::win32::Win32Clock clock;
     std::vector<std::int64_t> due(actions.size()), woke(actions.size()), posted(actions.size());
     std::int64_t next = clock.MonotonicMicros() + 500'000;
+    std::int64_t cpuAtFirst = 0;
     for (std::size_t i = 0; i < actions.size(); ++i) {
         due[i] = next;
         clock.SleepUntil(next);
+        if (i == 0) cpuAtFirst = ProcessCpuMicros();
         woke[i] = clock.MonotonicMicros();
         const LPARAM at = Pack(actions[i].x, actions[i].y);
         PostMessageW(probe, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -59,9 +73,11 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(probe, WM_LBUTTONUP, 0, at);
         next += static_cast<std::int64_t>(actions[i].waitMs) * 1000;
     }
+    const std::int64_t cpu = ProcessCpuMicros() - cpuAtFirst;
     for (std::size_t i = 0; i < actions.size(); ++i)
         std::fprintf(log, "%lld %lld %lld\n", static_cast<long long>(due[i]), static_cast<long long>(woke[i]),
                      static_cast<long long>(posted[i]));
+    std::fprintf(log, "cpu %lld %lld\n", static_cast<long long>(cpu), static_cast<long long>(posted.back() - due[0]));
     std::fclose(log);
     return 0;
 }

@@ -4,7 +4,12 @@ The expected interval after a click is its wait: the next action comes that long
 probe's child windows count too, on their border as well (xdotool clicks land on whatever is under the
 point; the player posts to the top-level window). Errors are received minus expected, in ms; median, p95, p99 and max are of their
 absolute values; drift is the last press's time minus the first's, minus the sum of the expected intervals.
+
+CPU is the share of one core a process used over its playback: the player's from two samples of its Wine
+process (player-cpu.txt beside the playback log, written by cputime.py), split into its main thread (status
+tick, overlays, editor) and the rest (mostly the runner), and the pacer's as it measured itself.
 """
+import os
 import sys
 
 
@@ -47,6 +52,20 @@ def summary(name, times, expected):
     return stats
 
 
+def player_cpu(playback_log):
+    """Per cent of one core between the first and last sample of player-cpu.txt: the process's and the main
+    thread's, or None."""
+    try:
+        with open(os.path.join(os.path.dirname(playback_log), "player-cpu.txt")) as f:
+            samples = [[int(v) for v in line.split()] for line in f if len(line.split()) == 3]
+    except OSError:
+        return None
+    if len(samples) < 2 or samples[-1][0] <= samples[0][0]:
+        return None
+    wall = samples[-1][0] - samples[0][0]
+    return tuple(100.0 * (samples[-1][k] - samples[0][k]) / wall for k in (1, 2))
+
+
 def main():
     schedule, playback_log, xdotool_log = sys.argv[1:4]  # then, if the pacer ran: its probe log, its own log
     waits = [int(line.split()[2]) for line in open(schedule) if line.strip()]
@@ -54,11 +73,14 @@ def main():
     print(f"schedule: {len(waits)} clicks, waits {min(waits)}-{max(waits)} ms, "
           f"mean {sum(waits) / len(waits):.0f} ms, {sum(waits) / 1000:.1f} s in all")
     ours = summary("迅点小侠4", presses(playback_log), expected)
+    pacer_cpu = []
     if len(sys.argv) > 5:
         pacer_probe_log, pacer_log = sys.argv[4:6]
         received = presses(pacer_probe_log)
         summary("pacer (clock alone)", received, expected)
-        stamps = [[int(v) / 1000.0 for v in line.split()] for line in open(pacer_log) if line.strip()]
+        lines = [line.split() for line in open(pacer_log) if line.strip()]
+        stamps = [[int(v) / 1000.0 for v in f] for f in lines if len(f) == 3 and f[0] != "cpu"]
+        pacer_cpu = [100.0 * int(f[1]) / int(f[2]) for f in lines if f[0] == "cpu" and int(f[2]) > 0]
         wake = sorted(w - d for d, w, _ in stamps)
         delivery = sorted(r - p for (_, _, p), r in zip(stamps, received))
         for name, values in (("wake-up lateness", wake), ("delivery (received - posted)", delivery)):
@@ -72,6 +94,15 @@ def main():
             return "median=n/a p95=n/a p99=n/a max=n/a drift=n/a"
         return " ".join(f"{k}={s[k]:.2f}" for k in ("median", "p95", "p99", "max", "drift"))
 
+    def percent(v):
+        return "n/a" if v is None else f"{v:.1f}%"
+
+    player = player_cpu(playback_log)
+    split = ""
+    if player is not None:
+        split = f" (main thread {percent(player[1])}, runner and others {percent(player[0] - player[1])})"
+    print(f"cpu: player={percent(player and player[0])}{split} pacer={percent(pacer_cpu[0] if pacer_cpu else None)}"
+          " (of one core over the playback)")
     print(f"timing: {fmt(ours)} | xdotool: {fmt(theirs)}")
 
 

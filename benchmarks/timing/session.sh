@@ -28,6 +28,9 @@ wait_all_clicks() { POLL_INTERVAL=1 wait_until "$2" all_clicks_in "$1"; }
 probe() { start_probe "$1" || { echo "timing: the probe did not show" >&2; exit 1; }; }
 total_ms=$(awk '{ s += $3 } END { print int(s) + 10000 }' "$out/schedule.txt")
 
+# --- CPU time: the player's process, sampled when its playback starts and after its last click -------------
+cpu_sample() { python3 "$(dirname "${BASH_SOURCE[0]}")/cputime.py" "$1" >> "$out/player-cpu.txt" || true; }
+
 # --- 迅点小侠4: background clicks -------------------------------------------------------------------------
 probe "$out/playback.log"
 mkdir -p "$out/app"
@@ -42,7 +45,9 @@ script="$out/timing.mkx"
 } > "$script"
 start_app "$(winpath "$script")" || { echo "timing: no main window" >&2; exit 1; }
 xdotool mousemove 1200 760 key F2
+cpu_sample "$APP_EXE"
 wait_all_clicks "$out/playback.log" "$total_ms" || echo "timing: the player's clicks did not all arrive" >&2
+cpu_sample "$APP_EXE"
 wait_until 10000 editor_enabled || true # the playback's end
 close_app timing
 stop_probes

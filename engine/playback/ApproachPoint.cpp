@@ -13,15 +13,29 @@ void ShowRunError(Runner& runner, const std::string& text) noexcept {
     static_cast<void>(runner.services.boxes.Show(kNoWindow, text, std::string(kRunErrorCaption), kRunErrorBoxFlags));
 }
 
-void MovePointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
+namespace {
+
+void SendPointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
     PlaybackServices& s = runner.services;
-    runner.overlayCorner = PointerCornerFor(screen);
-    s.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
     if (s.config.foregroundMode.load() != 0 && s.config.moveMouse.load() != 0) {
         static_cast<void>(s.input.SetCursorPos(screen));
     } else {
         static_cast<void>(s.windows.PostMessage(target, msg::kMouseMove, 0, PackPoint(Offset(screen, clientOrigin))));
     }
+}
+
+void PlacePointerOverlay(Runner& runner, Point screen) noexcept {
+    runner.overlayCorner = PointerCornerFor(screen);
+    runner.services.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
+}
+
+}  // namespace
+
+void MovePointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
+    // The move first: the overlay is a request to the main thread, and at a deadline every call before the
+    // action delays it.
+    SendPointerTo(runner, screen, target, clientOrigin);
+    PlacePointerOverlay(runner, screen);
 }
 
 namespace {
@@ -53,6 +67,7 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
         MovementDeadline(start, runner.dueMicros ? &*runner.dueMicros : nullptr, durationMs);
 
     Point c = runner.overlayCorner;
+    bool overlayAtPoint = false;
     for (;;) {
         if (runner.StopRequested()) return 99;
         const std::int64_t now = s.clock.MonotonicMicros();
@@ -63,10 +78,18 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
         if (stepsLeft > 1.0) {
             c = Point{GlideStep(c.x, to.x, stepsLeft), GlideStep(c.y, to.y, stepsLeft)};
             MovePointerTo(runner, c, target, origin);
+        } else if (!overlayAtPoint) {
+            // The overlay reaches the point during the last step, so that at the deadline only the move
+            // is sent before the action: placing the overlay is a request to the main thread.
+            PlacePointerOverlay(runner, to);
+            overlayAtPoint = true;
         }
-        s.clock.SleepUntil(NextStepWake(start, now, deadline));
+        s.clock.SleepUntilStep(NextStepWake(start, now, deadline), deadline);
     }
-    MovePointerTo(runner, to, target, origin);
+    if (overlayAtPoint)
+        SendPointerTo(runner, to, target, origin);
+    else
+        MovePointerTo(runner, to, target, origin);
     runner.dueMicros = deadline;
     runner.run->nextApproachMs.store(StoredWait(nextWait));
     return 0;

@@ -44,7 +44,10 @@ int DeviceCoordinate(int origin, int logical, int dpi) noexcept {
 }  // namespace
 
 Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x, int y) {
-    const Point o = ClientOrigin(windows, target);
+    return ToDevicePoint(scale, windows, ClientOrigin(windows, target), x, y);
+}
+
+Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, Point o, int x, int y) {
     const int dpiX = CachedDpi(scale.dpiX, &IWindowSystem::DpiX, windows);
     const int dpiY = CachedDpi(scale.dpiY, &IWindowSystem::DpiY, windows);
     return Point{DeviceCoordinate(o.x, x, dpiX), DeviceCoordinate(o.y, y, dpiY)};

@@ -26,6 +26,8 @@ inline constexpr int kDeviceCoordinateLimit = 1 << 20;
 // where O is the target's client origin on the screen; held within the limit.
 [[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x,
                                   int y);
+// The same from a client origin already read, which spares asking the target's process for it again.
+[[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, Point clientOrigin, int x, int y);
 
 [[nodiscard]] Point ClientOrigin(IWindowSystem& windows, WindowHandle target);
 

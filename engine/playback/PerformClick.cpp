@@ -43,24 +43,29 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
 }
 
-void ClickInBackground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target,
-                       const Rect& client) {
+void PostPress(Runner& runner, const MouseButton& button, Point p, WindowHandle target, const Rect& client) {
     PlaybackServices& s = runner.services;
-    // The effect marks the point even for a code that presses nothing.
-    if (s.config.clickEffect.load() != 0)
-        ShowClickEffect(s.effects, s.overlays, p, button ? static_cast<std::int32_t>(button->down) : 0);
-    if (!button) return;
     if (client.Contains(p)) {
         const std::intptr_t at = PackPoint(Offset(p, Point{client.left, client.top}));
-        static_cast<void>(s.windows.PostMessage(target, button->down, button->keyState, at));
-        static_cast<void>(s.windows.PostMessage(target, button->up, button->keyState, at));
+        static_cast<void>(s.windows.PostMessage(target, button.down, button.keyState, at));
+        static_cast<void>(s.windows.PostMessage(target, button.up, button.keyState, at));
     } else {
         const std::intptr_t at = PackPoint(p);
         const std::optional<std::uintptr_t> hit = NonClientHit(runner, target, at);
         if (!hit) return;
-        static_cast<void>(s.windows.PostMessage(target, button->nonClientDown, *hit, at));
-        static_cast<void>(s.windows.PostMessage(target, button->nonClientUp, *hit, at));
+        static_cast<void>(s.windows.PostMessage(target, button.nonClientDown, *hit, at));
+        static_cast<void>(s.windows.PostMessage(target, button.nonClientUp, *hit, at));
     }
+}
+
+void ClickInBackground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target,
+                       const Rect& client) {
+    PlaybackServices& s = runner.services;
+    if (button) PostPress(runner, *button, p, target, client);
+    // The effect marks the point even for a code that presses nothing. It follows the press: placing its
+    // window is a request to the main thread, which would delay the press by as long as it takes.
+    if (s.config.clickEffect.load() != 0)
+        ShowClickEffect(s.effects, s.overlays, p, button ? static_cast<std::int32_t>(button->down) : 0);
 }
 
 }  // namespace
@@ -75,7 +80,7 @@ int PerformClick(Runner& runner, std::int32_t buttonCode, std::int32_t x, std::i
     ClickJitter jitter(static_cast<std::uint64_t>(s.clock.MonotonicMicros()));
 
     for (std::int32_t i = 0; i < count; ++i) {
-        Point p = ToDevicePoint(s.scale, s.windows, target, x, y);
+        Point p = ToDevicePoint(s.scale, s.windows, Point{client.left, client.top}, x, y);
         if (const std::int32_t width = s.config.randomOffset.load(); width != 0) {
             p.x = ClampDeviceCoordinate(static_cast<std::int64_t>(p.x) + jitter.Next(width));
             p.y = ClampDeviceCoordinate(static_cast<std::int64_t>(p.y) + jitter.Next(width));

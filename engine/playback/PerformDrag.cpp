@@ -131,7 +131,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
                 static_cast<void>(s.windows.PostMessage(t.window, msg::kMouseMove, 0, PackPoint(Offset(v, t.origin))));
             held = v;
         }
-        s.clock.SleepUntil(NextStepWake(begin, now, deadline));
+        s.clock.SleepUntilStep(NextStepWake(begin, now, deadline), deadline);
     }
 
     MovePointerTo(runner, end, t.window, t.origin);

@@ -55,9 +55,16 @@ void SimClock::Sleep(std::uint32_t milliseconds) {
     AfterSleep(record);
 }
 
-void SimClock::SleepUntil(std::int64_t deadlineMicros) {
+void SimClock::SleepUntil(std::int64_t deadlineMicros) { SleepUntilRecorded(deadlineMicros, 0); }
+
+void SimClock::SleepUntilStep(std::int64_t wakeMicros, std::int64_t deadlineMicros) {
+    SleepUntilRecorded(wakeMicros, deadlineMicros);
+}
+
+void SimClock::SleepUntilRecorded(std::int64_t deadlineMicros, std::int64_t stepOfMicros) {
     SleepRecord record;
     record.untilDeadline = true;
+    record.stepOfMicros = stepOfMicros;
     {
         std::lock_guard lock(mutex_);
         record.fromMicros = micros_;

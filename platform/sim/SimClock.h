@@ -14,6 +14,8 @@ struct SleepRecord {
     std::int64_t fromMicros = 0;
     std::int64_t toMicros = 0;
     bool untilDeadline = false;  // SleepUntil rather than Sleep
+    // SleepUntilStep: the deadline the step leads to (toMicros is the step's wake-up); 0 for other sleeps.
+    std::int64_t stepOfMicros = 0;
 };
 
 // All three clocks are derived from one microsecond counter, so they move together.
@@ -33,6 +35,7 @@ public:
     std::int64_t MonotonicMicros() override;
     void Sleep(std::uint32_t milliseconds) override;
     void SleepUntil(std::int64_t deadlineMicros) override;
+    void SleepUntilStep(std::int64_t wakeMicros, std::int64_t deadlineMicros) override;
 
     void Advance(std::uint32_t milliseconds);
     void AdvanceMicros(std::int64_t micros);  // negative values are ignored: time never goes back
@@ -52,6 +55,7 @@ public:
 private:
     void AdvanceLocked(std::int64_t micros);
     void AfterSleep(const SleepRecord& record);
+    void SleepUntilRecorded(std::int64_t deadlineMicros, std::int64_t stepOfMicros);
     std::uint32_t MillisLocked() const;
 
     mutable std::mutex mutex_;

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Clock.h"
 
+#include "platform/SpinMargin.h"
 #include "platform/win32/WinHeaders.h"
 
 #include <mmsystem.h>
@@ -8,8 +9,39 @@ namespace xd::win32 {
 
 namespace {
 
-// Below this much time left, sleeping risks overshooting: spin instead.
-constexpr std::int64_t kSpinMicros = 1000;
+// Without a high-resolution timer, Sleep wakes within about a millisecond at the raised resolution.
+constexpr std::int64_t kSleepSpinMicros = 1000;
+
+// The sleeping thread's own timer, made at its first wait and closed when the thread ends: a runner waits
+// every 10 ms step, and a timer made and closed each time is two more kernel calls per step. Each runner
+// is its own thread, so two playbacks never share one.
+class ThreadTimer {
+public:
+    ThreadTimer() = default;
+    ~ThreadTimer() {
+        if (timer_) CloseHandle(timer_);
+    }
+    ThreadTimer(const ThreadTimer&) = delete;
+    ThreadTimer& operator=(const ThreadTimer&) = delete;
+
+    // Null when the system has no high-resolution timer; asked only once per thread.
+    HANDLE Get() noexcept {
+        if (!tried_) {
+            tried_ = true;
+            timer_ = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                            TIMER_ALL_ACCESS);
+        }
+        return timer_;
+    }
+
+    SpinMargin margin;
+
+private:
+    bool tried_ = false;
+    HANDLE timer_ = nullptr;
+};
+
+thread_local ThreadTimer t_timer;
 
 bool WaitOnTimer(HANDLE timer, std::int64_t micros) {
     LARGE_INTEGER due;
@@ -18,16 +50,15 @@ bool WaitOnTimer(HANDLE timer, std::int64_t micros) {
     return WaitForSingleObject(timer, INFINITE) == WAIT_OBJECT_0;
 }
 
+SRWLOCK g_resolutionGuard = SRWLOCK_INIT;
+int g_resolutionHolders = 0;
+bool g_resolutionRaised = false;
+
 }  // namespace
 
 Win32Clock::Win32Clock() {
     LARGE_INTEGER f;
     if (QueryPerformanceFrequency(&f) && f.QuadPart > 0) frequency_ = f.QuadPart;
-    periodRaised_ = timeBeginPeriod(1) == TIMERR_NOERROR;
-}
-
-Win32Clock::~Win32Clock() {
-    if (periodRaised_) timeEndPeriod(1);
 }
 
 std::uint32_t Win32Clock::TickCount() { return GetTickCount(); }
@@ -46,20 +77,54 @@ std::int64_t Win32Clock::MonotonicMicros() {
 void Win32Clock::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
 
 void Win32Clock::SleepUntil(std::int64_t deadlineMicros) {
-    std::int64_t remaining = deadlineMicros - MonotonicMicros();
-    if (remaining <= 0) return;
-    if (remaining > kSpinMicros) {
-        UniqueHandle timer(CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                                  TIMER_ALL_ACCESS));
-        // Timers fire up to half a millisecond late (Wine, busy systems): wake a
-        // millisecond early and spin. Without a high-resolution timer a plain one is
-        // no finer than Sleep, so Sleep short of the deadline instead.
-        if (!timer.Valid() || !WaitOnTimer(timer.Get(), remaining - kSpinMicros)) {
-            std::int64_t left = deadlineMicros - MonotonicMicros();
-            if (left > kSpinMicros) ::Sleep(static_cast<DWORD>((left - kSpinMicros) / 1000));
+    const std::int64_t now = MonotonicMicros();
+    if (deadlineMicros <= now) return;
+    ThreadTimer& t = t_timer;
+    const std::int64_t margin = t.margin.Micros();
+    if (deadlineMicros - now > margin) {
+        const std::int64_t wakeAt = deadlineMicros - margin;
+        HANDLE timer = t.Get();
+        if (timer && WaitOnTimer(timer, wakeAt - now)) {
+            t.margin.Record(MonotonicMicros() - wakeAt);
+        } else {
+            // A plain timer is no finer than Sleep: Sleep short of the deadline instead.
+            const std::int64_t left = deadlineMicros - MonotonicMicros();
+            if (left > kSleepSpinMicros) ::Sleep(static_cast<DWORD>((left - kSleepSpinMicros) / 1000));
         }
     }
     while (MonotonicMicros() < deadlineMicros) YieldProcessor();
+}
+
+void Win32Clock::SleepUntilStep(std::int64_t wakeMicros, std::int64_t deadlineMicros) {
+    // A step that wakes late must still leave the deadline ahead of it.
+    if (deadlineMicros - wakeMicros <= SpinMargin::kMaxMicros) {
+        SleepUntil(wakeMicros);
+        return;
+    }
+    const std::int64_t now = MonotonicMicros();
+    if (wakeMicros <= now) return;
+    ThreadTimer& t = t_timer;
+    HANDLE timer = t.Get();
+    if (timer && WaitOnTimer(timer, wakeMicros - now)) {
+        t.margin.Record(MonotonicMicros() - wakeMicros);
+    } else {
+        ::Sleep(static_cast<DWORD>((wakeMicros - now) / 1000));
+    }
+}
+
+TimerResolutionScope::TimerResolutionScope() noexcept {
+    AcquireSRWLockExclusive(&g_resolutionGuard);
+    if (g_resolutionHolders++ == 0) g_resolutionRaised = timeBeginPeriod(1) == TIMERR_NOERROR;
+    ReleaseSRWLockExclusive(&g_resolutionGuard);
+}
+
+TimerResolutionScope::~TimerResolutionScope() {
+    AcquireSRWLockExclusive(&g_resolutionGuard);
+    if (--g_resolutionHolders == 0 && g_resolutionRaised) {
+        timeEndPeriod(1);
+        g_resolutionRaised = false;
+    }
+    ReleaseSRWLockExclusive(&g_resolutionGuard);
 }
 
 }  // namespace xd::win32

@@ -9,6 +9,7 @@
 #include "ProgramName.h"
 #include "engine/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
+#include "platform/win32/Win32Clock.h"
 #include "platform/win32/WinHeaders.h"
 
 namespace xd::script_edition {
@@ -87,7 +88,11 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
                     std::lock_guard lock(threads->guard);
                     threads->ids.push_back(id);
                 }
-                work();
+                {
+                    // The 1 ms timer resolution lasts as long as the playback, whichever way it ends.
+                    const win32::TimerResolutionScope fineTimer;
+                    work();
+                }
                 std::lock_guard lock(threads->guard);
                 threads->ids.erase(std::find(threads->ids.begin(), threads->ids.end(), id));
                 --threads->running;

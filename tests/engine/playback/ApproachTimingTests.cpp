@@ -67,6 +67,33 @@ TEST_F(ApproachTest, GlidesInTenMillisecondStepsAndArrivesOnTime) {
     EXPECT_TRUE(sim.input.CursorMoves().empty());
 }
 
+TEST_F(ApproachTest, EveryStepNamesTheActionsMomentAsItsDeadline) {
+    // The clock may let a step wake a little late only because it knows the deadline the step leads to,
+    // which must be the moment of the action (the press, or a drag's release); the last step wakes at it.
+    ChooseTarget();
+    for (bool drag : {false, true}) {
+        SCOPED_TRACE(drag ? "drag" : "click");
+        run.nextApproachMs = 95;
+        runner.dueMicros.reset();
+        sim.desktop.ClearMessages();
+        ASSERT_EQ(drag ? PerformDrag(runner, 1, 10, 10, 60, 10, 95, 0) : PerformClick(runner, 1, 60, 20, 1, 0), 0);
+        const auto action = MessagesTo(drag ? msg::kLButtonUp : msg::kLButtonDown);
+        ASSERT_EQ(action.size(), 1u);
+        std::vector<sim::SleepRecord> steps;
+        for (const auto& r : sim.clock.Sleeps())
+            if (r.stepOfMicros != 0) steps.push_back(r);
+        // 95 ms: nine 10 ms steps and the last 5 ms (a drag's approach to its start comes first).
+        ASSERT_EQ(steps.size(), drag ? 20u : 10u);
+        steps.erase(steps.begin(), steps.end() - 10);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            EXPECT_EQ(steps[i].stepOfMicros, action[0].micros);
+            EXPECT_EQ(steps[i].toMicros < action[0].micros, i + 1 < steps.size());
+        }
+        EXPECT_EQ(steps.back().toMicros, action[0].micros);
+        sim.clock.ClearSleeps();
+    }
+}
+
 TEST_F(ApproachTest, ForegroundWithPointerMovesTheRealPointerInstead) {
     ChooseTarget();
     config.foregroundMode = 1;
