@@ -55,7 +55,7 @@ LRESULT CALLBACK StripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 Form1::Form1(win32::Win32Platform& platform)
     : win32_(platform),
       players_(NewPlayerThreads()),
-      context_(model_, EventListServices{platform.platform(), platform.codePage, overlays_, CountedThreadStarter()},
+      context_(model_, EventListServices{platform.platform(), platform.codePage, hintOverlays_, CountedThreadStarter()},
                EventListViews{*this, *this, *this, *this}) {}
 
 Form1::~Form1() {
@@ -112,6 +112,9 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
     // position hint window, so the overlays have no pointer form.
     if (!overlays_.RegisterClasses(instance, {kInternalName, L"Form4", L""}, dpi_)) return false;
     CreateClickEffectWindows(SharedClickEffects{model_.effects, model_.effectGuard}, overlays_);
+    // Form3, the position hint window, made when a selection or a playback needs it.
+    if (!RegisterForm3(instance)) return false;
+    hintOverlays_.Bind(instance, hwnd, dpi_);
     // The hotkeys, the recording and the demonstration clicks all come through the low-level hooks, in
     // from the start. Without them the buttons still work.
     static_cast<void>(hooks_.Install(*this));
@@ -243,6 +246,14 @@ bool Form1::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcep
         case appmsg::kRecordToggle: OnRecordToggleMessage(context_); return true;
         case appmsg::kPlayToggle: OnPlayToggleMessage(context_, static_cast<std::uint64_t>(wParam)); return true;
         case appmsg::kShowHint: return true;  // the hint window shows from ShowHintWindow
+        case form3::kDragEnded: {
+            HWND hint = reinterpret_cast<HWND>(wParam);
+            // Only the selection's mark moves an event; a drop after it was closed changes nothing.
+            if (hint != selectionHint_ || !::IsWindow(hint)) return true;
+            const Point corner{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            static_cast<void>(OnHintDragEnd(context_, win32::FromHwnd(hint), corner));
+            return true;
+        }
         case appmsg::kPlayerSelectLine: OnPlayerSelectLine(context_, static_cast<std::int32_t>(wParam)); return true;
         case appmsg::kPlayerEventWindow:
             OnPlayerEventWindow(context_, static_cast<std::int32_t>(wParam),
@@ -264,6 +275,7 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     ui::LayoutControls(hwnd, form1::kControls, dpi_);
     ApplyFonts();
     menu_.SetDpi(dpi_);
+    hintOverlays_.SetDpi(dpi_);
     LayoutStrip();
 }
 
@@ -310,6 +322,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_DESTROY:
             ::KillTimer(FormWindow::Handle(), form1::kTimer1);
+            CloseHintWindow();
             tray_.Remove();
             about_.Close();
             ::RemoveWindowSubclass(Child(form1::kPicture1), &StripProc, 1);

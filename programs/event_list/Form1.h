@@ -12,6 +12,7 @@
 
 #include "EventListDrawing.h"
 #include "Form2.h"
+#include "Form3.h"
 #include "eventlist/app/EventListContext.h"
 #include "eventlist/app/EventListModel.h"
 #include "platform/win32/Win32InputHooks.h"
@@ -154,11 +155,15 @@ private:
     EventListModel model_;
     // Form4: the click-effect windows. This edition's virtual pointer is the position hint window.
     ui::PlaybackOverlays overlays_;
+    // What the player sees: Form4 for the click effects, a Form3 of its own as the virtual pointer.
+    HintOverlays hintOverlays_{overlays_};
     std::shared_ptr<PlayerThreads> players_;
     EventListContext context_;
     // The toolbar's buttons, hover and status text.
     MainWindowState window_;
     win32::Win32InputHooks hooks_;
+    // Form3 marking the selected event; null while none shows.
+    HWND selectionHint_ = nullptr;
     // Read by the player's thread when it posts.
     std::atomic<HWND> mainWindow_{nullptr};
     EventListLookup listLookup_;

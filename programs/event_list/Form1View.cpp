@@ -112,9 +112,20 @@ void Form1::SetRecordActive(bool on) {
     RedrawToolbar();
 }
 
-// The position hint window (Form3) is not part of this window yet: the selection and the player go without it.
-void Form1::ShowHintWindow(Point) {}
-void Form1::CloseHintWindow() {}
+void Form1::ShowHintWindow(Point topLeft) {
+    if (!selectionHint_ || !::IsWindow(selectionHint_)) {
+        selectionHint_ = CreateForm3(instance_, FormWindow::Handle(), false, dpi_);
+        if (!selectionHint_) return;
+    }
+    ::SetWindowPos(selectionHint_, HWND_TOPMOST, topLeft.x, topLeft.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void Form1::CloseHintWindow() {
+    // The hint window exists only while it shows.
+    if (selectionHint_ && ::IsWindow(selectionHint_)) ::DestroyWindow(selectionHint_);
+    selectionHint_ = nullptr;
+}
 
 void Form1::SetExpanded(bool expanded) {
     window_.buttons[kEditorButton].state = expanded ? kButtonActive : kButtonEnabled;

@@ -406,8 +406,51 @@ record_and_play() {
   check "[el-record] the probe saw the recorded presses and releases" test "$recorded" == \
     "WM_LBUTTONDOWN WM_LBUTTONUP WM_LBUTTONDOWN WM_LBUTTONUP "
   check "[el-record] the playback gives the button the same messages in the same order" test "$played" == "$recorded"
+  hint_drag "$saved"
   close_app el-record discard
   stop_probes
+}
+
+# The selection's position hint window (Form3) marks the first event of a line; dropped on the probe, it moves
+# the event there.
+readonly EL_HINT_CLASS="迅点小侠_Form3"
+hint_corner() { tool find "$EL_HINT_CLASS" "*" | sed -n 's/^window=//p' | sed 's/ size=.*//' | cut -d, -f1,2 | tr , ' '; }
+hint_at() { [[ "$(hint_corner)" == "$1 $2" ]]; }
+hint_drag() { # saved file
+  local l t r b
+  refresh
+  read -r l t r b < <(child_rect "$EL_LIST")
+  xdotool mousemove $((l + 40)) $((t + 9)) click 1
+  if ! window_shows "$EL_HINT_CLASS" "*" 10000; then
+    fail "[el-hint] selecting the first line shows no hint window"
+    return
+  fi
+  pass "[el-hint] selecting the first line shows the hint window"
+  local hx hy
+  read -r hx hy < <(hint_corner)
+  echo "      the hint window stands at $hx,$hy"
+  xdotool mousemove 5 5
+  shot el-hint
+  # Held by its text box and dragged 40 right and 30 down in steps, as a hand would.
+  local x0=$((hx + 40)) y0=$((hy + 45)) i
+  xdotool mousemove "$x0" "$y0"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4 5; do
+    sleep 0.06
+    xdotool mousemove $((x0 + 8 * i)) $((y0 + 6 * i))
+  done
+  sleep 0.1
+  xdotool mouseup 1
+  check_within "[el-hint] the hint window follows the drag" 5000 hint_at $((hx + 40)) $((hy + 30))
+  check_within "[el-hint] dropping it on the probe changes the script" 5000 title_is "recorded *"
+  click_toolbar "$EL_TB_SAVE"
+  check_within "[el-hint] Save of the named script saves at once" 15000 title_is recorded
+  local first
+  first="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$1")" 2>/dev/null | tr -d '\r' | grep '^1: ')" || true
+  echo "      ${first%% title=*}"
+  check "[el-hint] the first event moved to the dropped corner less (1, 1)" \
+    grep -q "^1: 按下左键 x=$((hx + 39)) y=$((hy + 29)) " <<<"$first"
 }
 
 # --- Form1 at 144 DPI ----------------------------------------------------------------------------------------
