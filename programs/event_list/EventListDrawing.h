@@ -1,6 +1,5 @@
 // The owner-drawn lines of List1. The list control holds no data (LBS_NODATA): only the count of lines. What
-// each line shows comes from a lookup that the event list's line records feed; until they are wired the
-// lookup is empty and the list draws nothing.
+// each line shows comes from a lookup over the event list's line records (Form1::LineLook).
 #pragma once
 #include <windows.h>
 

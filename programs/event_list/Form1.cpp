@@ -6,6 +6,9 @@
 #include "ProgramName.h"
 #include "engine/playback/ClickEffects.h"
 #include "eventlist/PlaySliders.h"
+#include "eventlist/app/EventListCommands.h"
+#include "eventlist/app/EventStatusTick.h"
+#include "engine/playback/ScriptRunner.h"
 #include "platform/Pixels.h"
 #include "platform/Text.h"
 #include "documents/SettingsStore.h"
@@ -49,33 +52,32 @@ LRESULT CALLBACK StripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 }  // namespace
 
-Form1::Form1(win32::Win32Platform& platform) : win32_(platform) {}
+Form1::Form1(win32::Win32Platform& platform)
+    : win32_(platform),
+      players_(NewPlayerThreads()),
+      context_(model_, EventListServices{platform.platform(), platform.codePage, hintOverlays_, CountedThreadStarter()},
+               EventListViews{*this, *this, *this, *this}) {}
 
 Form1::~Form1() {
+    hooks_.Remove();
+    WaitForPlayers();
     if (uiFont_) ::DeleteObject(uiFont_);
     if (largeIcon_) ::DestroyIcon(largeIcon_);
     if (smallIcon_) ::DestroyIcon(smallIcon_);
-}
-
-EventSettingsStore Form1::Settings() noexcept {
-    return EventSettingsStore{options_, document_.settings, win32_.profile, SettingsFilePath(info_.programFolder)};
-}
-
-EventDocumentContext Form1::Document() noexcept {
-    return EventDocumentContext{document_,    *this,         win32_.files, win32_.boxes, win32_.dialogs,
-                                win32::FromHwnd(FormWindow::Handle())};
 }
 
 bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::string& commandLinePath) noexcept {
     instance_ = instance;
     info_ = info;
     window_ = InitialMainWindowState(info);
-    document_.caption = window_.applicationTitle;
+    model_.document.caption = window_.applicationTitle;
     window_.buttons[kPlayButton].state = kButtonDisabled;  // nothing to play yet
-    EventSettingsStore settings = Settings();
-    ReadEventSettings(settings);
-    window_.recordKey = options_.recordKey;
-    window_.playKey = document_.settings.playHotkey;
+    const std::string settingsFile = SettingsFilePath(info_.programFolder);
+    LoadEventListOptions(model_, win32_.profile, settingsFile);
+    window_.recordKey = model_.options.recordKey;
+    window_.playKey = model_.options.playKey;
+    window_.buttons[kModeButton].state = model_.document.settings.foreground ? kButtonActive : kButtonEnabled;
+    listLookup_ = [this](int line) { return LineLook(line); };
 
     const std::wstring className = ui::FormClassName(kInternalName, L"Form1");
     largeIcon_ = static_cast<HICON>(::LoadImageW(instance, L"ICON_ZHU", IMAGE_ICON, 48, 48, 0));
@@ -99,32 +101,32 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
     HWND hwnd = ::CreateWindowExW(kFormExStyle, className.c_str(), title.c_str(), kFormStyle, x, y, compact.cx,
                                   compact.cy, nullptr, nullptr, instance, this);
     if (!hwnd) return false;
+    mainWindow_.store(hwnd);
     dpi_ = ui::DpiOf(hwnd);
     if (!CreateChildren()) return false;
     // Where the window was left last time, always compact.
-    RestoreWindowPlacement(win32_.windows, win32_.profile, settings.settingsFile, win32::FromHwnd(hwnd));
+    RestoreWindowPlacement(win32_.windows, win32_.profile, settingsFile, win32::FromHwnd(hwnd));
     SetWindowSize96(form1::kCompactWidth, form1::kCompactHeight);
 
     // Form4: the eight click-effect windows, made once and reused. This edition's virtual pointer is the
     // position hint window, so the overlays have no pointer form.
     if (!overlays_.RegisterClasses(instance, {kInternalName, L"Form4", L""}, dpi_)) return false;
-    CreateClickEffectWindows(SharedClickEffects{window_.effects, effectsGuard_}, overlays_);
+    CreateClickEffectWindows(SharedClickEffects{model_.effects, model_.effectGuard}, overlays_);
+    // Form3, the position hint window, made when a selection or a playback needs it.
+    if (!RegisterForm3(instance)) return false;
+    hintOverlays_.Bind(instance, hwnd, dpi_);
+    // The hotkeys, the recording and the demonstration clicks all come through the low-level hooks, in
+    // from the start. Without them the buttons still work.
+    static_cast<void>(hooks_.Install(*this));
 
     static_cast<void>(CreateMenu());
     static_cast<void>(tray_.Add(hwnd, form1::kTrayIcon1, appmsg::kTrayCallback, smallIcon_, title));
 
-    EventDocumentContext context = Document();
-    ShowEventPlaySliders(context);
+    ShowEventPlaySliders(context_.Document());
     commandLinePath_ = commandLinePath;
     ::PostMessageW(hwnd, appmsg::kDeferredLoad, 0, 0);
     ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);
     return true;
-}
-
-void Form1::OnDeferredLoad() noexcept {
-    EventDocumentContext context = Document();
-    // A path naming no file is ignored; a refused one has shown its box and leaves a new, empty script.
-    static_cast<void>(OpenEventScriptAtStartUp(context, commandLinePath_));
 }
 
 bool Form1::CreateChildren() noexcept {
@@ -160,7 +162,7 @@ void Form1::LayoutStrip() noexcept {
     RECT client{};
     ::GetClientRect(FormWindow::Handle(), &client);
     const int width = client.right - client.left;
-    const bool expanded = window_.buttons[kEditorButton].state == kButtonActive;
+    const bool expanded = model_.expanded;
     const int height = LogicalToScreen(expanded ? form1::kStripHeightFull : form1::kStripHeightCompact, dpi_);
     ::SetWindowPos(Child(form1::kPicture1), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -181,17 +183,21 @@ void Form1::SetWindowSize96(int width96, int height96) noexcept {
     ::SetWindowPos(hwnd, nullptr, x, y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form1::SetStatusIdle(const std::string& text) noexcept {
+    if (window_.statusIdle == text) return;
+    window_.statusIdle = text;
+    // A hovered button keeps its hint; leaving the strip shows the idle text.
+    if (window_.hoverButton == 0) window_.statusText = text;
+    RedrawToolbar();
+}
+
 void Form1::OnTimer() noexcept {
-    window_.arrowIndex = (window_.arrowIndex + 1) % 8;
-    // The status text follows recording and playback once they are wired; idle, it is the hint or the
-    // idle text the strip already shows.
-    std::array<ClickEffectFrame, kClickEffectSlotCount> frames;
-    {
-        std::lock_guard lock(effectsGuard_);
-        frames = StepClickEffects(window_.effects);
-    }
+    const EventStatusTick tick = OnStatusTick(context_);
+    window_.arrowIndex = model_.statusFrame;
+    if (tick.statusText) SetStatusIdle(*tick.statusText);
+    if (tick.redrawList) ::InvalidateRect(Child(form1::kList1), nullptr, FALSE);
     // The slot windows never change after start-up: painting needs no lock.
-    overlays_.PaintClickEffects(window_.effects, frames);
+    overlays_.PaintClickEffects(model_.effects, tick.effects);
 }
 
 void Form1::OnHScroll(HWND bar, int code) noexcept {
@@ -212,24 +218,53 @@ void Form1::OnHScroll(HWND bar, int code) noexcept {
         case SB_RIGHT: position = max; break;
         default: return;
     }
-    position = position < 0 ? 0 : (position > max ? max : position);
     if (position == scroll.nPos) return;
     // The sliders are script settings: they travel with the file and make the script modified.
-    EventDocumentContext context = Document();
     if (id == form1::kHScrollRepeat) {
-        document_.settings.repeatPosition = position;
-        SetRepeatSlider(position, EventRepeatLabel(position));
+        OnRepeatSlider(context_, position);
     } else {
-        document_.settings.speedPosition = position;
-        SetSpeedSlider(position, EventSpeedLabel(position));
+        OnSpeedSlider(context_, position);
     }
-    MarkEventListModified(context);
 }
 
 void Form1::OnCommand(int id, int code) noexcept {
-    // The list's own commands (selection, double-click, the detail editors, 删除, 插入1条) come with the
-    // list's line records, 继续录制 with the recorder.
-    if (id == form1::kCommand5 && code == BN_CLICKED) OpenSettings();
+    if (id == form1::kCommand5 && code == BN_CLICKED) {
+        OpenSettings();
+    } else if (id == form1::kCommand6 && code == BN_CLICKED) {
+        OnContinueRecordingCommand(context_);
+    } else {
+        OnListCommand(id, code);
+    }
+}
+
+bool Form1::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case appmsg::kDeferredLoad:
+            // A path naming no file is ignored; a refused one has shown its box and leaves a new, empty script.
+            static_cast<void>(OnStartUp(context_, commandLinePath_));
+            return true;
+        case appmsg::kRecordToggle: OnRecordToggleMessage(context_); return true;
+        case appmsg::kPlayToggle: OnPlayToggleMessage(context_, static_cast<std::uint64_t>(wParam)); return true;
+        case appmsg::kShowHint: return true;  // the hint window shows from ShowHintWindow
+        case form3::kDragEnded: {
+            HWND hint = reinterpret_cast<HWND>(wParam);
+            // Only the selection's mark moves an event; a drop after it was closed changes nothing.
+            if (hint != selectionHint_ || !::IsWindow(hint)) return true;
+            const Point corner{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            static_cast<void>(OnHintDragEnd(context_, win32::FromHwnd(hint), corner));
+            return true;
+        }
+        case appmsg::kPlayerSelectLine: OnPlayerSelectLine(context_, static_cast<std::int32_t>(wParam)); return true;
+        case appmsg::kPlayerEventWindow:
+            OnPlayerEventWindow(context_, static_cast<std::int32_t>(wParam),
+                                win32::FromHwnd(reinterpret_cast<HWND>(lParam)));
+            return true;
+        case appmsg::kPlayerEnableWindow: ::EnableWindow(FormWindow::Handle(), wParam != 0); return true;
+        case appmsg::kPlayerRepaint:
+            ::RedrawWindow(FormWindow::Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+            return true;
+        default: return false;
+    }
 }
 
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
@@ -240,6 +275,7 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     ui::LayoutControls(hwnd, form1::kControls, dpi_);
     ApplyFonts();
     menu_.SetDpi(dpi_);
+    hintOverlays_.SetDpi(dpi_);
     LayoutStrip();
 }
 
@@ -248,6 +284,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         tray_.Readd();
         return 0;
     }
+    if (OnPrivateMessage(message, wParam, lParam)) return 0;
     switch (message) {
         case WM_SIZE: LayoutStrip(); return 0;
         case WM_TIMER:
@@ -274,10 +311,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case appmsg::kTrayCallback: OnTrayMessage(lParam); return 0;
-        case appmsg::kDeferredLoad: OnDeferredLoad(); return 0;
         case WM_CLOSE: {
-            EventDocumentContext context = Document();
-            if (AskToSave(context) != SavePromptAnswer::GoOn) return 0;
+            if (!OnCloseRequest(context_)) return 0;
+            hooks_.Remove();
             // The placement is the one setting written at exit.
             SaveWindowPlacement(win32_.windows, win32_.profile, SettingsFilePath(info_.programFolder),
                                 win32::FromHwnd(FormWindow::Handle()));
@@ -286,6 +322,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_DESTROY:
             ::KillTimer(FormWindow::Handle(), form1::kTimer1);
+            CloseHintWindow();
             tray_.Remove();
             about_.Close();
             ::RemoveWindowSubclass(Child(form1::kPicture1), &StripProc, 1);

@@ -1,17 +1,21 @@
 // The event-list edition's main window: a topmost toolbar-strip form that grows into the event list and its
-// editors. A thin shell over the portable core: the document commands (eventlist/document) decide, this
-// window serves as their IEventDocumentView; the strip's hover and hints are the shared toolbar logic
-// (recorder/ToolbarHover.h), painted by the shared window layer.
+// editors. A thin shell over the portable core: one EventListModel, and an EventListContext that joins the
+// document commands, the recorder, the list editing and the player (eventlist/app); this window is the four
+// views they drive. The strip's hover and hints are the shared toolbar logic (recorder/ToolbarHover.h),
+// painted by the shared window layer.
 #pragma once
 #include <windows.h>
 
-#include <mutex>
+#include <atomic>
+#include <memory>
 #include <string>
 
 #include "EventListDrawing.h"
 #include "Form2.h"
-#include "eventlist/document/EventDocument.h"
-#include "eventlist/settings/EventSettings.h"
+#include "Form3.h"
+#include "eventlist/app/EventListContext.h"
+#include "eventlist/app/EventListModel.h"
+#include "platform/win32/Win32InputHooks.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/AppInfo.h"
 #include "recorder/MainWindowState.h"
@@ -30,9 +34,23 @@ constexpr UINT kTrayCallback = WM_APP + 1;
 // Posted at the end of Create: the script of the command line is opened once the window shows, so a box
 // about it stands over the window.
 constexpr UINT kDeferredLoad = WM_APP + 2;
+// The player's requests, carried from its thread to this one (IEventPlayerView).
+constexpr UINT kPlayerSelectLine = WM_APP + 3;    // wParam: the line
+constexpr UINT kPlayerEventWindow = WM_APP + 4;   // wParam: the event's index, lParam: the window
+constexpr UINT kPlayerEnableWindow = WM_APP + 5;  // wParam: enabled
+constexpr UINT kPlayerRepaint = WM_APP + 6;
+// From the keyboard hook (record and play hotkeys) and for the position hint window.
+constexpr UINT kRecordToggle = 0x2A49;
+constexpr UINT kPlayToggle = 0x2A4A;  // wParam: 0 the hotkey, else the generation of a player that ended
+constexpr UINT kShowHint = 0x2A4B;
 }  // namespace appmsg
 
-class Form1 final : public ui::FormWindow<Form1>, private IEventDocumentView {
+class Form1 final : public ui::FormWindow<Form1>,
+                    private IEventListView,
+                    private IEventDocumentView,
+                    private IEventPlayerView,
+                    private IEventAppWindow,
+                    private win32::IInputHookSink {
 public:
     explicit Form1(win32::Win32Platform& platform);
     ~Form1();
@@ -46,6 +64,21 @@ public:
     void OnStripMouse(UINT message, POINT p, bool leftButtonHeld) noexcept;
 
 private:
+    // IEventListView (Form1List.cpp)
+    void AppendItems(int count) override;
+    void InsertItems(int at, int count) override;
+    void DeleteItems(int at, int count) override;
+    void DeleteAllItems() override;
+    void SuspendRedraw() override;
+    void ResumeRedraw() override;
+    void Redraw() override;
+    int Selection() override;
+    void Select(int line) override;
+    void ShowDetails(const EventDetails& details) override;
+    void HideDetails() override;
+    void EnableDelete(bool on) override;
+    void EnableInsert(bool on) override;
+
     // IEventDocumentView (Form1View.cpp)
     void SetCaption(const std::string& caption) override;
     void SetSaveEnabled(bool enabled) override;
@@ -56,27 +89,56 @@ private:
     void EventListReplaced() override;
     void PlaySettingsReplaced() override;
 
+    // IEventPlayerView (Form1View.cpp). EnableEditing serves IEventAppWindow too.
+    void SetPlayButton(PlayButtonState state) override;
+    void EnableEditing(bool enabled) override;
+    void EnableSave(bool enabled) override;
+    void CloseSelectionHint() override;
+    void ShowCaptionAsStatus() override;
+    void PostSelectLine(std::int32_t line) override;
+    void PostPlayerFinished(std::uint64_t generation) override;
+    void PostEventWindow(std::int32_t eventIndex, WindowHandle window) override;
+    void PostEnableMainWindow(bool enabled) override;
+    void PostRepaintMainWindow() override;
+
+    // IEventAppWindow (Form1View.cpp)
+    WindowHandle Handle() override;
+    void SetRecordActive(bool on) override;
+    void ShowHintWindow(Point topLeft) override;
+    void CloseHintWindow() override;
+    void SetExpanded(bool expanded) override;
+
+    // win32::IInputHookSink: the low-level hooks, on this thread.
+    void OnKeyboardHook(const LowLevelKeyEvent& event) noexcept override;
+    void OnMouseHook(int code, const LowLevelMouseEvent& event, std::uintptr_t extra) noexcept override;
+
+    // Form1Player.cpp: the player's threads, counted so the window outlives them.
+    struct PlayerThreads;
+    static std::shared_ptr<PlayerThreads> NewPlayerThreads();
+    ThreadStarter CountedThreadStarter();
+    void WaitForPlayers() noexcept;
+
     // Form1.cpp: creation, layout, the status tick, sliders, dispatch.
     bool CreateChildren() noexcept;
     void ApplyFonts() noexcept;
     void LayoutStrip() noexcept;
     void OnTimer() noexcept;
-    void OnDeferredLoad() noexcept;
     void OnHScroll(HWND bar, int code) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
     void SetWindowSize96(int width, int height) noexcept;
     HWND Child(int id) const noexcept { return ::GetDlgItem(FormWindow::Handle(), id); }
-    EventDocumentContext Document() noexcept;
-    EventSettingsStore Settings() noexcept;
     void OnCommand(int id, int code) noexcept;
+    bool OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    void SetStatusIdle(const std::string& text) noexcept;
+
+    // Form1List.cpp: the list's lines and the editors' notifications.
+    void OnListCommand(int id, int code) noexcept;
+    std::optional<EventListLineLook> LineLook(int line) const;
+    void SetListCount(int count) noexcept;
 
     // Form1Toolbar.cpp: the strip and the seven buttons' commands.
     void ApplyHoverOutcome(const HoverOutcome& outcome) noexcept;
     void RunToolbarCommand(ToolbarCommand command) noexcept;
-    void ToggleEventRecording() noexcept;
-    void ToggleEventPlayback() noexcept;
-    void ToggleMode() noexcept;
-    void ToggleExpanded() noexcept;
     void RedrawToolbar() noexcept;
 
     // Form1Menu.cpp: the menu of the toolbar's last button and the tray icon, and the settings dialog.
@@ -89,14 +151,21 @@ private:
 
     win32::Win32Platform& win32_;
     ApplicationInfo info_;
-    EventDocument document_;
-    // The options only the settings file holds; the script settings among them are document_.settings.
-    EventOptions options_;
-    // The toolbar's buttons, hover and status text, and the click-effect ring the status tick steps.
-    MainWindowState window_;
-    // The ring is taken by the player's thread too once playback is wired; the tick steps it under this lock.
-    std::mutex effectsGuard_;
+    // The document, the groups, the options and the playback state: all the window's own data.
+    EventListModel model_;
+    // Form4: the click-effect windows. This edition's virtual pointer is the position hint window.
     ui::PlaybackOverlays overlays_;
+    // What the player sees: Form4 for the click effects, a Form3 of its own as the virtual pointer.
+    HintOverlays hintOverlays_{overlays_};
+    std::shared_ptr<PlayerThreads> players_;
+    EventListContext context_;
+    // The toolbar's buttons, hover and status text.
+    MainWindowState window_;
+    win32::Win32InputHooks hooks_;
+    // Form3 marking the selected event; null while none shows.
+    HWND selectionHint_ = nullptr;
+    // Read by the player's thread when it posts.
+    std::atomic<HWND> mainWindow_{nullptr};
     EventListLookup listLookup_;
     std::string commandLinePath_;
     ui::AboutWindow about_;
@@ -110,6 +179,11 @@ private:
     HICON smallIcon_ = nullptr;
     int dpi_ = 96;
     bool trackingLeave_ = false;
+    // Set while ShowDetails fills the editors: their notifications are not the user's.
+    bool fillingDetails_ = false;
+    bool deleteEnabled_ = false;
+    bool insertEnabled_ = false;
+    bool editingEnabled_ = true;
 };
 
 }  // namespace xd::event_list

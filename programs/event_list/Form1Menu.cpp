@@ -6,6 +6,7 @@
 
 #include "Form1Layout.h"
 #include "ProgramName.h"
+#include "eventlist/app/EventListCommands.h"
 #include "platform/MessageBoxes.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/HelpPage.h"
@@ -76,11 +77,13 @@ void Form1::RunMenuCommand(int command) noexcept {
 }
 
 void Form1::OpenSettings() noexcept {
-    EventSettingsStore settings = Settings();
-    Form2Context context{settings, win32_.registry, win32_.boxes, info_.programFolder + info_.programFileName, [this] {
+    Form2Context context{model_.options, win32_.profile, model_.settingsFile, win32_.registry,
+                         win32_.boxes, info_.programFolder + info_.programFileName, [this] {
+                             // The script's play settings follow the options it carries.
+                             OnEventOptionsChanged(context_);
                              // The button hints name the hotkeys.
-                             window_.recordKey = options_.recordKey;
-                             window_.playKey = document_.settings.playHotkey;
+                             window_.recordKey = model_.options.recordKey;
+                             window_.playKey = model_.options.playKey;
                              RedrawToolbar();
                          }};
     settingsDialog_.Open(instance_, FormWindow::Handle(), std::move(context));

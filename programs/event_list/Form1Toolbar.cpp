@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "Form1Layout.h"
+#include "eventlist/app/EventListCommands.h"
 #include "recorder/ToolbarDrawing.h"
 #include "ui/ToolbarStripPainter.h"
 
@@ -57,44 +58,16 @@ void Form1::ApplyHoverOutcome(const HoverOutcome& outcome) noexcept {
 }
 
 void Form1::RunToolbarCommand(ToolbarCommand command) noexcept {
-    EventDocumentContext context = Document();
     switch (command) {
-        case ToolbarCommand::ToggleRecording: ToggleEventRecording(); break;
-        case ToolbarCommand::TogglePlayback: ToggleEventPlayback(); break;
-        case ToolbarCommand::OpenDocument: static_cast<void>(OpenEventScriptCommand(context)); break;
-        case ToolbarCommand::SaveDocument: static_cast<void>(SaveEventScriptCommand(context)); break;
-        case ToolbarCommand::ToggleMode: ToggleMode(); break;
-        case ToolbarCommand::ToggleEditor: ToggleExpanded(); break;
+        case ToolbarCommand::ToggleRecording: OnRecordCommand(context_); break;
+        case ToolbarCommand::TogglePlayback: static_cast<void>(OnPlayCommand(context_)); break;
+        case ToolbarCommand::OpenDocument: static_cast<void>(OnOpenCommand(context_)); break;
+        case ToolbarCommand::SaveDocument: static_cast<void>(OnSaveCommand(context_)); break;
+        case ToolbarCommand::ToggleMode: OnModeCommand(context_); break;
+        case ToolbarCommand::ToggleEditor: OnExpandCommand(context_); break;
         case ToolbarCommand::ShowHelpMenu: ShowMenuAtPointer(); break;
         case ToolbarCommand::None: break;
     }
-}
-
-// Recording is wired with the event recorder (the hooks, the line records and 继续录制); until then the
-// button has nothing to start.
-void Form1::ToggleEventRecording() noexcept {}
-
-// Playback is wired with the event player (its thread, the hint window and the click-effect ring under
-// effectsGuard_); until then the button has nothing to start.
-void Form1::ToggleEventPlayback() noexcept {}
-
-void Form1::ToggleMode() noexcept {
-    // The play mode is a script setting: it is saved with the script, so changing it modifies the script.
-    document_.settings.foreground = !document_.settings.foreground;
-    window_.buttons[kModeButton].state = document_.settings.foreground ? kButtonActive : kButtonEnabled;
-    EventDocumentContext context = Document();
-    MarkEventListModified(context);
-}
-
-void Form1::ToggleExpanded() noexcept {
-    const bool expand = window_.buttons[kEditorButton].state != kButtonActive;
-    window_.buttons[kEditorButton].state = expand ? kButtonActive : kButtonEnabled;
-    if (expand) {
-        SetWindowSize96(form1::kExpandedWidth, form1::kExpandedHeight);
-    } else {
-        SetWindowSize96(form1::kCompactWidth, form1::kCompactHeight);
-    }
-    LayoutStrip();
 }
 
 }  // namespace xd::event_list

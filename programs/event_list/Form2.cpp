@@ -5,6 +5,7 @@
 
 #include "Form2Layout.h"
 #include "ProgramName.h"
+#include "documents/SettingsStore.h"
 #include "documents/settings/FileAssociation.h"
 #include "ui/Dpi.h"
 #include "ui/OwnedPlacement.h"
@@ -22,21 +23,39 @@ constexpr int kFontPoints = 9;
 
 struct CheckRow {
     int id;
-    EventSettingsCheck box;
+    EventFlagOption option;
 };
 
 // The option boxes; Check2, the association, is handled apart.
 constexpr std::array<CheckRow, 9> kOptionChecks{{
-    {form2::kCheck1, EventSettingsCheck::Check1},
-    {form2::kCheck3, EventSettingsCheck::Check3},
-    {form2::kCheck4, EventSettingsCheck::Check4},
-    {form2::kCheck5, EventSettingsCheck::Check5},
-    {form2::kCheck6, EventSettingsCheck::Check6},
-    {form2::kCheck7, EventSettingsCheck::Check7},
-    {form2::kCheck8, EventSettingsCheck::Check8},
-    {form2::kCheck9, EventSettingsCheck::Check9},
-    {form2::kCheck10, EventSettingsCheck::Check10},
+    {form2::kCheck1, EventFlagOption::NoMoves},
+    {form2::kCheck3, EventFlagOption::DedicatedMode},
+    {form2::kCheck4, EventFlagOption::MoveToCurrent},
+    {form2::kCheck5, EventFlagOption::DemoClick},
+    {form2::kCheck6, EventFlagOption::ConfirmDelete},
+    {form2::kCheck7, EventFlagOption::ClickEffect},
+    {form2::kCheck8, EventFlagOption::VirtualPointer},
+    {form2::kCheck9, EventFlagOption::DeleteLast},
+    {form2::kCheck10, EventFlagOption::MoveToStart},
 }};
+
+bool IsOn(const EventOptions& o, EventFlagOption option) noexcept {
+    switch (option) {
+        case EventFlagOption::NoMoves: return o.noMoves;
+        case EventFlagOption::DedicatedMode: return o.dedicatedMode;
+        case EventFlagOption::MoveToCurrent: return o.moveToCurrent;
+        case EventFlagOption::ConfirmDelete: return o.confirmDelete;
+        case EventFlagOption::DemoClick: return o.demoClick;
+        case EventFlagOption::ClickEffect: return o.clickEffect;
+        case EventFlagOption::VirtualPointer: return o.virtualPointer;
+        case EventFlagOption::MoveToStart: return o.moveToStart;
+        case EventFlagOption::DeleteLast: return o.deleteLast;
+    }
+    return false;
+}
+
+// The list item (0 for F1 .. 11 for F12); a hotkey out of range still selects an item.
+WPARAM HotkeyItem(std::int32_t key) noexcept { return static_cast<WPARAM>(ClampHotkey(key) - kFirstHotkey); }
 
 }  // namespace
 
@@ -102,11 +121,11 @@ void Form2::ApplyFont() noexcept {
 
 void Form2::Fill() noexcept {
     loading_ = true;
-    EventSettingsStore& settings = context_->settings;
+    const EventOptions& options = context_->options;
     const bool associated = IsAssociated(context_->registry, context_->programPath);
     ::SendMessageW(Child(form2::kCheck2), BM_SETCHECK, associated ? BST_CHECKED : BST_UNCHECKED, 0);
     for (const CheckRow& row : kOptionChecks) {
-        ::SendMessageW(Child(row.id), BM_SETCHECK, IsEventOptionOn(settings, row.box) ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(Child(row.id), BM_SETCHECK, IsOn(options, row.option) ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     for (int id : {form2::kComboRecord, form2::kComboPlay}) {
         HWND combo = Child(id);
@@ -115,20 +134,25 @@ void Form2::Fill() noexcept {
             const std::wstring item = L"F" + std::to_wstring(f);
             ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         }
-        const EventHotkeyList list = id == form2::kComboRecord ? EventHotkeyList::Record : EventHotkeyList::Play;
-        ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(EventHotkeyItem(settings, list)), 0);
+        ::SendMessageW(combo, CB_SETCURSEL, HotkeyItem(id == form2::kComboRecord ? options.recordKey : options.playKey), 0);
     }
     loading_ = false;
 }
 
 void Form2::OnCommand(int id, int code) noexcept {
     if (!context_ || loading_) return;
-    EventSettingsStore& settings = context_->settings;
+    Form2Context& c = *context_;
     if (id == form2::kComboRecord || id == form2::kComboPlay) {
         if (code != CBN_SELCHANGE) return;
         const auto item = static_cast<int>(::SendMessageW(Child(id), CB_GETCURSEL, 0, 0));
-        SetEventHotkey(settings, id == form2::kComboRecord ? EventHotkeyList::Record : EventHotkeyList::Play, item);
-        if (context_->changed) context_->changed();
+        if (item < 0 || item > kLastHotkey - kFirstHotkey) return;
+        // A failed write keeps the key in force for this run; there is nobody to tell.
+        if (id == form2::kComboRecord) {
+            static_cast<void>(SetEventRecordKey(c.options, c.profile, c.settingsFile, item));
+        } else {
+            static_cast<void>(SetEventPlayKey(c.options, c.profile, c.settingsFile, item));
+        }
+        if (c.changed) c.changed();
         return;
     }
     if (code != BN_CLICKED) return;
@@ -148,8 +172,8 @@ void Form2::OnCommand(int id, int code) noexcept {
     }
     for (const CheckRow& row : kOptionChecks) {
         if (row.id == id) {
-            SetEventOption(settings, row.box, ticked);
-            if (context_->changed) context_->changed();
+            static_cast<void>(SetEventFlagOption(c.options, c.profile, c.settingsFile, row.option, ticked));
+            if (c.changed) c.changed();
             return;
         }
     }

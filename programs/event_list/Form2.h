@@ -1,5 +1,5 @@
 // Form2, the settings dialog of the event-list edition: a modal window over the main window whose every
-// control puts its option in force and writes it at once (eventlist/settings), and whose Check2 registers
+// control puts its option in force and writes it at once (eventlist/recording/EventOptions.h), and whose Check2 registers
 // or removes the .mkx association (documents/settings/FileAssociation).
 #pragma once
 #include <windows.h>
@@ -7,8 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "eventlist/settings/EventSettings.h"
+#include "eventlist/recording/EventOptions.h"
 #include "platform/MessageBoxes.h"
+#include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "ui/FormWindow.h"
 
@@ -16,11 +17,13 @@ namespace xd::event_list {
 
 // What the dialog changes, for as long as it is open.
 struct Form2Context {
-    EventSettingsStore& settings;
+    EventOptions& options;
+    IProfile& profile;
+    std::string settingsFile;
     IRegistry& registry;
     IMessageBoxes& boxes;
     std::string programPath;  // program folder + program file name, for the association
-    // After each change, for the copies the main window keeps (the hotkeys in the button hints).
+    // After each change: the script's play settings and the hotkeys in the button hints follow.
     std::function<void()> changed;
 };
 

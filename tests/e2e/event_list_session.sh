@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside xvfb-run (see run.sh): 迅点小侠, the event-list edition, driven as a user would and checked from
 # outside: the compact and expanded main window, scripts from the command line and their refusals, Open and
-# Save through their dialogs, the save prompt on close, the settings dialog, and the window at 144 DPI.
-#   needs XD_E2E_EVENT_EXE (迅点小侠.exe) and XD_E2E_MKXTOOL (mkxtool.exe) besides what lib.sh needs
+# Save through their dialogs, the save prompt on close, the settings dialog, a recording over the probe played
+# back in the background, and the window at 144 DPI.
+#   needs XD_E2E_EVENT_EXE (迅点小侠.exe), XD_E2E_MKXTOOL (mkxtool.exe) and XD_E2E_PROBE besides what lib.sh needs
 set -euo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -307,6 +308,151 @@ settings_dialog() {
   close_app el-settings
 }
 
+# --- Record over the probe, save, play back ----------------------------------------------------------------
+# The list (and the editors) are disabled while a recording or a playback runs.
+el_busy() { refresh; ! child_enabled "$EL_LIST"; }
+el_idle() { refresh; child_enabled "$EL_LIST"; }
+list_items() { tool items "$APP_CLASS" "*" "$EL_LIST"; }
+list_has_items() { (($(list_items) >= $1)); }
+# Gestures at a point of the probe's button; their pauses pace them as a user's hand would.
+el_click_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click 1; }
+el_drag_at() {
+  local x0=$(($1 + $5)) y0=$(($2 + $6)) x1=$(($3 + $5)) y1=$(($4 + $6)) i
+  xdotool mousemove "$x0" "$y0"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4 5; do
+    sleep 0.06
+    xdotool mousemove $((x0 + (x1 - x0) * i / 5)) $((y0 + (y1 - y0) * i / 5))
+  done
+  sleep 0.1
+  xdotool mouseup 1
+}
+# The button's presses and releases in a range of the probe's log: "name x y" lines.
+button_messages() { # log from [to]
+  awk -v a="$2" -v b="${3:-0}" -v id="$PROBE_BUTTON" 'NR >= a && (b == 0 || NR < b) && $2 == id &&
+    ($4 == "WM_LBUTTONDOWN" || $4 == "WM_LBUTTONUP") { print $4, $7, $8 }' "$1"
+}
+button_ups_from() { (($(button_messages "$1" "$2" | grep -c WM_LBUTTONUP) >= $3)); }
+
+record_and_play() {
+  echo "--- 迅点小侠 recording over the probe, Save, playback in the background"
+  local log="$files/probe.log" saved="$files/recorded.mkx"
+  rm -f "$ini" "$log" "$saved"
+  launch_probe "$log" 10 100 380 300
+  local facts l t
+  if ! facts="$(tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000)"; then
+    fail "[el-record] the probe did not show"
+    return
+  fi
+  read -r l t _ < <(child_rect "$PROBE_PANEL" "$facts")
+  local bx=$((l + 20 + 1)) by=$((t + 30 + 1))
+  start_app || { fail "[el-record] no window"; stop_probes; return; }
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-record] no expanded window"
+
+  xdotool mousemove 640 780
+  xdotool key F3
+  check_within "[el-record] F3 starts recording: the list is disabled" 5000 el_busy
+  local from_rec
+  from_rec=$(($(wc -l <"$log") + 1))
+  el_click_at 30 15 "$bx" "$by"
+  sleep 0.8
+  el_drag_at 10 8 85 30 "$bx" "$by"
+  sleep 0.5
+  xdotool mousemove 640 780
+  xdotool key F3
+  check_within "[el-record] F3 stops recording: the list is enabled again" 5000 el_idle
+  local items
+  items="$(list_items)"
+  echo "      the list holds $items line(s)"
+  check "[el-record] the list shows the groups (two or more lines)" list_has_items 2
+  check "[el-record] the caption names the new, changed script" title_is "新脚本 *"
+  xdotool mousemove 5 5
+  shot el-recorded
+
+  click_toolbar "$EL_TB_SAVE"
+  if tool find "$BOX_CLASS" "*" 15000 >/dev/null; then
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$(winpath "$saved")"
+    xdotool key Return
+    check_within "[el-record] Save names the window after the file" 15000 title_is recorded
+  else
+    fail "[el-record] Save shows no save dialog"
+  fi
+  local dump
+  dump="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$saved")" 2>/dev/null | tr -d '\r')" || true
+  grep -E '^(events|foreground)=|message=0x0*20[12] ' <<<"$dump" | sed 's/ title=.*message=/ message=/; s/^/      /'
+  check "[el-record] the saved script plays in the background" grep -q '^foreground=0' <<<"$dump"
+  check "[el-record] the saved script holds two presses and two releases, in order" test \
+    "$(grep -oE 'message=0x0*20[12]' <<<"$dump" | sed 's/.*0x0*//' | tr '\n' ' ')" == "201 202 201 202 "
+
+  # One repetition, then F2: the probe must see the button's messages again, in the recorded order.
+  repeat_slider_step
+  wait_until 5000 slider_at 1 || fail "[el-record] the repeat slider did not move to 1"
+  xdotool mousemove 640 780
+  local from_play
+  from_play=$(($(wc -l <"$log") + 1))
+  local recorded
+  recorded="$(button_messages "$log" "$from_rec" "$from_play" | cut -d' ' -f1 | tr '\n' ' ')"
+  xdotool key F2
+  check_within "[el-record] F2 starts the playback: the list is disabled" 5000 el_busy
+  wait_until 30000 button_ups_from "$log" "$from_play" 2 || true
+  check_within "[el-record] the playback ends on its own after one repetition" 30000 el_idle
+  local played
+  played="$(button_messages "$log" "$from_play" | cut -d' ' -f1 | tr '\n' ' ')"
+  echo "      recorded: $recorded"
+  echo "      played:   $played"
+  check "[el-record] the probe saw the recorded presses and releases" test "$recorded" == \
+    "WM_LBUTTONDOWN WM_LBUTTONUP WM_LBUTTONDOWN WM_LBUTTONUP "
+  check "[el-record] the playback gives the button the same messages in the same order" test "$played" == "$recorded"
+  hint_drag "$saved"
+  close_app el-record discard
+  stop_probes
+}
+
+# The selection's position hint window (Form3) marks the first event of a line; dropped on the probe, it moves
+# the event there.
+readonly EL_HINT_CLASS="迅点小侠_Form3"
+hint_corner() { tool find "$EL_HINT_CLASS" "*" | sed -n 's/^window=//p' | sed 's/ size=.*//' | cut -d, -f1,2 | tr , ' '; }
+hint_at() { [[ "$(hint_corner)" == "$1 $2" ]]; }
+hint_drag() { # saved file
+  local l t r b
+  refresh
+  read -r l t r b < <(child_rect "$EL_LIST")
+  xdotool mousemove $((l + 40)) $((t + 9)) click 1
+  if ! window_shows "$EL_HINT_CLASS" "*" 10000; then
+    fail "[el-hint] selecting the first line shows no hint window"
+    return
+  fi
+  pass "[el-hint] selecting the first line shows the hint window"
+  local hx hy
+  read -r hx hy < <(hint_corner)
+  echo "      the hint window stands at $hx,$hy"
+  xdotool mousemove 5 5
+  shot el-hint
+  # Held by its text box and dragged 40 right and 30 down in steps, as a hand would.
+  local x0=$((hx + 40)) y0=$((hy + 45)) i
+  xdotool mousemove "$x0" "$y0"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4 5; do
+    sleep 0.06
+    xdotool mousemove $((x0 + 8 * i)) $((y0 + 6 * i))
+  done
+  sleep 0.1
+  xdotool mouseup 1
+  check_within "[el-hint] the hint window follows the drag" 5000 hint_at $((hx + 40)) $((hy + 30))
+  check_within "[el-hint] dropping it on the probe changes the script" 5000 title_is "recorded *"
+  click_toolbar "$EL_TB_SAVE"
+  check_within "[el-hint] Save of the named script saves at once" 15000 title_is recorded
+  local first
+  first="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$1")" 2>/dev/null | tr -d '\r' | grep '^1: ')" || true
+  echo "      ${first%% title=*}"
+  check "[el-hint] the first event moved to the dropped corner less (1, 1)" \
+    grep -q "^1: 按下左键 x=$((hx + 39)) y=$((hy + 29)) " <<<"$first"
+}
+
 # --- Form1 at 144 DPI ----------------------------------------------------------------------------------------
 form1_at_144() {
   echo "--- 迅点小侠 Form1 at 144 DPI"
@@ -321,7 +467,7 @@ form1_at_144() {
 }
 
 # XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
-groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog form1_at_144}"
+groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
 for group in $groups; do

@@ -12,6 +12,7 @@
 //   wintool icons <file>                      the file's icon groups in the order icon indexes count them
 //   wintool count <class> <title>             how many such windows are visible
 //   wintool dropped <class> <title> <child-id> a combo box's list: 1 dropped, 0 closed
+//   wintool items <class> <title> <child-id>  how many lines a list box holds
 //   wintool cursor                            "x y" of the pointer as Wine sees it now
 // A title of "*" matches any title of the class.
 #include <windows.h>
@@ -139,7 +140,7 @@ BOOL CALLBACK PrintIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR) {
 }
 
 int Usage() {
-    Print(L"usage: wintool find|close|gone|text|pos|check|dropped|count <class> <title> [wait-ms|child-id]; "
+    Print(L"usage: wintool find|close|gone|text|pos|check|dropped|items|count <class> <title> [wait-ms|child-id]; "
           L"wintool msgbox <caption>; wintool icons <file>; wintool cursor");
     return 2;
 }
@@ -202,7 +203,8 @@ int wmain(int argc, wchar_t** argv) {
         Print(std::to_wstring(match.count));
         return 0;
     }
-    if (command == L"text" || command == L"pos" || command == L"check" || command == L"dropped") {
+    if (command == L"text" || command == L"pos" || command == L"check" || command == L"dropped" ||
+        command == L"items") {
         HWND w = Find(cls, title, 0, false);
         if (!w) return 1;
         const int id = argc > 4 ? static_cast<int>(std::wcstol(argv[4], nullptr, 10)) : 0;
@@ -210,6 +212,8 @@ int wmain(int argc, wchar_t** argv) {
         if (!target) return 1;
         if (command == L"pos") {
             Print(std::to_wstring(static_cast<int>(::SendMessageW(target, SBM_GETPOS, 0, 0))));
+        } else if (command == L"items") {
+            Print(std::to_wstring(static_cast<int>(::SendMessageW(target, LB_GETCOUNT, 0, 0))));
         } else if (command == L"dropped") {
             Print(std::to_wstring(static_cast<int>(::SendMessageW(target, CB_GETDROPPEDSTATE, 0, 0))));
         } else if (command == L"check") {

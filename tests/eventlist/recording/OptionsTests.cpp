@@ -80,5 +80,37 @@ TEST_F(EventOptionsTest, ControlsWriteTheirKeyAtOnce) {
     EXPECT_EQ(ReadEventOptions(profile, kFile), o);
 }
 
+// Each box of the settings dialog reaches its own entry, and what it writes is
+// what the start-up read takes back.
+TEST_F(EventOptionsTest, EveryFlagWritesItsEntryAndReadsBack) {
+    struct Case {
+        EventFlagOption which;
+        const char* key;
+    };
+    for (const Case c : {Case{EventFlagOption::NoMoves, "不录移动"}, Case{EventFlagOption::DedicatedMode, "专用模式"},
+                         Case{EventFlagOption::MoveToCurrent, "移动鼠标"}, Case{EventFlagOption::ConfirmDelete, "删除提醒"},
+                         Case{EventFlagOption::DemoClick, "演示点击"}, Case{EventFlagOption::ClickEffect, "点击效果"},
+                         Case{EventFlagOption::VirtualPointer, "虚拟指针"}, Case{EventFlagOption::MoveToStart, "移动鼠标"},
+                         Case{EventFlagOption::DeleteLast, "删除最后"}}) {
+        for (const bool on : {false, true}) {
+            // What the earlier cases wrote stays; only this entry changes.
+            EventOptions o = ReadEventOptions(profile, kFile);
+            ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, c.which, on));
+            EXPECT_EQ(Value(c.key), on ? "-1" : "0") << c.key;
+            EXPECT_EQ(ReadEventOptions(profile, kFile), o) << c.key;
+        }
+    }
+}
+
+TEST_F(EventOptionsTest, HotkeyItemsOutsideTheListStayWithinF1ToF12) {
+    EventOptions o;
+    ASSERT_TRUE(SetEventRecordKey(o, profile, kFile, -1));
+    EXPECT_EQ(o.recordKey, 112);
+    EXPECT_EQ(Value("录快捷键"), "112");
+    ASSERT_TRUE(SetEventPlayKey(o, profile, kFile, 1000));
+    EXPECT_EQ(o.playKey, 123);
+    EXPECT_EQ(Value("放快捷键"), "123");
+}
+
 }  // namespace
 }  // namespace xd::test
