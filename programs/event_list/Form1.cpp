@@ -54,7 +54,6 @@ LRESULT CALLBACK StripProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 Form1::Form1(win32::Win32Platform& platform)
     : win32_(platform),
-      players_(NewPlayerThreads()),
       context_(model_, EventListServices{platform.platform(), platform.codePage, hintOverlays_, CountedThreadStarter()},
                EventListViews{*this, *this, *this, *this}) {}
 

@@ -24,6 +24,7 @@
 #include "ui/FormWindow.h"
 #include "ui/GlyphMenu.h"
 #include "ui/PlaybackOverlays.h"
+#include "ui/PlaybackThreads.h"
 #include "ui/Resources.h"
 #include "ui/TrayIcon.h"
 
@@ -113,8 +114,6 @@ private:
     void OnMouseHook(int code, const LowLevelMouseEvent& event, std::uintptr_t extra) noexcept override;
 
     // Form1Player.cpp: the player's threads, counted so the window outlives them.
-    struct PlayerThreads;
-    static std::shared_ptr<PlayerThreads> NewPlayerThreads();
     ThreadStarter CountedThreadStarter();
     void WaitForPlayers() noexcept;
 
@@ -157,7 +156,7 @@ private:
     ui::PlaybackOverlays overlays_;
     // What the player sees: Form4 for the click effects, a Form3 of its own as the virtual pointer.
     HintOverlays hintOverlays_{overlays_};
-    std::shared_ptr<PlayerThreads> players_;
+    ui::PlaybackThreads players_;
     EventListContext context_;
     // The toolbar's buttons, hover and status text.
     MainWindowState window_;

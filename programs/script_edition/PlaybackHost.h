@@ -13,6 +13,7 @@
 #include "recorder/StatusTick.h"
 #include "recorder/app/AppModel.h"
 #include "ui/PlaybackOverlays.h"
+#include "ui/PlaybackThreads.h"
 
 namespace xd::script_edition {
 
@@ -44,10 +45,7 @@ private:
     DeviceScale scale_;
     ui::PlaybackOverlays overlays_;
     PlaybackServices services_;
-    // The runner threads still running; shared with them, since a detached thread ends after it has
-    // signed off here.
-    struct RunnerThreads;
-    std::shared_ptr<RunnerThreads> threads_;
+    ui::PlaybackThreads threads_;
 };
 
 }  // namespace xd::script_edition
