@@ -2,7 +2,8 @@
 # Runs inside xvfb-run (see run.sh): 迅点小侠, the event-list edition, driven as a user would and checked from
 # outside: the compact and expanded main window, scripts from the command line and their refusals, Open and
 # Save through their dialogs, the save prompt on close, the settings dialog, a recording over the probe played
-# back in the background, and the window at 144 DPI.
+# back in the background, a group member edited, the probe closed during an endless playback (Retry, Ignore,
+# Abort), a foreground playback, and the window at 144 DPI.
 #   needs XD_E2E_EVENT_EXE (迅点小侠.exe), XD_E2E_MKXTOOL (mkxtool.exe) and XD_E2E_PROBE besides what lib.sh needs
 set -euo pipefail
 
@@ -406,6 +407,8 @@ record_and_play() {
   check "[el-record] the probe saw the recorded presses and releases" test "$recorded" == \
     "WM_LBUTTONDOWN WM_LBUTTONUP WM_LBUTTONDOWN WM_LBUTTONUP "
   check "[el-record] the playback gives the button the same messages in the same order" test "$played" == "$recorded"
+  # As recorded, endless (saved before the slider moved): the later playback groups start from it.
+  cp "$saved" "$files/recorded-plain.mkx"
   hint_drag "$saved"
   close_app el-record discard
   stop_probes
@@ -453,6 +456,206 @@ hint_drag() { # saved file
     grep -q "^1: 按下左键 x=$((hx + 39)) y=$((hy + 29)) " <<<"$first"
 }
 
+# --- A member of a click group edited through the detail editors ---------------------------------------------
+readonly EL_OPTION_RELEASE_LEFT=151 EL_OPTION_RELEASE_RIGHT=155 EL_DELAY_BOX=181
+# The centre of a line of the list: owner-drawn lines of 17 units below its 1-pixel border.
+list_line_point() { # line -> "x y"
+  local l t r b
+  refresh
+  read -r l t r b < <(child_rect "$EL_LIST")
+  echo "$((l + 40)) $((t + 1 + 17 * $1 + 8))"
+}
+option_ticked() { [[ "$(tool check "$APP_CLASS" "*" "$1")" == 1 ]]; }
+delay_box_is() { [[ "$(main_text "$EL_DELAY_BOX")" == "$1" ]]; }
+
+edit_group_member() {
+  echo "--- 迅点小侠 a click group opened, one member changed, saved"
+  local script="$files/edited.mkx"
+  if [[ ! -f "$files/recorded.mkx" ]]; then
+    fail "[el-member] no recorded script to edit"
+    return
+  fi
+  cp "$files/recorded.mkx" "$script"
+  local before
+  before="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$script")" 2>/dev/null | tr -d '\r')" || true
+  check "[el-member] the script opens on a click: a press then its release" \
+    eval 'grep -q "^1: 按下左键 " <<<"$before" && grep -q "^2: 释放左键 " <<<"$before"'
+  # A selected line in the background mode looks for its window and asks when it is missing: the probe the
+  # script was recorded over stands where it stood.
+  launch_probe "$files/probe-member.log" 10 100 380 300
+  tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000 >/dev/null || { fail "[el-member] the probe did not show"; return; }
+  start_app "$(winpath "$script")" || { fail "[el-member] no window"; stop_probes; return; }
+  check_within "[el-member] caption names the script" 10000 title_is edited
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-member] no expanded window"
+  local lines x y
+  lines="$(list_items)"
+  read -r x y < <(list_line_point 0)
+  xdotool mousemove "$x" "$y" click --repeat 2 --delay 80 1
+  check_within "[el-member] double-clicking the group line opens it: its members follow it" 5000 \
+    list_has_items $((lines + 2))
+  xdotool mousemove 5 5
+  shot el-group-opened
+
+  # Line 2 is the group's second event, the release.
+  read -r x y < <(list_line_point 2)
+  xdotool mousemove "$x" "$y" click 1
+  check_within "[el-member] the member line shows its kind: 释放左键" 5000 option_ticked "$EL_OPTION_RELEASE_LEFT"
+  click_child "$EL_OPTION_RELEASE_RIGHT"
+  check_within "[el-member] choosing 释放右键 changes the script" 5000 title_is "edited *"
+  click_child "$EL_DELAY_BOX"
+  xdotool key End
+  xdotool key --repeat 12 BackSpace
+  xdotool type --delay 30 345
+  check_within "[el-member] the delay box holds the typed delay" 5000 delay_box_is 345
+  xdotool mousemove 5 5
+  shot el-group-member-edited
+  click_toolbar "$EL_TB_SAVE"
+  check_within "[el-member] Save of the named script saves at once" 15000 title_is edited
+  local after second
+  after="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$script")" 2>/dev/null | tr -d '\r')" || true
+  second="$(grep '^2: ' <<<"$after")" || true
+  echo "      ${second%% title=*} ... ${second##* message=}"
+  check "[el-member] the saved member is a right release (0x205) after 345 ms" \
+    grep -qE '^2: 释放右键 .* message=0x0*205 .* delay=345$' <<<"$second"
+  check "[el-member] the other events stay as they were" \
+    test "$(grep -v '^2: ' <<<"$after")" == "$(grep -v '^2: ' <<<"$before")"
+  close_app el-member
+  stop_probes
+}
+
+# --- The target window gone during a playback: Abort, Retry, Ignore -----------------------------------------
+readonly EL_BOX_ABORT=3 EL_BOX_RETRY=4 EL_BOX_IGNORE=5
+# Presses a button of the program's box with the pointer, as a user would.
+press_box_button() { # id
+  local facts
+  facts="$(tool find "$BOX_CLASS" "$BOX_CAPTION" 5000)" || return 1
+  click_child "$1" "$facts"
+  window_gone "$BOX_CLASS" "$BOX_CAPTION" 5000
+}
+# Waits for the missing-window box; checks its text. The probe's title and class stand in it.
+missing_window_box() { # label
+  local box
+  if ! box="$(find_box "$BOX_CAPTION" 20000)"; then
+    fail "$1: no box captioned $BOX_CAPTION"
+    return 1
+  fi
+  local text
+  text="$(box_text "$box")"
+  check "$1: the box says the recorded window is missing" test "$(sed -n 1p <<<"$text")" == 无法找到录制时的目标软件窗口
+  check "$1: ... names its title and class" test "$(sed -n 2,3p <<<"$text")" == \
+    $'窗口名：'"$PROBE_TITLE"$'\n类名　：'"$PROBE_CLASS"
+}
+probe_ups() { # log -> the button's releases in it
+  log_count "$1" '$2 == '"$PROBE_BUTTON"' && $4 == "WM_LBUTTONUP"'
+}
+probe_ups_above() { (($(probe_ups "$1") > $2)); }
+# Closes the probes started so far and waits for them to end.
+probe_closed() { stop_probes; window_gone "$PROBE_CLASS" "$PROBE_TITLE" 10000; }
+
+abort_retry_ignore() {
+  echo "--- 迅点小侠 the target window gone during an endless playback: Retry, Ignore, Abort"
+  local script="$files/endless.mkx" log1="$files/probe-ari1.log" log2="$files/probe-ari2.log"
+  [[ -f "$files/recorded-plain.mkx" ]] || { fail "[el-missing] no recorded script"; return; }
+  cp "$files/recorded-plain.mkx" "$script"
+  rm -f "$log1" "$log2"
+  launch_probe "$log1" 10 100 380 300
+  tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000 >/dev/null || { fail "[el-missing] the probe did not show"; return; }
+  start_app "$(winpath "$script")" || { fail "[el-missing] no window"; stop_probes; return; }
+  check_within "[el-missing] caption names the script" 10000 title_is endless
+  check "[el-missing] it repeats without end" label_is "$EL_REPEAT_LABEL" "回放次数：无限"
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-missing] no expanded window"
+  xdotool mousemove 640 780
+  xdotool key F2
+  check_within "[el-missing] F2 starts the playback" 5000 el_busy
+  check_within "[el-missing] the probe gets the clicks" 20000 probe_ups_above "$log1" 0
+
+  check "[el-missing] the probe closes during the playback" probe_closed
+  if missing_window_box "[el-missing] closed probe"; then
+    xdotool mousemove 5 5
+    shot el-missing-window-box
+    launch_probe "$log2" 10 100 380 300
+    tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000 >/dev/null || fail "[el-missing] the second probe did not show"
+    check "[el-missing] 重试 closes the box" press_box_button "$EL_BOX_RETRY"
+    check_within "[el-missing] ... and the playback goes on in the new probe" 20000 probe_ups_above "$log2" 0
+    check "[el-missing] ... still playing" el_busy
+  fi
+
+  check "[el-missing] the second probe closes during the playback" probe_closed
+  if missing_window_box "[el-missing] closed again"; then
+    check "[el-missing] 忽略 closes the box" press_box_button "$EL_BOX_IGNORE"
+    # Ignore holds for the rest of this playback: a later event asking again would show within a run.
+    check "[el-missing] ... and no box asks again" eval '! find_box "$BOX_CAPTION" 4000 >/dev/null'
+    check "[el-missing] ... while the playback goes on" el_busy
+  fi
+  xdotool mousemove 640 780
+  xdotool key Escape
+  check_within "[el-missing] Esc stops it: the list is enabled again" 5000 el_idle
+
+  xdotool key F2
+  if missing_window_box "[el-missing] a new playback without the probe"; then
+    check "[el-missing] 中止 closes the box" press_box_button "$EL_BOX_ABORT"
+    check_within "[el-missing] ... and ends the playback" 5000 el_idle
+    check "[el-missing] ... with no box after it" eval '! find_box "$BOX_CAPTION" 2000 >/dev/null'
+  fi
+  close_app el-missing
+}
+
+# --- Foreground playback: real input at the recorded points -----------------------------------------------
+# The presses and releases of a dump as "name x y" on the screen.
+dump_clicks() {
+  sed -nE 's/^[0-9]+: [^ ]+ x=(-?[0-9]+) y=(-?[0-9]+) .* message=0x0*(20[12]) .*/\3 \1 \2/p' <<<"$1" |
+    sed 's/^201 /WM_LBUTTONDOWN /; s/^202 /WM_LBUTTONUP /'
+}
+# The presses and releases in a probe's log as "name x y" on the screen, from its panel's screen corner.
+log_clicks() { # log panel-left panel-top
+  awk -v pl="$2" -v pt="$3" '$4 == "WM_LBUTTONDOWN" || $4 == "WM_LBUTTONUP" {
+      if ($2 == 0) { dx = pl - 200; dy = pt - 100 } else if ($2 == 100) { dx = pl; dy = pt }
+      else if ($2 == 101) { dx = pl + 21; dy = pt + 31 } else next
+      print $4, $7 + dx, $8 + dy }' "$1"
+}
+
+foreground_playback() {
+  echo "--- 迅点小侠 foreground playback: SendInput at the recorded points"
+  local script="$files/foreground.mkx" log="$files/probe-fg.log"
+  [[ -f "$files/recorded-plain.mkx" ]] || { fail "[el-foreground] no recorded script"; return; }
+  cp "$files/recorded-plain.mkx" "$script"
+  rm -f "$log"
+  launch_probe "$log" 10 100 380 300
+  local facts pl pt
+  facts="$(tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000)" || { fail "[el-foreground] the probe did not show"; return; }
+  read -r pl pt _ < <(child_rect "$PROBE_PANEL" "$facts")
+  start_app "$(winpath "$script")" || { fail "[el-foreground] no window"; stop_probes; return; }
+  check_within "[el-foreground] caption names the script" 10000 title_is foreground
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-foreground] no expanded window"
+  click_toolbar "$EL_TB_MODE"
+  check_within "[el-foreground] the mode button changes the script" 5000 title_is "foreground *"
+  repeat_slider_step
+  check_within "[el-foreground] one repetition" 5000 slider_at 1
+  local expected
+  expected="$(dump_clicks "$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$script")" 2>/dev/null | tr -d '\r')")"
+  # The press goes where the real pointer is. Under Wine the X server reports a warp late, and a stale position
+  # may still be current when the first press is injected: starting on the first point keeps every warp there.
+  local fx fy
+  read -r _ fx fy < <(head -1 <<<"$expected")
+  move_pointer "$fx" "$fy" || fail "[el-foreground] Wine does not see the pointer at ($fx,$fy)"
+  xdotool key F2
+  check_within "[el-foreground] F2 starts the playback" 5000 el_busy
+  check_within "[el-foreground] the playback ends on its own" 30000 el_idle
+  local played
+  played="$(log_clicks "$log" "$pl" "$pt")"
+  echo "      recorded: $(tr '\n' ' ' <<<"$expected")"
+  echo "      played:   $(tr '\n' ' ' <<<"$played")"
+  check "[el-foreground] the probe got the presses and releases at the recorded points, in order" \
+    test -n "$expected" -a "$played" == "$expected"
+  check "[el-foreground] they came as real input: a hit test before the first press" \
+    test "$(awk '$4 == "WM_NCHITTEST" { h = 1 } $4 == "WM_LBUTTONDOWN" { print h + 0; exit }' "$log")" == 1
+  close_app el-foreground discard
+  stop_probes
+}
+
 # --- Form1 at 144 DPI ----------------------------------------------------------------------------------------
 form1_at_144() {
   echo "--- 迅点小侠 Form1 at 144 DPI"
@@ -467,7 +670,7 @@ form1_at_144() {
 }
 
 # XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
-groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play form1_at_144}"
+groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play edit_group_member abort_retry_ignore foreground_playback form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
 for group in $groups; do

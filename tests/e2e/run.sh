@@ -42,7 +42,7 @@ session recording 180 "${screen[@]}" "$here/recording_session.sh"
 export XD_E2E_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
 export XD_E2E_MKXTOOL="$build/programs/mkxtool/mkxtool.exe"
 [[ -f "$XD_E2E_EVENT_EXE" ]] || { echo "e2e: missing $XD_E2E_EVENT_EXE (run scripts/build.sh windows)" >&2; exit 1; }
-session event-list 300 "${screen[@]}" "$here/event_list_session.sh"
+session event-list 420 "${screen[@]}" "$here/event_list_session.sh"
 # The command-line checker needs no display.
 session mkxtool 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
 
