@@ -37,12 +37,12 @@ export XD_E2E_PROBE="$build/tests/e2e/probe/probe.exe"
 session playback 240 "${screen[@]}" "$here/playback_session.sh"
 # Recording with F3 over two probes, then the recorded script played back to one of them.
 session recording 180 "${screen[@]}" "$here/recording_session.sh"
-# 迅点小侠, the event-list edition: its main window, scripts from the command line, Save, the save prompt and
-# the settings dialog.
+# 迅点小侠, the event-list edition: its main window, scripts from the command line, Save, the save prompt, the
+# settings dialog, recording and playback over the probe, group editing and the missing-window box.
 export XD_E2E_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
 export XD_E2E_MKXTOOL="$build/programs/mkxtool/mkxtool.exe"
 [[ -f "$XD_E2E_EVENT_EXE" ]] || { echo "e2e: missing $XD_E2E_EVENT_EXE (run scripts/build.sh windows)" >&2; exit 1; }
-session event-list 420 "${screen[@]}" "$here/event_list_session.sh"
+session event-list 300 "${screen[@]}" "$here/event_list_session.sh"
 # The command-line checker needs no display.
 session mkxtool 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
 
