@@ -315,20 +315,6 @@ el_busy() { refresh; ! child_enabled "$EL_LIST"; }
 el_idle() { refresh; child_enabled "$EL_LIST"; }
 list_items() { tool items "$APP_CLASS" "*" "$EL_LIST"; }
 list_has_items() { (($(list_items) >= $1)); }
-# Gestures at a point of the probe's button; their pauses pace them as a user's hand would.
-el_click_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click 1; }
-el_drag_at() {
-  local x0=$(($1 + $5)) y0=$(($2 + $6)) x1=$(($3 + $5)) y1=$(($4 + $6)) i
-  xdotool mousemove "$x0" "$y0"
-  sleep 0.2
-  xdotool mousedown 1
-  for i in 1 2 3 4 5; do
-    sleep 0.06
-    xdotool mousemove $((x0 + (x1 - x0) * i / 5)) $((y0 + (y1 - y0) * i / 5))
-  done
-  sleep 0.1
-  xdotool mouseup 1
-}
 # The button's presses and releases in a range of the probe's log: "name x y" lines.
 button_messages() { # log from [to]
   awk -v a="$2" -v b="${3:-0}" -v id="$PROBE_BUTTON" 'NR >= a && (b == 0 || NR < b) && $2 == id &&
@@ -357,10 +343,10 @@ record_and_play() {
   check_within "[el-record] F3 starts recording: the list is disabled" 5000 el_busy
   local from_rec
   from_rec=$(($(wc -l <"$log") + 1))
-  el_click_at 30 15 "$bx" "$by"
-  sleep 0.8
-  el_drag_at 10 8 85 30 "$bx" "$by"
-  sleep 0.5
+  click_at 30 15 "$bx" "$by"
+  sleep 0.8 # pacing: the pause the click's delay records
+  drag_at 10 8 85 30 "$bx" "$by"
+  sleep 0.5 # pacing: the drag's last delay runs to the stop
   xdotool mousemove 640 780
   xdotool key F3
   check_within "[el-record] F3 stops recording: the list is enabled again" 5000 el_idle

@@ -246,3 +246,21 @@ packed() { printf '0x%X' $(((($2 & 0xFFFF) << 16) | ($1 & 0xFFFF))); }
 # The real pointer where Wine sees it: a press injected at once then lands there.
 pointer_at() { [[ "$(tool cursor)" == "$1 $2" ]]; }
 move_pointer() { xdotool mousemove "$1" "$2"; wait_until 3000 pointer_at "$1" "$2"; }
+
+# Gestures at a client point (x y [x1 y1]) of a window whose client origin is on screen at (ox oy). Their pauses
+# pace them as a user's hand would, so a recorder sees the pointer arrive before the press, and a drag held and
+# moved in steps.
+click_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click 1; }
+drag_at() {
+  local x0=$(($1 + $5)) y0=$(($2 + $6)) x1=$(($3 + $5)) y1=$(($4 + $6)) i
+  xdotool mousemove "$x0" "$y0"
+  sleep 0.2
+  xdotool mousedown 1
+  for i in 1 2 3 4 5; do
+    sleep 0.06
+    xdotool mousemove $((x0 + (x1 - x0) * i / 5)) $((y0 + (y1 - y0) * i / 5))
+  done
+  sleep 0.1
+  xdotool mouseup 1
+}
+wheel_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click --repeat 3 --delay 60 4; }

@@ -78,22 +78,6 @@ ring_shows() { # before after x y
 }
 park_pointer() { xdotool mousemove 640 760; }
 
-# Gestures on probe A's button, client coordinates. Their pauses pace them as a user's hand would, so the
-# recorder sees the pointer arrive before the press, and a drag held and moved in steps.
-click_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click 1; }
-drag_at() {
-  local x0=$(($1 + $5)) y0=$(($2 + $6)) x1=$(($3 + $5)) y1=$(($4 + $6)) i
-  xdotool mousemove "$x0" "$y0"
-  sleep 0.2
-  xdotool mousedown 1
-  for i in 1 2 3 4 5; do
-    sleep 0.06
-    xdotool mousemove $((x0 + (x1 - x0) * i / 5)) $((y0 + (y1 - y0) * i / 5))
-  done
-  sleep 0.1
-  xdotool mouseup 1
-}
-wheel_at() { xdotool mousemove $(($1 + $3)) $(($2 + $4)); sleep 0.2; xdotool click --repeat 3 --delay 60 4; }
 
 # The gesture lines of the script: everything after the header's last 配置 line.
 body_of() { awk '/^配置\./ { body = ""; next } { body = body $0 "\n" } END { printf "%s", body }' | tr -d '\r'; }
