@@ -1,46 +1,21 @@
 // Entry point of 迅点小侠, the event-list edition.
 #include <windows.h>
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <string>
-#include <vector>
 
 #include "Form1.h"
-#include "documents/files/ScriptDocument.h"
 #include "platform/Text.h"
 #include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 #include "ui/MessageLoop.h"
+#include "ui/ProgramStart.h"
 
 namespace {
 
-std::wstring OwnPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-// The arguments after the program's name, joined with blanks: an unquoted path with blanks arrives whole.
-std::string CommandLinePath() {
-    int count = 0;
-    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    if (!arguments) return {};
-    std::vector<std::string> rest;
-    for (int i = 1; i < count; ++i) rest.push_back(xd::Narrow(arguments[i]));
-    ::LocalFree(arguments);
-    return xd::JoinCommandLinePath(rest);
-}
-
 // This edition's name and version; the rest of what the program knows of itself is shared.
 xd::ApplicationInfo EventListInfo() {
-    xd::ApplicationInfo info = xd::MakeApplicationInfo(xd::Narrow(OwnPath()));
+    xd::ApplicationInfo info = xd::MakeApplicationInfo(xd::ui::OwnProgramPath());
     info.productVersion = "3.1.0.0";
     info.fileVersion = "3.1.0.0";
     return info;
@@ -59,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         const xd::ui::GdiPlusSession gdiplus;
         xd::win32::Win32Platform platform;
         xd::event_list::Form1 form(platform);
-        if (form.Create(instance, EventListInfo(), CommandLinePath())) {
+        if (form.Create(instance, EventListInfo(), xd::ui::CommandLinePath())) {
             form.Show(showCommand);
             using Form = xd::ui::FormWindow<xd::event_list::Form1>;
             exitCode = xd::ui::RunMessageLoop(form.Form::Handle());
