@@ -322,6 +322,20 @@ button_messages() { # log from [to]
 }
 button_ups_from() { (($(button_messages "$1" "$2" | grep -c WM_LBUTTONUP) >= $3)); }
 
+# Save of a new script: the save dialog, a typed path, Enter; the caption then names the file.
+save_through_dialog() { # label path
+  click_toolbar "$EL_TB_SAVE"
+  if tool find "$BOX_CLASS" "*" 15000 >/dev/null; then
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$(winpath "$2")"
+    xdotool key Return
+    check_within "$1 Save names the window after the file" 15000 title_is "$(basename "$2" .mkx)"
+  else
+    fail "$1 Save shows no save dialog"
+  fi
+}
+dump_of() { timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$1")" 2>/dev/null | tr -d '\r' || true; }
+
 record_and_play() {
   echo "--- 迅点小侠 recording over the probe, Save, playback in the background"
   local log="$files/probe.log" saved="$files/recorded.mkx"
@@ -358,17 +372,9 @@ record_and_play() {
   xdotool mousemove 5 5
   shot el-recorded
 
-  click_toolbar "$EL_TB_SAVE"
-  if tool find "$BOX_CLASS" "*" 15000 >/dev/null; then
-    xdotool key ctrl+a
-    xdotool type --delay 20 "$(winpath "$saved")"
-    xdotool key Return
-    check_within "[el-record] Save names the window after the file" 15000 title_is recorded
-  else
-    fail "[el-record] Save shows no save dialog"
-  fi
+  save_through_dialog "[el-record]" "$saved"
   local dump
-  dump="$(timeout 60 wine "$XD_E2E_MKXTOOL" dump "$(winpath "$saved")" 2>/dev/null | tr -d '\r')" || true
+  dump="$(dump_of "$saved")"
   grep -E '^(events|foreground)=|message=0x0*20[12] ' <<<"$dump" | sed 's/ title=.*message=/ message=/; s/^/      /'
   check "[el-record] the saved script plays in the background" grep -q '^foreground=0' <<<"$dump"
   check "[el-record] the saved script holds two presses and two releases, in order" test \
@@ -507,6 +513,100 @@ edit_group_member() {
   check "[el-member] the other events stay as they were" \
     test "$(grep -v '^2: ' <<<"$after")" == "$(grep -v '^2: ' <<<"$before")"
   close_app el-member
+  stop_probes
+}
+
+# --- More gestures: a double click, a right click on a nested child, wheel notches, a caption click -------------
+# Recorded over the probe and played back in the background: each arrives in its posted form, in order.
+gesture_messages() { # log from
+  awk -v a="$2" 'NR >= a && $4 ~ /^WM_(NC)?[LR]BUTTON(DOWN|UP|DBLCLK)$|^WM_MOUSEWHEEL$/ { print $2, $4 }' "$1"
+}
+gesture_ups_from() { (($(gesture_messages "$1" "$2" | grep -c 'WM_NCLBUTTONUP') >= 1)); }
+log_line() { # log from id message -> "wParam x y" of the first such line
+  awk -v a="$2" -v id="$3" -v m="$4" 'NR >= a && $2 == id && $4 == m { print $5, $7, $8; exit }' "$1"
+}
+
+record_gestures() {
+  echo "--- 迅点小侠 recording a double click, a right click on a nested child, wheel notches and a caption click"
+  local log="$files/probe-gestures.log" saved="$files/gestures.mkx"
+  rm -f "$ini" "$log" "$saved"
+  launch_probe "$log" 10 100 380 300
+  local facts l t wl wt
+  if ! facts="$(tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000)"; then
+    fail "[el-gestures] the probe did not show"
+    return
+  fi
+  read -r l t _ < <(child_rect "$PROBE_PANEL" "$facts")
+  IFS=, read -r wl wt _ < <(field window "$facts")
+  # The button's client origin on the screen (its border is one pixel), and a point on the probe's caption.
+  local bx=$((l + 20 + 1)) by=$((t + 30 + 1)) cx=$((wl + 120)) cy=$((wt + 12))
+  start_app || { fail "[el-gestures] no window"; stop_probes; return; }
+  click_toolbar "$EL_TB_EXPAND"
+  wait_until 10000 expanded_shows || fail "[el-gestures] no expanded window"
+
+  xdotool mousemove 640 780
+  xdotool key F3
+  check_within "[el-gestures] F3 starts recording" 5000 el_busy
+  xdotool mousemove $((bx + 30)) $((by + 15))
+  sleep 0.2
+  xdotool click --repeat 2 --delay 80 1
+  sleep 0.8 # pacing: the double click stays apart from the next press
+  xdotool mousemove $((bx + 60)) $((by + 20))
+  sleep 0.2
+  xdotool click 3
+  sleep 0.3
+  xdotool mousemove $((bx + 40)) $((by + 20))
+  sleep 0.2
+  xdotool click --repeat 2 --delay 80 4
+  sleep 0.2
+  xdotool click --repeat 2 --delay 80 5
+  sleep 0.3
+  xdotool mousemove "$cx" "$cy"
+  sleep 0.2
+  xdotool click 1
+  sleep 0.3
+  xdotool mousemove 640 780
+  xdotool key F3
+  check_within "[el-gestures] F3 stops recording" 5000 el_idle
+  xdotool mousemove 5 5
+  shot el-gestures-recorded
+  save_through_dialog "[el-gestures]" "$saved"
+
+  local dump
+  dump="$(dump_of "$saved")"
+  grep -vE 'message=0x0*200 ' <<<"$dump" | grep -E '^[0-9]+: ' | sed 's/ offsetX=.* message=/ message=/; s/^/      /'
+  check "[el-gestures] the script holds the presses, releases and notches in order" test \
+    "$(grep -oE 'message=0x[0-9A-Fa-f]+' <<<"$dump" | grep -v 'message=0x0*200$' | sed 's/.*0x0*//' | tr '\n' ' ')" \
+    == "201 202 201 202 204 205 20a 20a 20a 20a 201 202 "
+  check "[el-gestures] the right click names the nested child: the first child's first child" grep -q ' path=1,1 ' <<<"$(grep -E 'message=0x0*204 ' <<<"$dump")"
+  check "[el-gestures] two notches forward, then two back" test \
+    "$(grep -E 'message=0x0*20a ' <<<"$dump" | grep -oE 'keyFlags=0x[0-9a-f]+' | sed 's/keyFlags=0x//; s/....$//' | tr '\n' ' ')" \
+    == "78 78 ff88 ff88 "
+
+  repeat_slider_step
+  wait_until 5000 slider_at 1 || fail "[el-gestures] the repeat slider did not move to 1"
+  xdotool mousemove 640 780
+  local from
+  from=$(($(wc -l <"$log") + 1))
+  xdotool key F2
+  check_within "[el-gestures] F2 starts the playback" 5000 el_busy
+  wait_until 30000 gesture_ups_from "$log" "$from" || true
+  check_within "[el-gestures] the playback ends on its own" 30000 el_idle
+  local played
+  played="$(gesture_messages "$log" "$from" | tr '\n' '|')"
+  echo "      played: $played"
+  check "[el-gestures] the probe got them in order: the second press as a double click, the caption's as non-client" \
+    test "$played" == "101 WM_LBUTTONDOWN|101 WM_LBUTTONUP|101 WM_LBUTTONDBLCLK|101 WM_LBUTTONUP|101 WM_RBUTTONDOWN|101 WM_RBUTTONUP|101 WM_MOUSEWHEEL|101 WM_MOUSEWHEEL|101 WM_MOUSEWHEEL|101 WM_MOUSEWHEEL|0 WM_NCLBUTTONDOWN|0 WM_NCLBUTTONUP|"
+  check "[el-gestures] the double click at the button's client point" \
+    test "$(log_line "$log" "$from" 101 WM_LBUTTONDBLCLK | cut -d' ' -f2,3)" == "30 15"
+  check "[el-gestures] the right press at the button's client point" \
+    test "$(log_line "$log" "$from" 101 WM_RBUTTONDOWN | cut -d' ' -f2,3)" == "60 20"
+  check "[el-gestures] the notches carry screen coordinates and their delta" test \
+    "$(awk -v a="$from" 'NR >= a && $4 == "WM_MOUSEWHEEL" { print $5, $7, $8 }' "$log" | tr '\n' '|')" == \
+    "0x780000 $((bx + 40)) $((by + 20))|0x780000 $((bx + 40)) $((by + 20))|0xFF880000 $((bx + 40)) $((by + 20))|0xFF880000 $((bx + 40)) $((by + 20))|"
+  check "[el-gestures] the caption press: the hit-test answer HTCAPTION and screen coordinates" \
+    test "$(log_line "$log" "$from" 0 WM_NCLBUTTONDOWN)" == "0x2 $cx $cy"
+  close_app el-gestures discard
   stop_probes
 }
 
@@ -656,7 +756,7 @@ form1_at_144() {
 }
 
 # XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
-groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play edit_group_member abort_retry_ignore foreground_playback form1_at_144}"
+groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play record_gestures edit_group_member abort_retry_ignore foreground_playback form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
 for group in $groups; do
