@@ -43,6 +43,14 @@ export XD_E2E_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
 export XD_E2E_MKXTOOL="$build/programs/mkxtool/mkxtool.exe"
 [[ -f "$XD_E2E_EVENT_EXE" ]] || { echo "e2e: missing $XD_E2E_EVENT_EXE (run scripts/build.sh windows)" >&2; exit 1; }
 session event-list 300 "${screen[@]}" "$here/event_list_session.sh"
+# The download: packed from this build, unpacked, and each program started from its own folder.
+if bash "$here/../../scripts/package.sh" "$build" >"$XD_E2E_OUT/package.txt"; then
+  XD_E2E_PACKAGE="$XD_ROOT/dist/xundian-windows-x64.zip" session package 180 "${screen[@]}" "$here/package_session.sh"
+else
+  echo "e2e: scripts/package.sh failed:" >&2
+  cat "$XD_E2E_OUT/package.txt" >&2
+  failed+=(package)
+fi
 # The command-line checker needs no display.
 session mkxtool 240 bash "$here/mkxtool_check.sh" "$build/programs/mkxtool/mkxtool.exe"
 
