@@ -51,6 +51,10 @@ ThreadStarter PlaybackThreads::Starter() const {
                 std::lock_guard lock(counter->guard);
                 counter->ids.push_back(id);
             }
+            // A player sleeps nearly all the time and acts for microseconds at its deadlines: above the
+            // normal priority of the windows that paint meanwhile (its own overlays among them), a deadline
+            // finds the processor free sooner.
+            ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
             {
                 // The 1 ms timer resolution lasts as long as the playback, whichever way it ends.
                 const win32::TimerResolutionScope fineTimer;
