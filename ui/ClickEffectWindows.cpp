@@ -17,7 +17,8 @@ LRESULT CALLBACK ClickEffectProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void PaintClickEffects(const ClickEffectSlots& slots, const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames) noexcept {
+void PaintClickEffects(const ClickEffectSlots& slots,
+                       const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames) noexcept {
     for (int i = 0; i < kClickEffectSlotCount; ++i) {
         const ClickEffectFrame& frame = frames[static_cast<std::size_t>(i)];
         HWND hwnd = win32::ToHwnd(slots.slots[static_cast<std::size_t>(i)].window);

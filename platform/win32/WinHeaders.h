@@ -62,7 +62,8 @@ inline GetDpiForMonitorFn GetDpiForMonitor() noexcept {
     static const auto fn = []() -> GetDpiForMonitorFn {
         HMODULE shcore = ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         if (!shcore) return nullptr;
-        return reinterpret_cast<GetDpiForMonitorFn>(reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")));
+        return reinterpret_cast<GetDpiForMonitorFn>(
+            reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")));
     }();
     return fn;
 }

@@ -219,7 +219,8 @@ TEST_F(CaptureTest, OnTwoMonitorsEachPointTakesItsWindowsDpi) {
     EXPECT_EQ(StopAndText(10),
               Header() + Lines({NotesLine(), "鼠标点击(1,150,300,1,200)",
                                 "目标窗口(\"Start \"\"Page\"\"\",\"BrowserFrame\",\"0\")",
-                                "鼠标点击(1,104,196,1,200)", "鼠标滚轮(120,2,6,1,100)", "鼠标拖移(1,2,6,-1161,201,100,10)"}));
+                                "鼠标点击(1,104,196,1,200)", "鼠标滚轮(120,2,6,1,100)",
+                                "鼠标拖移(1,2,6,-1161,201,100,10)"}));
 }
 
 TEST_F(CaptureTest, WaitsStayPositiveAcrossTheTickCounterWrap) {
