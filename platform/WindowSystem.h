@@ -70,8 +70,12 @@ public:
     virtual Rect WorkArea() = 0;  // SPI_GETWORKAREA
 
     // --- display and input state -----------------------------------------
-    virtual int DpiX() = 0;  // screen pixels per logical inch
+    virtual int DpiX() = 0;  // the system's screen pixels per logical inch
     virtual int DpiY() = 0;
+    // Pixels per inch of the monitor the window's top-level window is on, as this process sees its
+    // coordinates. Where that is unknown (a system without per-monitor scaling, a window that is gone) it is
+    // the system's, as DpiY reads it.
+    virtual int DpiForWindow(WindowHandle w) = 0;
     virtual Point ScreenSize() = 0;  // primary screen width and height in pixels
     virtual std::int16_t KeyState(int virtualKey) = 0;  // GetKeyState
     virtual std::uint32_t DoubleClickTime() = 0;

@@ -3,18 +3,22 @@
 #include "engine/playback/OverlayWindows.h"
 #include "platform/Pixels.h"
 #include "platform/win32/WinHeaders.h"
+#include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 
 namespace xd::ui {
 
 LRESULT CALLBACK ClickEffectProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_MOUSEACTIVATE) return overlay::kMouseActivateAnswer;
+    if (message == WM_DPICHANGED) {
+        ResizeForDpi(hwnd, overlay::kClickEffectSize, overlay::kClickEffectSize, HIWORD(wParam));
+        return 0;
+    }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void PaintClickEffects(const ClickEffectSlots& slots, const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames,
-                       int dpi) noexcept {
-    const float scale = static_cast<float>(dpi) / static_cast<float>(kLogicalDpi);
+void PaintClickEffects(const ClickEffectSlots& slots,
+                       const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames) noexcept {
     for (int i = 0; i < kClickEffectSlotCount; ++i) {
         const ClickEffectFrame& frame = frames[static_cast<std::size_t>(i)];
         HWND hwnd = win32::ToHwnd(slots.slots[static_cast<std::size_t>(i)].window);
@@ -29,6 +33,8 @@ void PaintClickEffects(const ClickEffectSlots& slots, const std::array<ClickEffe
         }
         RECT client{};
         ::GetClientRect(hwnd, &client);
+        // Each window at the scale of the monitor it is on.
+        const float scale = static_cast<float>(DpiOf(hwnd)) / static_cast<float>(kLogicalDpi);
         HDC dc = ::GetDC(hwnd);
         if (!dc) continue;
         PaintBuffered(dc, client.right, client.bottom, [&](Gdiplus::Graphics& g, HDC) {

@@ -13,8 +13,9 @@ namespace xd::ui {
 LRESULT CALLBACK ClickEffectProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 // Main thread, from the status tick: draws each slot's frame straight into its window (not through a paint
-// cycle), scaled to `dpi`.
-void PaintClickEffects(const ClickEffectSlots& slots, const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames,
-                       int dpi) noexcept;
+// cycle), scaled to the DPI of the monitor the window is on. A window moved to a monitor at another DPI takes
+// its size there.
+void PaintClickEffects(const ClickEffectSlots& slots,
+                       const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames) noexcept;
 
 }  // namespace xd::ui

@@ -30,4 +30,19 @@ int DpiOf(HWND window) noexcept {
     return dpi > 0 ? dpi : kLogicalDpi;
 }
 
+void ResizeForDpi(HWND window, int width96, int height96, int dpi) noexcept {
+    constexpr UINT kSizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    ::SetWindowPos(window, nullptr, 0, 0, LogicalToScreen(width96, dpi), LogicalToScreen(height96, dpi), kSizeOnly);
+}
+
+int FitToMonitorDpi(HWND window, int width96, int height96) noexcept {
+    const int dpi = DpiOf(window);
+    RECT r{};
+    if (::GetWindowRect(window, &r) &&
+        (r.right - r.left != LogicalToScreen(width96, dpi) || r.bottom - r.top != LogicalToScreen(height96, dpi))) {
+        ResizeForDpi(window, width96, height96, dpi);
+    }
+    return dpi;
+}
+
 }  // namespace xd::ui

@@ -24,6 +24,13 @@ DpiAwareness EnableDpiAwareness() noexcept;
     return Rect{left, top, left + LogicalToScreen(width, dpi), top + LogicalToScreen(height, dpi)};
 }
 
+// The small top-level windows that mark points on the screen (overlays, the hint window) are sized for the
+// monitor they are on and keep their top-left corner, which is the point they mark. FitToMonitorDpi, right
+// after creation: sizes the window for the monitor it landed on and returns that monitor's DPI.
+// ResizeForDpi, on WM_DPICHANGED when it has moved to a monitor at another DPI.
+int FitToMonitorDpi(HWND window, int width96, int height96) noexcept;
+void ResizeForDpi(HWND window, int width96, int height96, int dpi) noexcept;
+
 [[nodiscard]] inline SIZE ScaleSize(int width, int height, int dpi) noexcept {
     return SIZE{LogicalToScreen(width, dpi), LogicalToScreen(height, dpi)};
 }

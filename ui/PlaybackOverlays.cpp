@@ -3,6 +3,7 @@
 #include "platform/Pixels.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/ClickEffectWindows.h"
+#include "ui/Dpi.h"
 #include "ui/PointerOverlayWindow.h"
 #include "ui/WindowClass.h"
 
@@ -59,7 +60,7 @@ WindowHandle PlaybackOverlays::CreatePointerOverlay() {
     HWND hwnd = CreateOverlay(instance_, pointerClass_, overlay::kPointerStyle, overlay::kPointerExStyle,
                               LogicalToScreen(overlay::kPointerWidth, dpi_),
                               LogicalToScreen(overlay::kPointerHeight, dpi_));
-    if (hwnd) SetPointerOverlayDpi(hwnd, dpi_);
+    if (hwnd) SetPointerOverlayDpi(hwnd, FitToMonitorDpi(hwnd, overlay::kPointerWidth, overlay::kPointerHeight));
     return FromHwnd(hwnd);
 }
 
@@ -67,7 +68,10 @@ WindowHandle PlaybackOverlays::CreateClickEffectWindow() {
     const int size = LogicalToScreen(overlay::kClickEffectSize, dpi_);
     HWND hwnd = CreateOverlay(instance_, clickEffectClass_, overlay::kClickEffectStyle, overlay::kClickEffectExStyle,
                               size, size);
-    if (hwnd) ::ShowWindow(hwnd, SW_SHOWNA);
+    if (hwnd) {
+        static_cast<void>(FitToMonitorDpi(hwnd, overlay::kClickEffectSize, overlay::kClickEffectSize));
+        ::ShowWindow(hwnd, SW_SHOWNA);
+    }
     return FromHwnd(hwnd);
 }
 
@@ -96,7 +100,7 @@ void PlaybackOverlays::PostClose(WindowHandle w) {
 void PlaybackOverlays::PaintClickEffects(const ClickEffectSlots& slots,
                                          const std::array<ClickEffectFrame, kClickEffectSlotCount>& frames) const
     noexcept {
-    ui::PaintClickEffects(slots, frames, dpi_);
+    ui::PaintClickEffects(slots, frames);
 }
 
 }  // namespace xd::ui

@@ -26,7 +26,8 @@ public:
     PlaybackOverlays(const PlaybackOverlays&) = delete;
     PlaybackOverlays& operator=(const PlaybackOverlays&) = delete;
 
-    // Main thread, before any window is created. `dpi` scales sizes and drawing like every window.
+    // Main thread, before any window is created. `dpi` sizes the windows as they are created; each then takes
+    // the DPI of the monitor it is on, and follows it to a monitor at another DPI.
     [[nodiscard]] bool RegisterClasses(HINSTANCE instance, const OverlayForms& forms, int dpi) noexcept;
 
     // No window without a pointer form.

@@ -3,6 +3,7 @@
 #include "engine/playback/OverlayWindows.h"
 #include "engine/playback/PointerOverlay.h"
 #include "platform/Pixels.h"
+#include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 
 namespace xd::ui {
@@ -58,6 +59,11 @@ LRESULT CALLBACK PointerOverlayProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
             return 0;
         }
         case WM_MOUSEACTIVATE: return overlay::kMouseActivateAnswer;
+        case WM_DPICHANGED:
+            SetPointerOverlayDpi(hwnd, HIWORD(wParam));
+            ResizeForDpi(hwnd, overlay::kPointerWidth, overlay::kPointerHeight, HIWORD(wParam));
+            ::InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
         case WM_DESTROY: ::KillTimer(hwnd, kAnimationTimer); return 0;
         default: break;
     }

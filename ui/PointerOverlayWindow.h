@@ -10,7 +10,7 @@ inline constexpr int kPointerOverlayExtraBytes = 2 * sizeof(LONG_PTR);
 
 LRESULT CALLBACK PointerOverlayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
-// Right after creation: the DPI its drawing is scaled to.
+// Right after creation: the DPI its drawing is scaled to. It follows the window to a monitor at another DPI.
 void SetPointerOverlayDpi(HWND hwnd, int dpi) noexcept;
 
 }  // namespace xd::ui

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/Pixels.h"
+#include "platform/WindowDpi.h"
 
 namespace xd {
 
@@ -44,13 +45,14 @@ int DeviceCoordinate(int origin, int logical, int dpi) noexcept {
 }  // namespace
 
 Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x, int y) {
-    return ToDevicePoint(scale, windows, ClientOrigin(windows, target), x, y);
+    return ToDevicePoint(scale, windows, target, ClientOrigin(windows, target), x, y);
 }
 
-Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, Point o, int x, int y) {
-    const int dpiX = CachedDpi(scale.dpiX, &IWindowSystem::DpiX, windows);
-    const int dpiY = CachedDpi(scale.dpiY, &IWindowSystem::DpiY, windows);
-    return Point{DeviceCoordinate(o.x, x, dpiX), DeviceCoordinate(o.y, y, dpiY)};
+Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, Point o, int x, int y) {
+    const DpiPair system{CachedDpi(scale.dpiX, &IWindowSystem::DpiX, windows),
+                         CachedDpi(scale.dpiY, &IWindowSystem::DpiY, windows)};
+    const DpiPair dpi = WindowDpi(windows, target, system);
+    return Point{DeviceCoordinate(o.x, x, dpi.x), DeviceCoordinate(o.y, y, dpi.y)};
 }
 
 int AbsoluteInputCoordinate(int pixel, int extent) noexcept {

@@ -8,8 +8,9 @@
 
 namespace xd {
 
-// The screen's pixels per inch, read once per direction at first use and kept
-// for the life of the program. 0 means not read yet.
+// The system's pixels per inch, read once per direction at first use and kept
+// for the life of the program. 0 means not read yet. A target on a monitor at
+// another DPI is converted with that monitor's DPI instead, read at each point.
 struct DeviceScale {
     std::atomic<int> dpiX{0};
     std::atomic<int> dpiY{0};
@@ -23,11 +24,13 @@ inline constexpr int kDeviceCoordinateLimit = 1 << 20;
 [[nodiscard]] int ClampDeviceCoordinate(std::int64_t v) noexcept;
 
 // O + (x, y) × dpi / 96 in each direction, rounded to nearest, halves to even,
-// where O is the target's client origin on the screen; held within the limit.
+// where O is the target's client origin on the screen and dpi the target's
+// (WindowDpi); held within the limit.
 [[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x,
                                   int y);
 // The same from a client origin already read, which spares asking the target's process for it again.
-[[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, Point clientOrigin, int x, int y);
+[[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target,
+                                  Point clientOrigin, int x, int y);
 
 [[nodiscard]] Point ClientOrigin(IWindowSystem& windows, WindowHandle target);
 

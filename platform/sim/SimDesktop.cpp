@@ -11,6 +11,20 @@ namespace {
 constexpr std::size_t kMaxMessages = 1'000'000;
 constexpr int kSwHide = 0;
 
+// Width times height of the overlap, 0 when there is none.
+std::int64_t Overlap(const Rect& a, const Rect& b) {
+    const std::int64_t w = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const std::int64_t h = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+// Squared distance between the nearest points of two rectangles.
+std::int64_t Gap(const Rect& a, const Rect& b) {
+    const std::int64_t dx = std::max({0, a.left - b.right, b.left - a.right});
+    const std::int64_t dy = std::max({0, a.top - b.bottom, b.top - a.bottom});
+    return dx * dx + dy * dy;
+}
+
 Point PointFromLParam(std::intptr_t lParam) {
     auto bits = static_cast<std::uint32_t>(static_cast<std::uintptr_t>(lParam));
     return Point{static_cast<std::int16_t>(bits & 0xFFFF), static_cast<std::int16_t>((bits >> 16) & 0xFFFF)};
@@ -188,6 +202,19 @@ void SimDesktop::SetDpi(int dpiX, int dpiY) {
     std::lock_guard lock(mutex_);
     dpiX_ = dpiX;
     dpiY_ = dpiY;
+}
+
+std::size_t SimDesktop::AddMonitor(const MonitorSpec& monitor) {
+    std::lock_guard lock(mutex_);
+    monitors_.push_back(monitor);
+    return monitors_.size() - 1;
+}
+
+bool SimDesktop::SetMonitorDpi(std::size_t index, int dpi) {
+    std::lock_guard lock(mutex_);
+    if (index >= monitors_.size()) return false;
+    monitors_[index].dpi = dpi;
+    return true;
 }
 
 void SimDesktop::SetKeyState(int virtualKey, std::int16_t state) {
@@ -523,6 +550,28 @@ int SimDesktop::DpiX() {
 int SimDesktop::DpiY() {
     std::lock_guard lock(mutex_);
     return dpiY_;
+}
+
+int SimDesktop::DpiForWindow(WindowHandle w) {
+    std::lock_guard lock(mutex_);
+    // A child window has the DPI of its top-level window.
+    const Window* win = Find(w);
+    while (win && win->parent != desktop_ && win->parent != kNoWindow) win = Find(win->parent);
+    if (!win || w == desktop_) return dpiY_;
+    std::size_t best = 0;
+    std::int64_t bestOverlap = -1;
+    std::int64_t bestGap = 0;
+    for (std::size_t i = 0; i < monitors_.size(); ++i) {
+        const Rect area = i == 0 ? Rect{0, 0, screenSize_.x, screenSize_.y} : monitors_[i].area;
+        const std::int64_t overlap = Overlap(win->rect, area);
+        const std::int64_t gap = Gap(win->rect, area);
+        if (overlap > bestOverlap || (overlap == 0 && bestOverlap == 0 && gap < bestGap)) {
+            best = i;
+            bestOverlap = overlap;
+            bestGap = gap;
+        }
+    }
+    return monitors_[best].dpi > 0 ? monitors_[best].dpi : dpiY_;
 }
 
 Point SimDesktop::ScreenSize() {

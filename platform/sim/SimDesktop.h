@@ -51,6 +51,12 @@ struct WindowSpec {
     ZPlace place = ZPlace::Default;
 };
 
+// A monitor besides the primary one: its place on the virtual screen and its pixels per inch.
+struct MonitorSpec {
+    Rect area{};
+    int dpi = 96;
+};
+
 struct MessageRecord {
     WindowHandle window = kNoWindow;
     std::uint32_t message = 0;
@@ -97,7 +103,11 @@ public:
     void SetCurrentProcessId(std::uint32_t processId);
     void SetWorkArea(const Rect& area);
     void SetScreenSize(Point size);  // also resizes the desktop window
-    void SetDpi(int dpiX, int dpiY);
+    void SetDpi(int dpiX, int dpiY);  // the system's, which the primary monitor keeps unless given its own
+    // Monitor 0 is the primary, at (0, 0) with the screen size; the others are added. A DPI of 0 gives the
+    // monitor the system's. False when there is no such monitor.
+    std::size_t AddMonitor(const MonitorSpec& monitor);
+    bool SetMonitorDpi(std::size_t index, int dpi);
     // GetKeyState's answer as it stands (high bit down, low bit toggled).
     void SetKeyState(int virtualKey, std::int16_t state);
     // A key or button goes down or up: the high bit follows and each press flips the
@@ -161,6 +171,8 @@ public:
 
     int DpiX() override;
     int DpiY() override;
+    // The monitor that holds most of the top-level window's rectangle, or the nearest one when none does.
+    int DpiForWindow(WindowHandle w) override;
     Point ScreenSize() override;
     std::int16_t KeyState(int virtualKey) override;
     // GetAsyncKeyState: 0x8000 while down; the unreliable "pressed since the last
@@ -223,6 +235,7 @@ private:
     Point screenSize_{};
     int dpiX_ = 96;
     int dpiY_ = 96;
+    std::vector<MonitorSpec> monitors_{MonitorSpec{{}, 0}};  // [0] the primary, its area the screen's
     std::map<int, std::int16_t> keyStates_;
     std::uint32_t doubleClickTime_ = 500;
     Point doubleClickSize_{4, 4};

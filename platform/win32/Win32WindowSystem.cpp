@@ -172,6 +172,25 @@ int Win32WindowSystem::DpiX() { return ScreenDpi(LOGPIXELSX); }
 
 int Win32WindowSystem::DpiY() { return ScreenDpi(LOGPIXELSY); }
 
+// The monitor's DPI, not GetDpiForWindow: that one answers by the window's own awareness, 96 for the many
+// programs that declare none, while the coordinates this per-monitor aware process reads for such a window
+// are the monitor's physical pixels. GetDpiForMonitor answers for the calling process's awareness, so under
+// system awareness (Wine) it is the system DPI and nothing changes.
+int Win32WindowSystem::DpiForWindow(WindowHandle w) {
+    HWND top = GetAncestor(ToHwnd(w), GA_ROOT);
+    if (top) {
+        if (auto forMonitor = dyn::GetDpiForMonitor()) {
+            if (HMONITOR monitor = MonitorFromWindow(top, MONITOR_DEFAULTTONEAREST)) {
+                UINT dpiX = 0;
+                UINT dpiY = 0;
+                if (SUCCEEDED(forMonitor(monitor, dyn::kMonitorEffectiveDpi, &dpiX, &dpiY)) && dpiY > 0)
+                    return static_cast<int>(dpiY);
+            }
+        }
+    }
+    return DpiY();
+}
+
 Point Win32WindowSystem::ScreenSize() { return Point{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 std::int16_t Win32WindowSystem::KeyState(int virtualKey) { return GetKeyState(virtualKey); }

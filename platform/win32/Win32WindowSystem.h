@@ -44,6 +44,7 @@ public:
 
     int DpiX() override;
     int DpiY() override;
+    int DpiForWindow(WindowHandle w) override;
     Point ScreenSize() override;
     std::int16_t KeyState(int virtualKey) override;
     std::uint32_t DoubleClickTime() override;

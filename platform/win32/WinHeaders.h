@@ -53,6 +53,21 @@ inline AdjustWindowRectExForDpiFn AdjustWindowRectExForDpi() noexcept {
     return fn;
 }
 
+// shcore's GetDpiForMonitor (Windows 8.1). shcore is not among the modules every GUI process loads: it is loaded
+// from the system folder once and kept for the life of the process.
+using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+constexpr int kMonitorEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+inline GetDpiForMonitorFn GetDpiForMonitor() noexcept {
+    static const auto fn = []() -> GetDpiForMonitorFn {
+        HMODULE shcore = ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (!shcore) return nullptr;
+        return reinterpret_cast<GetDpiForMonitorFn>(
+            reinterpret_cast<void*>(::GetProcAddress(shcore, "GetDpiForMonitor")));
+    }();
+    return fn;
+}
+
 // DPI_AWARENESS_CONTEXT values, as handles, for SDKs that do not define them.
 inline HANDLE DpiContextPerMonitorV2() noexcept { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-4)); }
 inline HANDLE DpiContextPerMonitor() noexcept { return reinterpret_cast<HANDLE>(static_cast<LONG_PTR>(-3)); }

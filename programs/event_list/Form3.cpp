@@ -5,6 +5,7 @@
 #include "ProgramName.h"
 #include "platform/Pixels.h"
 #include "platform/win32/WinHeaders.h"
+#include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 #include "ui/WindowClass.h"
 
@@ -101,6 +102,12 @@ LRESULT CALLBACK Form3Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         // The whole window is a handle to drag it by, except a playback's pointer, which clicks go through.
         case WM_NCHITTEST: return s->playing ? HTTRANSPARENT : HTCAPTION;
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+        // Placed on a monitor at another DPI: drawn at that DPI, its tip still on the marked point.
+        case WM_DPICHANGED:
+            s->dpi = HIWORD(wParam);
+            ui::ResizeForDpi(hwnd, form3::kWidth96, form3::kHeight96, s->dpi);
+            ::InvalidateRect(hwnd, nullptr, FALSE);
+            return 0;
         case WM_ENTERSIZEMOVE:
             s->dragging = true;
             ::InvalidateRect(hwnd, nullptr, FALSE);
@@ -159,6 +166,8 @@ HWND CreateForm3(HINSTANCE instance, HWND notify, bool playing, int dpi) noexcep
             return nullptr;
         }
         ::SetLayeredWindowAttributes(hwnd, RGB(0xFF, 0xFF, 0xFF), 255, LWA_COLORKEY);
+        // Sized for the main window's monitor, it starts on the primary one.
+        state->dpi = ui::FitToMonitorDpi(hwnd, form3::kWidth96, form3::kHeight96);
         return hwnd;
     } catch (...) {
         delete state;

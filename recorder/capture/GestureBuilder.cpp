@@ -2,6 +2,7 @@
 
 #include "platform/Pixels.h"
 #include "platform/Ticks.h"
+#include "platform/WindowDpi.h"
 #include "recorder/capture/TargetWindowLine.h"
 
 namespace xd {
@@ -53,8 +54,11 @@ void HandleMouseEvent(RecorderContext& context, const RecorderServices& services
     }
     if (context.exclusiveMode && windows.ProcessId(event.window) != context.targetProcess) return;
 
-    event.x = ScreenToLogical(event.x - client.left, context.dpiX);
-    event.y = ScreenToLogical(event.y - client.top, context.dpiY);
+    // With the DPI of the window the point is recorded against, so that a script keeps its meaning on a
+    // monitor at another scale.
+    const DpiPair dpi = WindowDpi(windows, event.window, DpiPair{context.dpiX, context.dpiY});
+    event.x = ScreenToLogical(event.x - client.left, dpi.x);
+    event.y = ScreenToLogical(event.y - client.top, dpi.y);
 
     if (event.window != context.targetWindow) {
         context.targetWindow = event.window;

@@ -18,7 +18,8 @@ struct RecorderContext {
     std::uint32_t targetProcess = 0;        // of the first event's window
     CapturedMouseEvent previous{};          // last accepted event, converted
     Gesture pending{};
-    // Fixed for one recording, taken when it starts.
+    // Fixed for one recording, taken when it starts. The DPI is the system's: a window on a monitor at
+    // another DPI is converted with that monitor's instead.
     bool exclusiveMode = true;
     int dpiX = 96;
     int dpiY = 96;

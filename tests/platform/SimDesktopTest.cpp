@@ -203,6 +203,35 @@ TEST_F(SimDesktopTest, ObserverCanDestroyTheTargetMidway) {
     EXPECT_FALSE(desktop.PostMessage(w, msg::kMouseMove, 0, 0));
 }
 
+// A window takes the DPI of the monitor holding most of its top-level window, or of the nearest monitor
+// when it is on none; the primary keeps the system's unless given its own.
+TEST_F(SimDesktopTest, WindowsTakeTheDpiOfTheirMonitor) {
+    desktop.SetScreenSize({1920, 1080});
+    desktop.SetDpi(120, 120);
+    const std::size_t right = desktop.AddMonitor({{1920, 0, 3840, 1080}, 144});
+    EXPECT_EQ(right, 1u);
+    const WindowHandle w = TopLevel("a", "A", {100, 100, 500, 400});
+    const WindowHandle child = Child(w, "C", {3000, 120, 3100, 200});  // a child follows its top-level window
+    EXPECT_EQ(desktop.DpiForWindow(w), 120);
+    EXPECT_EQ(desktop.DpiForWindow(child), 120);
+
+    ASSERT_TRUE(desktop.SetWindowRect(w, {1800, 100, 2200, 400}));  // 120 px on the left, 280 on the right
+    EXPECT_EQ(desktop.DpiForWindow(w), 144);
+    EXPECT_EQ(desktop.DpiForWindow(child), 144);
+    ASSERT_TRUE(desktop.SetWindowRect(w, {1700, 100, 2000, 400}));
+    EXPECT_EQ(desktop.DpiForWindow(w), 120);
+    ASSERT_TRUE(desktop.SetWindowRect(w, {4000, 100, 4100, 200}));  // off every screen: the nearest
+    EXPECT_EQ(desktop.DpiForWindow(w), 144);
+
+    ASSERT_TRUE(desktop.SetMonitorDpi(0, 96));
+    ASSERT_TRUE(desktop.SetWindowRect(w, {100, 100, 500, 400}));
+    EXPECT_EQ(desktop.DpiForWindow(w), 96);
+    EXPECT_EQ(desktop.DpiY(), 120);  // the system's stays
+    EXPECT_FALSE(desktop.SetMonitorDpi(2, 96));
+    EXPECT_TRUE(desktop.DestroyWindow(w));
+    EXPECT_EQ(desktop.DpiForWindow(w), 120);  // gone: the system's
+}
+
 TEST_F(SimDesktopTest, PlacementAndShowRoundTrip) {
     WindowHandle w = TopLevel("W", "C", {0, 0, 100, 100});
     WindowPlacement p;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/CheckScript.h"
@@ -437,6 +438,38 @@ TEST_F(RoundTripExactTest, EscMidDragStopsThePlaybackWithNoButtonLeftDown) {
     const std::vector<Statement> b = Statements(second);
     ASSERT_EQ(b.size(), 2u) << second;  // the held drag left nothing
     EXPECT_EQ(b[1].line, Statements(first)[1].line);
+}
+
+// Recorded on the primary monitor at 96 DPI; then the notes window goes to a second monitor at 144 DPI,
+// where it is drawn half as large again. Played there, every action lands on the same control point, and
+// recording the playback gives the same script.
+TEST_F(RoundTripExactTest, PlaysOnTheSameControlPointAfterTheWindowMovesToAMonitorAtAnotherScale) {
+    sim.desktop.AddMonitor({{1920, 0, 3840, 1080}, 144});
+    const std::string first = Record({{Act::Press, InNotes(50, 60), 500},
+                                      {Act::Release, InNotes(50, 60), 100},
+                                      {Act::Press, InNotes(200, 100), 800, kRight},
+                                      {Act::Release, InNotes(200, 100), 90, kRight},
+                                      {Act::Press, InNotes(100, 300), 700},
+                                      {Act::Release, InNotes(400, 250), 650},
+                                      {Act::Wheel, InNotes(250, 250), 900, {}, -120}},
+                                     500);
+    ASSERT_EQ(Statements(first)[3].line, "鼠标拖移(1,100,300,400,250,650,900)") << first;
+    const WindowHandle notes = sim.desktop.FindWindow("Notepad", std::nullopt);
+    ASSERT_TRUE(sim.desktop.SetWindowRect(notes, {2000, 100, 2900, 700}));
+    ASSERT_TRUE(sim.desktop.SetClientInsets(notes, {12, 46, 12, 12}));  // client origin (2012, 146)
+
+    const std::string second = PlayAndListen(first);
+    ExpectSameScript(first, second);
+
+    const auto at = [](int x, int y) { return Point{2012 + x * 3 / 2, 146 + y * 3 / 2}; };
+    const std::vector<std::pair<std::uint32_t, Point>> expected{
+        {msg::kLButtonDown, at(50, 60)},   {msg::kLButtonUp, at(50, 60)},   {msg::kRButtonDown, at(200, 100)},
+        {msg::kRButtonUp, at(200, 100)},   {msg::kLButtonDown, at(100, 300)}, {msg::kLButtonUp, at(400, 250)},
+        {msg::kMouseWheel, at(250, 250)}};
+    std::vector<std::pair<std::uint32_t, Point>> buttons;
+    for (const LowLevelMouseEvent& e : played)
+        if (e.message != msg::kMouseMove) buttons.emplace_back(e.message, e.point);
+    EXPECT_EQ(buttons, expected);
 }
 
 // Expected differences, not faults: the timing model keeps 2 ms per click for

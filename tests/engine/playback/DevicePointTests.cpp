@@ -53,6 +53,25 @@ TEST_F(DevicePointTest, ReadsTheDpiOnceAndKeepsIt) {
     EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 100), (Point{250, 280}));
 }
 
+// Two monitors side by side; the target is moved from the primary to the other one.
+TEST_F(DevicePointTest, ATargetOnAMonitorAtAnotherDpiIsConvertedWithThatMonitorsDpi) {
+    sim.desktop.SetDpi(96, 96);
+    sim.desktop.AddMonitor({{1920, 0, 3840, 1080}, 144});
+    EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 40), (Point{200, 170}));
+    ASSERT_TRUE(sim.desktop.SetWindowRect(target, {2000, 100, 2600, 550}));  // client origin (2000, 130)
+    EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 40), (Point{2150, 190}));
+    EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, Point{2000, 130}, 1, 3), (Point{2002, 134}));  // halves to even
+
+    // A system at 144 with the other monitor at 96, and the system's pair differing by direction: the
+    // primary keeps that pair, the other monitor's DPI holds in both directions.
+    DeviceScale fresh;
+    sim.desktop.SetDpi(144, 120);
+    ASSERT_TRUE(sim.desktop.SetMonitorDpi(1, 96));
+    EXPECT_EQ(ToDevicePoint(fresh, sim.desktop, target, 100, 40), (Point{2100, 170}));
+    ASSERT_TRUE(sim.desktop.SetWindowRect(target, {100, 100, 500, 400}));
+    EXPECT_EQ(ToDevicePoint(fresh, sim.desktop, target, 100, 40), (Point{250, 180}));
+}
+
 TEST_F(DevicePointTest, PacksAndNormalisesCoordinates) {
     EXPECT_EQ(PackPoint(Point{10, 20}), 0x0014000A);
     EXPECT_EQ(PackPoint(Point{-1, -2}), static_cast<std::intptr_t>(0xFFFEFFFFu));

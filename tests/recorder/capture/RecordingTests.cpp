@@ -201,6 +201,28 @@ TEST_F(CaptureTest, AtHighDpiPositionsAreLogicalAndSixPixelsIsStillAClick) {
                                                  "鼠标拖移(1,2,6,7,6,100,10)"}));
 }
 
+// The browser sits on a second monitor at 144 DPI, the notes on the primary at 96: each point is logical in
+// its own window's scale, and so is the end of a drag that ends over the other monitor.
+TEST_F(CaptureTest, OnTwoMonitorsEachPointTakesItsWindowsDpi) {
+    model.options.exclusiveMode = 0;
+    sim.desktop.AddMonitor({{1920, 0, 3840, 1080}, 144});
+    ASSERT_TRUE(sim.desktop.SetWindowRect(browserApp, {2000, 100, 2600, 550}));
+    ASSERT_TRUE(sim.desktop.SetClientInsets(browserApp, {0, 30, 0, 0}));  // client origin (2000, 130)
+    StartRecording();
+    Press(InNotes(150, 300), 100);
+    Release(InNotes(150, 300), 100);
+    Press({2150, 430}, 100);
+    Release({2156, 424}, 100);  // 6 pixels, 4 logical: still a click, at its release
+    Wheel({2003, 139}, 120, 100);
+    Press({2003, 139}, 100);
+    Release(InNotes(150, 300), 100);  // over the notes: relative to the browser, in its scale
+    EXPECT_EQ(StopAndText(10),
+              Header() + Lines({NotesLine(), "鼠标点击(1,150,300,1,200)",
+                                "目标窗口(\"Start \"\"Page\"\"\",\"BrowserFrame\",\"0\")",
+                                "鼠标点击(1,104,196,1,200)", "鼠标滚轮(120,2,6,1,100)",
+                                "鼠标拖移(1,2,6,-1161,201,100,10)"}));
+}
+
 TEST_F(CaptureTest, WaitsStayPositiveAcrossTheTickCounterWrap) {
     sim.clock.SetTickCount(0xFFFFFF00u);
     StartRecording();
