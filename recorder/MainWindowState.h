@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/playback/ClickEffectSlots.h"
+#include "platform/common/HookWatchdog.h"
 #include "recorder/AppInfo.h"
 #include "recorder/ToolbarButton.h"
 
@@ -42,6 +43,8 @@ struct MainWindowState {
     // Set by Esc in the keyboard hook: the recording took no event after this
     // tick, and the main window finishes its stop from a posted message.
     std::optional<std::uint32_t> recordingStoppedAt;
+    // Tells a recording once that the hooks had to be put back.
+    HooksReinstalledNotice hooksNotice;
 };
 
 // State right after the first stage of start-up.

@@ -29,10 +29,14 @@ std::string PlayingStatus(int repetition, int currentLine, int playKey, int arro
 StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input) {
     StatusTickResult result;
     state.arrowIndex = (state.arrowIndex + 1) % 8;
+    const AppState app = ReadAppState(state.buttons);
+    const std::optional<std::string_view> hooksNote =
+        state.hooksNotice.Tick(app == AppState::Recording, input.hooksReinstalled);
 
-    switch (ReadAppState(state.buttons)) {
+    switch (app) {
         case AppState::Recording:
-            state.statusIdle = RecordingStatus(input.editorLineCount, state.recordKey, state.arrowIndex);
+            state.statusIdle = hooksNote ? std::string(*hooksNote)
+                                         : RecordingStatus(input.editorLineCount, state.recordKey, state.arrowIndex);
             // A hovered button keeps its hint; leaving the strip shows statusIdle.
             if (state.hoverButton == 0) state.statusText = state.statusIdle;
             result.redraw = true;

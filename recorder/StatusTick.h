@@ -1,5 +1,5 @@
-// The 100 ms status tick: status texts, the turning arrow, the end of a
-// playback the runner finished, the caret on the playing line and the
+// The 100 ms status tick: status texts, the turning arrow, the note that the
+// hooks were put back during a recording, the end of a playback the runner finished, the caret on the playing line and the
 // click-effect animation. Pure over MainWindowState; the window runs the result.
 #pragma once
 #include <array>
@@ -21,6 +21,7 @@ struct StatusTickInput {
     int currentLine = 0;  // 0-based editor line the runner executes
     bool stopRequested = false;
     int caretLine = 0;
+    bool hooksReinstalled = false;  // the hook watchdog put the hooks back on this tick
 };
 
 struct StatusTickResult {

@@ -5,6 +5,7 @@
 
 #include "engine/playback/PlaybackMessages.h"
 #include "engine/playback/PointerOverlay.h"
+#include "engine/playback/RefusedInput.h"
 #include "engine/playback/Timing.h"
 
 namespace xd {
@@ -15,12 +16,39 @@ void ShowRunError(Runner& runner, const std::string& text) noexcept {
 
 namespace {
 
+// True when the playback must stop for it.
+bool Refused(Runner& runner, bool delivered, WindowHandle target) noexcept {
+    if (delivered) return false;
+    if (runner.refused) return true;
+    if (!runner.services.windows.IsWindow(target)) return false;
+    runner.refused = true;
+    ShowRunError(runner, RefusedInputText(runner.services.windows, target));
+    runner.RequestStop();
+    return true;
+}
+
+}  // namespace
+
+bool TryPost(Runner& runner, WindowHandle target, std::uint32_t message, std::uintptr_t wParam,
+             std::intptr_t lParam) noexcept {
+    if (runner.refused) return false;
+    return !Refused(runner, runner.services.windows.PostMessage(target, message, wParam, lParam), target);
+}
+
+bool TryInject(Runner& runner, WindowHandle target, const std::vector<MouseInputRecord>& records,
+               std::uint32_t heldBefore) noexcept {
+    if (runner.refused) return false;
+    return !Refused(runner, InjectOrRelease(runner.services.input, records, heldBefore), target);
+}
+
+namespace {
+
 void SendPointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
     PlaybackServices& s = runner.services;
     if (s.config.foregroundMode.load() != 0 && s.config.moveMouse.load() != 0) {
         static_cast<void>(s.input.SetCursorPos(screen));
     } else {
-        static_cast<void>(s.windows.PostMessage(target, msg::kMouseMove, 0, PackPoint(Offset(screen, clientOrigin))));
+        static_cast<void>(TryPost(runner, target, msg::kMouseMove, 0, PackPoint(Offset(screen, clientOrigin))));
     }
 }
 
@@ -49,7 +77,7 @@ int GlideStep(int from, int to, double stepsLeft) {
 
 int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept {
     PlaybackServices& s = runner.services;
-    if (runner.StopRequested()) return 99;
+    if (runner.StopRequested()) return runner.StopResult();
     const WindowHandle target = runner.run->targetWindow.load();
     if (target == kNoWindow || !s.windows.IsWindow(target)) {
         ShowRunError(runner, std::string(target == kNoWindow ? kNoTargetText : kTargetClosedText));
@@ -69,7 +97,7 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
     Point c = runner.overlayCorner;
     bool overlayAtPoint = false;
     for (;;) {
-        if (runner.StopRequested()) return 99;
+        if (runner.StopRequested()) return runner.StopResult();
         const std::int64_t now = s.clock.MonotonicMicros();
         if (now >= deadline) break;
         const double stepsLeft = static_cast<double>(deadline - now) / static_cast<double>(kStepMicros);
@@ -90,6 +118,7 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
         SendPointerTo(runner, to, target, origin);
     else
         MovePointerTo(runner, to, target, origin);
+    if (runner.refused) return 1;
     runner.dueMicros = deadline;
     runner.run->nextApproachMs.store(StoredWait(nextWait));
     return 0;

@@ -29,7 +29,7 @@ std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target, 
 
 namespace {
 
-void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p) {
+void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target) {
     PlaybackServices& s = runner.services;
     const bool movePointer = s.config.moveMouse.load() != 0;
     const Point home = s.input.GetCursorPos();
@@ -37,24 +37,25 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
     if (button) {
         if (s.config.clickEffect.load() != 0)
             ShowClickEffect(s.effects, s.overlays, p, static_cast<std::int32_t>(button->down));
-        static_cast<void>(s.input.SendMouseInput(
+        static_cast<void>(TryInject(
+            runner, target,
             {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)}));
     }
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
 }
 
+// A refused press is not followed by its release: the window takes no posts from us.
 void PostPress(Runner& runner, const MouseButton& button, Point p, WindowHandle target, const Rect& client) {
-    PlaybackServices& s = runner.services;
     if (client.Contains(p)) {
         const std::intptr_t at = PackPoint(Offset(p, Point{client.left, client.top}));
-        static_cast<void>(s.windows.PostMessage(target, button.down, button.keyState, at));
-        static_cast<void>(s.windows.PostMessage(target, button.up, button.keyState, at));
+        if (TryPost(runner, target, button.down, button.keyState, at))
+            static_cast<void>(TryPost(runner, target, button.up, button.keyState, at));
     } else {
         const std::intptr_t at = PackPoint(p);
         const std::optional<std::uintptr_t> hit = NonClientHit(runner, target, at);
         if (!hit) return;
-        static_cast<void>(s.windows.PostMessage(target, button.nonClientDown, *hit, at));
-        static_cast<void>(s.windows.PostMessage(target, button.nonClientUp, *hit, at));
+        if (TryPost(runner, target, button.nonClientDown, *hit, at))
+            static_cast<void>(TryPost(runner, target, button.nonClientUp, *hit, at));
     }
 }
 
@@ -62,6 +63,7 @@ void ClickInBackground(Runner& runner, const std::optional<MouseButton>& button,
                        const Rect& client) {
     PlaybackServices& s = runner.services;
     if (button) PostPress(runner, *button, p, target, client);
+    if (runner.refused) return;
     // The effect marks the point even for a code that presses nothing. It follows the press: placing its
     // window is a request to the main thread, which would delay the press by as long as it takes.
     if (s.config.clickEffect.load() != 0)
@@ -86,10 +88,10 @@ int PerformClick(Runner& runner, std::int32_t buttonCode, std::int32_t x, std::i
             p.y = ClampDeviceCoordinate(static_cast<std::int64_t>(p.y) + jitter.Next(width));
         }
         if (s.config.foregroundMode.load() != 0)
-            ClickInForeground(runner, button, p);
+            ClickInForeground(runner, button, p, target);
         else
             ClickInBackground(runner, button, p, target, client);
-        if (runner.StopRequested()) return 99;
+        if (runner.StopRequested()) return runner.StopResult();
         s.clock.Sleep(1);
     }
     // The part of the wait the repetitions were allowed (see ClickNextWait) keeps

@@ -4,6 +4,7 @@
 #include "engine/playback/InputActions.h"
 #include "engine/playback/MouseButtons.h"
 #include "engine/playback/PointerOverlay.h"
+#include "engine/playback/RefusedInput.h"
 #include "engine/playback/Timing.h"
 #include "platform/Pixels.h"
 
@@ -22,12 +23,11 @@ struct DragTarget {
 };
 
 void PostNonClientClick(Runner& runner, const MouseButton& button, WindowHandle target, Point screen) {
-    PlaybackServices& s = runner.services;
     const std::intptr_t at = PackPoint(screen);
     const std::optional<std::uintptr_t> hit = NonClientHit(runner, target, at);
     if (!hit) return;
-    static_cast<void>(s.windows.PostMessage(target, button.nonClientDown, *hit, at));
-    static_cast<void>(s.windows.PostMessage(target, button.nonClientUp, *hit, at));
+    if (TryPost(runner, target, button.nonClientDown, *hit, at))
+        static_cast<void>(TryPost(runner, target, button.nonClientUp, *hit, at));
 }
 
 Press PressAt(Runner& runner, const std::optional<MouseButton>& button, const DragTarget& t, Point start) {
@@ -37,14 +37,15 @@ Press PressAt(Runner& runner, const std::optional<MouseButton>& button, const Dr
         static_cast<void>(s.input.SetCursorPos(start));
         if (!button) return Press::Foreground;
         if (effect) ShowClickEffect(s.effects, s.overlays, start, static_cast<std::int32_t>(button->down));
-        static_cast<void>(s.input.SendMouseInput({InputRecordAt(s.windows, start, button->inputDown)}));
+        // A press that did not go in holds nothing.
+        if (!TryInject(runner, t.window, {InputRecordAt(s.windows, start, button->inputDown)})) return Press::None;
         return Press::Foreground;
     }
     if (!button) return Press::None;
     if (effect) ShowClickEffect(s.effects, s.overlays, start, static_cast<std::int32_t>(button->down));
     if (t.client.Contains(start)) {
-        static_cast<void>(
-            s.windows.PostMessage(t.window, button->down, button->keyState, PackPoint(Offset(start, t.origin))));
+        if (!TryPost(runner, t.window, button->down, button->keyState, PackPoint(Offset(start, t.origin))))
+            return Press::None;
         return Press::Client;
     }
     // Outside the client area the press is a whole non-client click; so is the release.
@@ -59,11 +60,12 @@ void ReleaseAt(Runner& runner, const std::optional<MouseButton>& button, Press p
         case Press::Foreground:
             // The pointer is left at the end point.
             static_cast<void>(s.input.SetCursorPos(end));
-            if (button) static_cast<void>(s.input.SendMouseInput({InputRecordAt(s.windows, end, button->inputUp)}));
+            if (button)
+                static_cast<void>(
+                    TryInject(runner, t.window, {InputRecordAt(s.windows, end, button->inputUp)}, button->inputDown));
             break;
         case Press::Client:
-            static_cast<void>(
-                s.windows.PostMessage(t.window, button->up, button->keyState, PackPoint(Offset(end, t.origin))));
+            static_cast<void>(TryPost(runner, t.window, button->up, button->keyState, PackPoint(Offset(end, t.origin))));
             break;
         case Press::NonClient:
             PostNonClientClick(runner, *button, t.window, end);
@@ -74,12 +76,13 @@ void ReleaseAt(Runner& runner, const std::optional<MouseButton>& button, Press p
 }
 
 // A stop while the button is held lets it go where the pointer is, so no button
-// stays pressed after the playback.
+// stays pressed after the playback; after a refusal too, as far as the target
+// still takes it.
 void LetGo(Runner& runner, const std::optional<MouseButton>& button, Press press, const DragTarget& t, Point at) {
     PlaybackServices& s = runner.services;
     if (!button) return;
     if (press == Press::Foreground)
-        static_cast<void>(s.input.SendMouseInput({InputRecordAt(s.windows, at, button->inputUp)}));
+        static_cast<void>(InjectOrRelease(s.input, {InputRecordAt(s.windows, at, button->inputUp)}, button->inputDown));
     else if (press == Press::Client)
         static_cast<void>(
             s.windows.PostMessage(t.window, button->up, button->keyState, PackPoint(Offset(at, t.origin))));
@@ -115,7 +118,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
     for (;;) {
         if (runner.StopRequested()) {
             LetGo(runner, button, press, t, held);
-            return 99;
+            return runner.StopResult();
         }
         const std::int64_t now = s.clock.MonotonicMicros();
         if (now >= deadline) break;
@@ -128,16 +131,20 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
             if (s.config.foregroundMode.load() != 0)
                 static_cast<void>(s.input.SetCursorPos(v));
             else
-                static_cast<void>(s.windows.PostMessage(t.window, msg::kMouseMove, 0, PackPoint(Offset(v, t.origin))));
-            held = v;
+                static_cast<void>(TryPost(runner, t.window, msg::kMouseMove, 0, PackPoint(Offset(v, t.origin))));
+            if (!runner.refused) held = v;
         }
         s.clock.SleepUntilStep(NextStepWake(begin, now, deadline), deadline);
     }
 
     MovePointerTo(runner, end, t.window, t.origin);
+    if (runner.refused) {
+        LetGo(runner, button, press, t, held);
+        return 1;
+    }
     ReleaseAt(runner, button, press, t, end);
     runner.dueMicros = deadline;
-    return 0;
+    return runner.refused ? 1 : 0;
 }
 
 }  // namespace xd

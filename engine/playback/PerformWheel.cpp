@@ -15,13 +15,13 @@ int PerformWheel(Runner& runner, std::int32_t delta, std::int32_t x, std::int32_
         const Point p = ToDevicePoint(s.scale, s.windows, target, x, y);
         if (s.config.foregroundMode.load() != 0) {
             static_cast<void>(
-                s.input.SendMouseInput({InputRecordAt(s.windows, p, kInjectedFlags | mouseevent::kWheel, data)}));
+                TryInject(runner, target, {InputRecordAt(s.windows, p, kInjectedFlags | mouseevent::kWheel, data)}));
         } else {
             // Delta in the high word, no key state in the low word; screen coordinates.
             const std::uintptr_t wParam = static_cast<std::uintptr_t>(data & 0xFFFFu) << 16;
-            static_cast<void>(s.windows.PostMessage(target, msg::kMouseWheel, wParam, PackPoint(p)));
+            static_cast<void>(TryPost(runner, target, msg::kMouseWheel, wParam, PackPoint(p)));
         }
-        if (runner.StopRequested()) return 99;
+        if (runner.StopRequested()) return runner.StopResult();
         s.clock.Sleep(1);
     }
     if (count > 0 && runner.dueMicros)

@@ -50,6 +50,13 @@ struct Runner {
     // action was due. Unset at the start of a playback, when the approach counts
     // from now.
     std::optional<std::int64_t> dueMicros;
+    // Set when the target refused a post or injected input: the box has been
+    // shown, the playback is stopping, and nothing more is sent to the target.
+    bool refused = false;
+
+    // What an action returns when it ends on a stop: 1 when the stop was a
+    // refusal, already reported, else 99.
+    int StopResult() const noexcept { return refused ? 1 : 99; }
 
     // True once this playback has been asked to stop, or a newer one has started.
     // Latched: a runner that has seen a stop never acts again, even when the shared

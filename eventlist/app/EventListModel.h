@@ -12,6 +12,7 @@
 #include "eventlist/recording/EventGroups.h"
 #include "eventlist/recording/EventOptions.h"
 #include "platform/Profile.h"
+#include "platform/common/HookWatchdog.h"
 
 namespace xd {
 
@@ -34,6 +35,8 @@ struct EventListModel {
 
     int statusFrame = 0;          // the status line's arrow, 0..7
     bool recordingAtLastTick = false;
+    // Tells a recording once that the hooks had to be put back.
+    HooksReinstalledNotice hooksNotice;
     bool expanded = false;        // the list and the editors are shown
     // Counts changes of `events`; a window the player found is kept only while the
     // list is still the one it was played from.

@@ -7,12 +7,15 @@
 
 namespace xd {
 
-EventStatusTick OnStatusTick(EventListContext& c) {
+EventStatusTick OnStatusTick(EventListContext& c, bool hooksReinstalled) {
     EventListModel& m = c.model;
     EventStatusTick tick;
     m.statusFrame = NextStatusFrame(m.statusFrame);
     const bool recording = c.Recording();
-    if (recording) {
+    const std::optional<std::string_view> hooksNote = m.hooksNotice.Tick(recording, hooksReinstalled);
+    if (hooksNote) {
+        tick.statusText = std::string(*hooksNote);
+    } else if (recording) {
         tick.statusText = RecordingStatusText(m.document.events.size(), m.options.recordKey, m.statusFrame);
     } else if (c.Playing()) {
         tick.statusText =

@@ -1,5 +1,6 @@
 // The main window's 100 ms timer (identifier 128): the status line's arrow, the
-// recording or playing status text, and one step of every click-effect circle.
+// recording or playing status text (or, once a recording, the note that the hooks
+// were put back), and one step of every click-effect circle.
 #pragma once
 #include <array>
 #include <optional>
@@ -21,6 +22,7 @@ struct EventStatusTick {
 
 // The end of a recording puts the caption back in the status area
 // (IEventPlayerView::ShowCaptionAsStatus), as the end of a playback does.
-EventStatusTick OnStatusTick(EventListContext& c);
+// `hooksReinstalled`: the hook watchdog put the hooks back on this tick.
+EventStatusTick OnStatusTick(EventListContext& c, bool hooksReinstalled = false);
 
 }  // namespace xd

@@ -57,7 +57,7 @@ void PlayGroup(EventPlayerContext& c, const EventLine& line) {
         } else {
             BackgroundStep(c, static_cast<std::size_t>(k));
         }
-        if (c.abort == AbortState::Aborted) return;
+        if (c.abort == AbortState::Aborted || c.refused) return;
     }
 }
 
@@ -77,7 +77,7 @@ bool PlayRuns(EventPlayerContext& c) {
             if (!c.Playing()) return false;
             if (c.lines[i].IsMember()) continue;
             PlayGroup(c, c.lines[i]);
-            if (c.abort == AbortState::Aborted) return true;
+            if (c.abort == AbortState::Aborted || c.refused) return true;
         }
         // A run with nothing to wait for (every window ignored, every delay 0)
         // would spin the processor and flood the main window with selections.

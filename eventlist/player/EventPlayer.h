@@ -43,6 +43,9 @@ struct EventPlayerContext {
     RecordedEvent lastForeground;
     RecordedEvent lastBackground;
     std::array<WindowHandle, 3> pressedWindow{};  // left, right, middle
+    // Set when a window refused a post or injected input: the box has been shown
+    // and the playback ends without sending anything more.
+    bool refused = false;
 
     // Latched: once this playback has seen a stop, or a newer playback has
     // started, it never plays again.

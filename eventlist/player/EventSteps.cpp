@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/playback/RefusedInput.h"
 #include "eventlist/PlaySliders.h"
 
 namespace xd {
@@ -101,42 +102,79 @@ void NoteButtons(std::int32_t& held, RecordedEvent& last, const RecordedEvent& e
     last = event;
 }
 
-// Pointer to the event, its input (if any), pointer back unless it stays.
-void InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
+// The SendInput down flags of evflag buttons.
+std::uint32_t InputDownFlags(std::int32_t buttons) noexcept {
+    std::uint32_t flags = 0;
+    if (buttons & evflag::kLeft) flags |= mouseevent::kLeftDown;
+    if (buttons & evflag::kRight) flags |= mouseevent::kRightDown;
+    if (buttons & evflag::kMiddle) flags |= mouseevent::kMiddleDown;
+    return flags;
+}
+
+// Pointer to the event, its input (if any), pointer back unless it stays. False
+// when the input did not all go in; what the foreground held is then let go.
+bool InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
     const EventPlayerServices& s = c.services;
     const Point back = s.input.GetCursorPos();
-    // A refused move or injection is left as it is: nothing here could put it right.
+    // A refused move is left as it is: the injection that follows is what tells.
     static_cast<void>(s.input.SetCursorPos(Point{event.x, event.y}));
+    bool inserted = true;
     if (const std::uint32_t action = ForegroundAction(event.message); action != 0) {
         MouseInputRecord record;
         record.flags = mouseevent::kAbsolute | mouseevent::kVirtualDesk | action;
         if (action == mouseevent::kWheel || action == mouseevent::kHWheel)
             record.mouseData = static_cast<std::uint32_t>(static_cast<std::int32_t>(WheelDelta(event.keyFlags)));
-        static_cast<void>(s.input.SendMouseInput({record}));
+        inserted = InjectOrRelease(s.input, {record}, InputDownFlags(c.heldForeground));
     }
     if (!s.settings.moveToCurrent.load()) static_cast<void>(s.input.SetCursorPos(back));
+    return inserted;
 }
 
-// Posts the event's message to its (live) window at P; false when nothing was
-// posted. The frame gets the non-client form with the hit-test answer.
-bool PostAt(EventPlayerContext& c, const RecordedEvent& event, Point p, bool doubleClick) {
+enum class PostOutcome { Posted, NothingToPost, Failed };
+
+// Posts the event's message to its (live) window at P. The frame gets the
+// non-client form with the hit-test answer.
+PostOutcome PostAt(EventPlayerContext& c, const RecordedEvent& event, Point p, bool doubleClick) {
     IWindowSystem& windows = c.services.windows;
     const WindowHandle w = event.window;
     const Rect window = windows.WindowRect(w);
     const Rect client = windows.ClientRectOnScreen(w);
+    const auto outcome = [](bool posted) { return posted ? PostOutcome::Posted : PostOutcome::Failed; };
     if (window.Contains(p) && !client.Contains(p)) {
         const std::optional<std::uint32_t> message = NonClientMessage(event.message, doubleClick);
-        if (!message) return false;
+        if (!message) return PostOutcome::NothingToPost;
         // A hung window answers nothing in time: HTNOWHERE then.
         const std::intptr_t hit =
             windows.SendMessageTimeout(w, msg::kNcHitTest, 0, PackPosition(p), kHitTestTimeoutMs).value_or(0);
-        return windows.PostMessage(w, *message, static_cast<std::uintptr_t>(hit), PackPosition(p));
+        return outcome(windows.PostMessage(w, *message, static_cast<std::uintptr_t>(hit), PackPosition(p)));
     }
     const std::optional<std::uint32_t> message = ClientMessage(event.message, doubleClick);
-    if (!message) return false;
+    if (!message) return PostOutcome::NothingToPost;
     const bool wheel = *message == msg::kMouseWheel || *message == msg::kMouseHWheel;
     const Point position = wheel ? p : windows.ScreenToClient(w, p);
-    return windows.PostMessage(w, *message, static_cast<std::uint32_t>(event.keyFlags), PackPosition(position));
+    return outcome(
+        windows.PostMessage(w, *message, static_cast<std::uint32_t>(event.keyFlags), PackPosition(position)));
+}
+
+constexpr std::uint32_t kRefusedBoxFlags = mb::kOk | mb::kIconError;
+
+// The top-level window a point is in: what injected input at that point reaches.
+WindowHandle TopLevelAt(IWindowSystem& windows, Point p) {
+    WindowHandle w = windows.WindowFromPoint(p);
+    const WindowHandle desktop = windows.DesktopWindow();
+    for (WindowHandle parent = windows.Parent(w); parent != kNoWindow && parent != desktop;
+         parent = windows.Parent(w))
+        w = parent;
+    return w;
+}
+
+// The first refusal ends the playback: what is held is let go first, so no
+// button stays down under the box.
+void Refuse(EventPlayerContext& c, WindowHandle w) {
+    c.refused = true;
+    ReleaseHeldButtons(c);
+    static_cast<void>(c.services.boxes.Show(kNoWindow, RefusedInputText(c.services.windows, w), "迅点小侠",
+                                            kRefusedBoxFlags));
 }
 
 void ShowEffectForDown(EventPlayerContext& c, const RecordedEvent& event, Point at) {
@@ -175,7 +213,12 @@ void ForegroundStep(EventPlayerContext& c, std::size_t k) {
     } else {
         PlaceHint(c, Point{event.x, event.y});
     }
-    InjectAt(c, event);
+    if (!InjectAt(c, event)) {
+        // InjectAt has let go of what was held.
+        c.heldForeground = 0;
+        Refuse(c, TopLevelAt(s.windows, Point{event.x, event.y}));
+        return;
+    }
     NoteButtons(c.heldForeground, c.lastForeground, event);
     ShowEffectForDown(c, event, Point{event.x, event.y});
     WaitAfterEvent(c, event.delayMs);
@@ -197,8 +240,11 @@ void BackgroundStep(EventPlayerContext& c, std::size_t k) {
     }
     const bool doubleClick = DownButton(event.message) != 0 && CompletesDoubleClick(c.events, k, c.metrics);
     // A failed post is not retried: the window may be closing, and the next event
-    // looks for it again.
-    static_cast<void>(PostAt(c, event, p, doubleClick));
+    // looks for it again. A live window that fails it refuses our input.
+    if (PostAt(c, event, p, doubleClick) == PostOutcome::Failed && s.windows.IsWindow(event.window)) {
+        Refuse(c, event.window);
+        return;
+    }
     NoteButtons(c.heldBackground, c.lastBackground, event);
     if (const std::int32_t button = DownButton(event.message); button != 0)
         c.pressedWindow[ButtonIndex(button)] = event.window;
@@ -211,7 +257,7 @@ void ReleaseHeldButtons(EventPlayerContext& c) {
         if (c.heldForeground & button) {
             RecordedEvent up = c.lastForeground;
             up.message = UpMessageOf(button);
-            InjectAt(c, up);
+            static_cast<void>(InjectAt(c, up));
             c.heldForeground &= ~button;
         }
         const WindowHandle pressed = c.pressedWindow[ButtonIndex(button)];

@@ -445,8 +445,20 @@ MessageRecord SimDesktop::Record(WindowHandle w, std::uint32_t message, std::uin
     r.sent = sent;
     std::lock_guard lock(mutex_);
     r.delivered = Find(w) != nullptr;
+    if (const auto refused = refusing_.find(w); !sent && refused != refusing_.end())
+        if (!refused->second || *refused->second == message) r.delivered = false;
     if (messages_.size() < kMaxMessages) messages_.push_back(r);
     return r;
+}
+
+void SimDesktop::RefusePosts(WindowHandle w, std::optional<std::uint32_t> message) {
+    std::lock_guard lock(mutex_);
+    refusing_[w] = message;
+}
+
+void SimDesktop::AcceptPosts(WindowHandle w) {
+    std::lock_guard lock(mutex_);
+    refusing_.erase(w);
 }
 
 bool SimDesktop::PostMessage(WindowHandle w, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {

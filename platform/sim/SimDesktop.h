@@ -65,7 +65,7 @@ struct MessageRecord {
     std::uint32_t tick = 0;       // IClock::TickCount at the call
     std::int64_t micros = 0;      // IClock::MonotonicMicros at the call
     bool sent = false;            // SendMessage rather than PostMessage
-    bool delivered = false;       // false when the window did not exist
+    bool delivered = false;       // false when the window did not exist or refused the post
     friend bool operator==(const MessageRecord&, const MessageRecord&) = default;
 };
 
@@ -253,8 +253,15 @@ public:
     std::optional<std::intptr_t> SendMessageTimeout(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
                                                     std::intptr_t lParam, std::uint32_t timeoutMs) override;
 
+    // --- windows of a program with higher rights ------------------------------
+    // Posts to a refusing window fail and are logged as not delivered; with a
+    // message, only that message is refused.
+    void RefusePosts(WindowHandle w, std::optional<std::uint32_t> message = std::nullopt);
+    void AcceptPosts(WindowHandle w);
+
 private:
     std::set<WindowHandle> hung_;  // under mutex_
+    std::map<WindowHandle, std::optional<std::uint32_t>> refusing_;  // under mutex_
 };
 
 }  // namespace xd::sim

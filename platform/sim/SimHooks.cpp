@@ -60,6 +60,17 @@ std::size_t SimHooks::KeyboardHookCount() const {
     return keyboard_.size();
 }
 
+void SimHooks::TimeOutAll() {
+    std::lock_guard lock(mutex_);
+    mouse_.clear();
+    keyboard_.clear();
+}
+
+std::uint32_t SimHooks::LastInputTick() const {
+    std::lock_guard lock(mutex_);
+    return lastInput_;
+}
+
 template <typename Hook>
 std::vector<Hook> SimHooks::Chain(const std::vector<Entry<Hook>>& entries) const {
     std::lock_guard lock(mutex_);
@@ -70,11 +81,19 @@ std::vector<Hook> SimHooks::Chain(const std::vector<Entry<Hook>>& entries) const
 }
 
 void SimHooks::DeliverMouse(const LowLevelMouseEvent& event, std::uintptr_t extra) {
+    {
+        std::lock_guard lock(mutex_);
+        lastInput_ = event.time;
+    }
     for (const MouseHook& hook : Chain(mouse_)) hook(0, event, extra);
     if (const ButtonChange b = ButtonOf(event.message); b.key != 0 && state_) state_->SetKeyDown(b.key, b.down);
 }
 
 void SimHooks::DeliverKey(const LowLevelKeyEvent& event) {
+    {
+        std::lock_guard lock(mutex_);
+        lastInput_ = event.time;
+    }
     for (const KeyboardHook& hook : Chain(keyboard_)) hook(event);
     if (!state_) return;
     const bool down = event.message == msg::kKeyDown || event.message == msg::kSysKeyDown;

@@ -62,6 +62,13 @@ public:
     std::size_t MouseHookCount() const;
     std::size_t KeyboardHookCount() const;
 
+    // The system's removal of a hook whose call overran its time limit: the hook is
+    // gone without a word to its program, whose handle no longer removes anything.
+    bool TimeOut(Handle handle) { return Remove(handle); }
+    void TimeOutAll();
+    // GetLastInputInfo: the time stamp of the last event delivered, hooked or not.
+    std::uint32_t LastInputTick() const;
+
     // Calls every mouse hook with hook code 0 (HC_ACTION).
     void DeliverMouse(const LowLevelMouseEvent& event, std::uintptr_t extra = 0);
     void DeliverKey(const LowLevelKeyEvent& event);
@@ -80,6 +87,7 @@ private:
     Handle next_ = 1;
     std::vector<Entry<MouseHook>> mouse_;  // in installation order
     std::vector<Entry<KeyboardHook>> keyboard_;
+    std::uint32_t lastInput_ = 0;
 };
 
 }  // namespace xd::sim

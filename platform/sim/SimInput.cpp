@@ -62,14 +62,19 @@ unsigned SimInput::SendMouseInput(const std::vector<MouseInputRecord>& records) 
     batch.records = records;
     batch.tick = clock_.TickCount();
     batch.micros = clock_.MonotonicMicros();
+    std::size_t inserted = records.size();
     {
         std::lock_guard lock(mutex_);
         if (batches_.size() < kMaxLogEntries) batches_.push_back(batch);
         if (blocked_) return 0;
+        if (nextInserted_) {
+            inserted = std::min(*nextInserted_, records.size());
+            nextInserted_.reset();
+        }
     }
     const Point size = ScreenSizeNow();  // outside our lock: the window system has its own
-    for (const auto& r : records) Apply(r, size, llhook::kMouseInjected, batch.tick);
-    return static_cast<unsigned>(records.size());
+    for (std::size_t i = 0; i < inserted; ++i) Apply(records[i], size, llhook::kMouseInjected, batch.tick);
+    return static_cast<unsigned>(inserted);
 }
 
 void SimInput::MoveAndDeliver(Point screen, std::uint32_t tick) {
@@ -105,6 +110,11 @@ void SimInput::PlaceCursor(Point screen) {
 void SimInput::SetBlocked(bool blocked) {
     std::lock_guard lock(mutex_);
     blocked_ = blocked;
+}
+
+void SimInput::FailNextInjection(std::size_t inserted) {
+    std::lock_guard lock(mutex_);
+    nextInserted_ = inserted;
 }
 
 std::vector<InputBatch> SimInput::Batches() const {

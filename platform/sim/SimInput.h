@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "platform/Clock.h"
@@ -48,6 +49,9 @@ public:
     void UserInput(const MouseInputRecord& record);
     // Makes SendInput insert nothing (as when blocked by a higher-integrity window).
     void SetBlocked(bool blocked);
+    // The next SendInput inserts only its first `inserted` records and reports that
+    // many, as when input is blocked part way; later calls insert everything again.
+    void FailNextInjection(std::size_t inserted = 0);
 
     std::vector<InputBatch> Batches() const;
     std::vector<MouseInputRecord> AllRecords() const;  // every batch's records in order
@@ -66,6 +70,7 @@ private:
     mutable std::mutex mutex_;
     Point cursor_{};
     bool blocked_ = false;
+    std::optional<std::size_t> nextInserted_;
     std::vector<InputBatch> batches_;
     std::vector<CursorMove> cursorMoves_;
 };

@@ -5,8 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
+#include "platform/InputHooks.h"
 #include "platform/Types.h"
+#include "platform/common/HookWatchdog.h"
 
 namespace xd::win32 {
 
@@ -22,11 +25,12 @@ public:
 [[nodiscard]] LowLevelMouseEvent ToLowLevelMouseEvent(WPARAM message, const MSLLHOOKSTRUCT& data) noexcept;
 
 // Holds the installed hook handles; removes them on Remove or destruction. A hook procedure has no user
-// data, so one instance per process serves them (a second Install fails).
-class Win32InputHooks {
+// data, so one instance per process serves them (a second Install fails). The system drops a hook whose
+// call overran its time limit without a word; the status tick's CheckAndReinstall notices and puts both back.
+class Win32InputHooks final : public IInputHooks {
 public:
     Win32InputHooks() = default;
-    ~Win32InputHooks() { Remove(); }
+    ~Win32InputHooks() override { Remove(); }
     Win32InputHooks(const Win32InputHooks&) = delete;
     Win32InputHooks& operator=(const Win32InputHooks&) = delete;
 
@@ -35,13 +39,25 @@ public:
     void Remove() noexcept;
     [[nodiscard]] bool Installed() const noexcept { return keyboard_ != nullptr || mouse_ != nullptr; }
 
+    // On the installing thread, once per status tick: true when the hooks had been dropped and were put
+    // back (see HookWatchdog).
+    [[nodiscard]] bool CheckAndReinstall() noexcept;
+
+    // IInputHooks
+    std::uint32_t LastSystemInputTick() override;
+    std::uint32_t LastHookEventTick() override;
+    bool Reinstall() override;
+
 private:
     static LRESULT CALLBACK KeyboardProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam);
+    void SetBoth() noexcept;
 
     HHOOK keyboard_ = nullptr;
     HHOOK mouse_ = nullptr;
     bool ownsSink_ = false;
+    std::uint32_t lastSystemInput_ = 0;
+    std::optional<HookWatchdog> watchdog_;
 };
 
 }  // namespace xd::win32

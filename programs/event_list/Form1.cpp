@@ -191,7 +191,7 @@ void Form1::SetStatusIdle(const std::string& text) noexcept {
 }
 
 void Form1::OnTimer() noexcept {
-    const EventStatusTick tick = OnStatusTick(context_);
+    const EventStatusTick tick = OnStatusTick(context_, hooks_.CheckAndReinstall());
     window_.arrowIndex = model_.statusFrame;
     if (tick.statusText) SetStatusIdle(*tick.statusText);
     if (tick.redrawList) ::InvalidateRect(Child(form1::kList1), nullptr, FALSE);

@@ -193,7 +193,7 @@ void Form1::OnTimer() noexcept {
     HWND hwnd = FormWindow::Handle();
     // The tick may open a message box (a stop that ends playback); it must not run again meanwhile.
     ::KillTimer(hwnd, form1::kTimer1);
-    const StatusTickResult result = playback_.Tick(model_.window, editor_);
+    const StatusTickResult result = playback_.Tick(model_.window, editor_, recording_.CheckHooks());
     if (result.stopPlayback) TogglePlayback(context_);
     if (result.redraw) RedrawToolbar();
     if (::IsWindow(hwnd)) ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);

@@ -42,11 +42,12 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
     return true;
 }
 
-StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor) noexcept {
+StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept {
     // The editor is asked and moved outside the lock: the runner takes it to show
     // a click's circle, and must never wait for the editor to scroll.
-    const StatusTickInput input = ReadStatusTickInput(window, editor, state_.Repetition(), state_.CurrentLine(),
-                                                      model_.stopRequested.load());
+    StatusTickInput input = ReadStatusTickInput(window, editor, state_.Repetition(), state_.CurrentLine(),
+                                                model_.stopRequested.load());
+    input.hooksReinstalled = hooksReinstalled;
     StatusTickResult result;
     {
         // The tick steps the slots the runner may be taking at this moment.

@@ -32,7 +32,8 @@ public:
     [[nodiscard]] bool Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, HWND mainWindow) noexcept;
 
     // The 100 ms status tick with the runner's repetition and line, the click-effect frames painted.
-    StatusTickResult Tick(MainWindowState& window, IEditor& editor) noexcept;
+    // hooksReinstalled: the hooks were put back on this tick.
+    StatusTickResult Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept;
 
     // The click effect at a screen point for a button-down message, from any thread (the mouse hook's
     // click demonstration uses it too).

@@ -28,6 +28,9 @@ public:
     // Removes the hooks and ends the worker; waiting lines are applied first.
     void Stop() noexcept;
 
+    // On the status tick: puts the hooks back when the system dropped them; true when it did.
+    [[nodiscard]] bool CheckHooks() noexcept { return hooks_.CheckAndReinstall(); }
+
     // True for the worker's "lines are waiting" message, which it then applies to the editor.
     bool HandleMessage(UINT message) noexcept;
 

@@ -85,6 +85,21 @@ TEST_F(SimHooksTest, LatestHookIsCalledFirstAndEveryHookSeesEveryEvent) {
     EXPECT_EQ(sim.desktop.KeyState(vk::kEscape), 1);
 }
 
+TEST_F(SimHooksTest, TimedOutHookIsGoneUnannouncedWhileTheSystemStillTakesInput) {
+    WatchKeys();
+    const auto mouseHook = sim.hooks.InstallMouseHook([](int, const LowLevelMouseEvent&, std::uintptr_t) {});
+    EXPECT_TRUE(sim.hooks.TimeOut(mouseHook));
+    EXPECT_FALSE(sim.hooks.Remove(mouseHook));  // its owner's handle removes nothing now
+    sim.clock.Advance(30);
+    sim.user.MoveTo({10, 10});
+    EXPECT_EQ(sim.hooks.LastInputTick(), 5030u);
+    sim.hooks.TimeOutAll();
+    sim.clock.Advance(30);
+    sim.user.Key(vk::kEscape);
+    EXPECT_TRUE(keys.empty());
+    EXPECT_EQ(sim.hooks.LastInputTick(), 5060u);
+}
+
 TEST_F(SimHooksTest, SendInputArrivesInjectedInTheSystemsOrderAtTheNewPoint) {
     WatchMouse();
     sim.input.PlaceCursor({5, 5});

@@ -11,6 +11,7 @@
 
 #include "eventlist/app/EventListCommands.h"
 #include "eventlist/app/EventStatusTick.h"
+#include "platform/sim/SimInputHooks.h"
 #include "platform/sim/SimPlatform.h"
 #include "tests/support/EventAppWindow.h"
 #include "tests/support/EventDocumentView.h"
@@ -40,9 +41,9 @@ protected:
         LoadEventListOptions(model, sim.profile, "C:/xd/settings.ini");
         CreateClickEffectWindows(SharedClickEffects{model.effects, model.effectGuard}, overlays);
         // Installed as the program does when its window is created.
-        sim.hooks.InstallMouseHook(
-            [this](int code, const LowLevelMouseEvent& e, std::uintptr_t) { OnEventMouseHook(context, code, e); });
-        sim.hooks.InstallKeyboardHook([this](const LowLevelKeyEvent& e) { OnEventKeyboardHook(context, e); });
+        inputHooks.Install(
+            [this](int code, const LowLevelMouseEvent& e, std::uintptr_t) { OnEventMouseHook(context, code, e); },
+            [this](const LowLevelKeyEvent& e) { OnEventKeyboardHook(context, e); });
         sim.input.PlaceCursor(Point{700, 600});
     }
 
@@ -104,6 +105,8 @@ protected:
     };
     EventListContext context{model, EventListServices{sim.platform(), sim.codePage, overlays, inlineStart},
                              EventListViews{listView, documentView, playerView, window}};
+    // The program's two hooks, which the system may drop and the status tick puts back.
+    sim::SimInputHooks inputHooks{sim.hooks, sim.clock};
     WindowHandle notepad = kNoWindow, leftPane = kNoWindow, rightPane = kNoWindow, button = kNoWindow;
     std::size_t messagesPumped = 0;
     std::size_t foundPumped = 0;

@@ -1,0 +1,51 @@
+// Noticing hooks the system removed, and saying so once in the status line.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/InputHooks.h"
+
+namespace xd {
+
+// How long the system may see input while our hooks see none before they count as gone.
+inline constexpr std::uint32_t kHookSilenceMs = 2000;
+
+// Checked on the status tick, on the thread that owns the hooks.
+class HookWatchdog {
+public:
+    HookWatchdog(IInputHooks& hooks, std::uint32_t now) noexcept;
+
+    // After the hooks were installed: what came before no longer counts against them.
+    void Restart(std::uint32_t now) noexcept;
+    // Reinstalls the hooks when the system took input since the last check while ours
+    // have been silent for kHookSilenceMs; true when it did.
+    [[nodiscard]] bool Check(std::uint32_t now) noexcept;
+
+private:
+    IInputHooks& hooks_;
+    std::uint32_t systemInputAtCheck_ = 0;
+    std::uint32_t hookEventAtCheck_ = 0;
+    std::uint32_t heardAt_ = 0;  // the last hook event, or the (re)installation
+    // Latched once the silence is long enough, so a tick count that wraps past
+    // heardAt_ after weeks of quiet cannot make the hooks look fresh again.
+    bool silent_ = false;
+};
+
+inline constexpr std::string_view kHooksReinstalledNote = "键盘鼠标钩子已重新安装，录制时可能漏掉了部分输入。";
+// How many 100 ms status ticks the note stays before the recording's own status returns.
+inline constexpr int kHooksNoteTicks = 30;
+
+// The note for one recording: shown on the first reinstallation while recording,
+// for kHooksNoteTicks ticks, and not again until the next recording.
+class HooksReinstalledNotice {
+public:
+    // Once per status tick; the note while it is to be shown in place of the status.
+    [[nodiscard]] std::optional<std::string_view> Tick(bool recording, bool reinstalled) noexcept;
+
+private:
+    bool told_ = false;
+    int ticksLeft_ = 0;
+};
+
+}  // namespace xd
