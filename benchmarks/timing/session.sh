@@ -14,6 +14,7 @@ set_dpi 96
 write_schedule "$n" "$out/schedule.txt"
 total_ms=$(awk '{ s += $3 } END { print int(s) + 10000 }' "$out/schedule.txt")
 APP_TIMEOUT=$((total_ms / 1000 + 200))
+PROBE_TIMEOUT=$APP_TIMEOUT
 
 # --- CPU time: the player's process, sampled when its playback starts and after its last click -------------
 cpu_sample() { python3 "$here/cputime.py" "$1" >> "$out/player-cpu.txt" || true; }
