@@ -10,7 +10,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   clang libclang-rt-14-dev
   dpkg-dev ca-certificates xz-utils git
-  python3-fontforge locales
+  python3-fontforge python3-matplotlib locales
 )
 
 missing=()

@@ -14,8 +14,12 @@
 //   wintool dropped <class> <title> <child-id> a combo box's list: 1 dropped, 0 closed
 //   wintool items <class> <title> <child-id>  how many lines a list box holds
 //   wintool cursor                            "x y" of the pointer as Wine sees it now
+//   wintool resources <class> <title>         the owning process's handles, GDI and user objects and private
+//                                            memory (KB) as "key=value" on one line; n/a for what the system
+//                                            does not tell (Wine answers 0 to GetGuiResources and PrivateUsage)
 // A title of "*" matches any title of the class.
 #include <windows.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -139,9 +143,68 @@ BOOL CALLBACK PrintIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR) {
     return TRUE;
 }
 
+// A GUI process always holds some handles, GDI and user objects and memory: 0 means the call is not
+// implemented, not none.
+std::wstring CountOrNa(bool known, unsigned long long value) { return known ? std::to_wstring(value) : L"n/a"; }
+
+// Wine counts no handles in GetProcessHandleCount but lists them in the system's handle table
+// (SystemExtendedHandleInformation, class 64): the entries of this process.
+DWORD HandlesInSystemTable(DWORD pid) {
+    struct Entry {
+        void* object;
+        ULONG_PTR pid;
+        ULONG_PTR handle;
+        ULONG access;
+        USHORT creatorBackTrace;
+        USHORT type;
+        ULONG attributes;
+        ULONG reserved;
+    };
+    struct Table {
+        ULONG_PTR count;
+        ULONG_PTR reserved;
+        Entry entries[1];
+    };
+    using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (!query) return 0;
+    std::string buffer(1 << 20, '\0');
+    ULONG needed = 0;
+    while (query(64, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) != 0) {
+        if (buffer.size() >= (64u << 20)) return 0;
+        buffer.resize(buffer.size() * 2);
+    }
+    const auto* table = reinterpret_cast<const Table*>(buffer.data());
+    DWORD count = 0;
+    for (ULONG_PTR i = 0; i < table->count; ++i) count += table->entries[i].pid == pid ? 1 : 0;
+    return count;
+}
+
+int PrintResources(HWND w) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(w, &pid);
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return 1;
+    DWORD handles = 0;
+    if (!::GetProcessHandleCount(process, &handles) || handles == 0) handles = HandlesInSystemTable(pid);
+    const DWORD gdi = ::GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD user = ::GetGuiResources(process, GR_USEROBJECTS);
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    const bool haveMemory =
+        ::GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory) &&
+        memory.PrivateUsage > 0;
+    ::CloseHandle(process);
+    Print(L"pid=" + std::to_wstring(pid) + L" handles=" + CountOrNa(handles > 0, handles) + L" gdi=" +
+          CountOrNa(gdi > 0, gdi) + L" user=" + CountOrNa(user > 0, user) + L" private_kb=" +
+          CountOrNa(haveMemory, memory.PrivateUsage / 1024));
+    return 0;
+}
+
 int Usage() {
     Print(L"usage: wintool find|close|gone|text|pos|check|dropped|items|count <class> <title> [wait-ms|child-id]; "
-          L"wintool msgbox <caption>; wintool icons <file>; wintool cursor");
+          L"wintool msgbox <caption>; wintool icons <file>; wintool cursor; wintool resources <class> <title>");
     return 2;
 }
 
@@ -188,6 +251,10 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close") {
         HWND w = Find(cls, title, waitMs, false);
         return w && ::PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (command == L"resources") {
+        HWND w = Find(cls, title, 0, false);
+        return w ? PrintResources(w) : 1;
     }
     if (command == L"gone") {
         const ULONGLONG end = ::GetTickCount64() + waitMs;
