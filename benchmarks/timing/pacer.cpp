@@ -56,7 +56,8 @@ int wmain(int argc, wchar_t** argv) {
     FILE* log = _wfopen(argv[2], L"w");
     if (!log) return 1;
 
-    // As the player does for a playback.
+    // As the player's thread does for a playback.
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     const xd::win32::TimerResolutionScope fineTimer;
     xd::win32::Win32Clock clock;
     std::vector<std::int64_t> due(actions.size()), woke(actions.size()), posted(actions.size());

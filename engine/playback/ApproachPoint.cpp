@@ -86,8 +86,9 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
     }
     if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(runner.run->pointerOverlay.load());
 
-    const Point to = ToDevicePoint(s.scale, s.windows, target, x, y);
-    const Point origin = ClientOrigin(s.windows, target);
+    runner.place = ReadTargetPlace(s.scale, s.windows, target);
+    Point to = ToDevicePoint(runner.place, x, y);
+    Point origin{runner.place.client.left, runner.place.client.top};
     const float speed = EffectiveSpeed(s.config);
     const std::int32_t durationMs = ApproachDurationMs(runner.run->nextApproachMs.load(), speed);
     const std::int64_t start = s.clock.MonotonicMicros();
@@ -107,8 +108,12 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
             c = Point{GlideStep(c.x, to.x, stepsLeft), GlideStep(c.y, to.y, stepsLeft)};
             MovePointerTo(runner, c, target, origin);
         } else if (!overlayAtPoint) {
-            // The overlay reaches the point during the last step, so that at the deadline only the move
-            // is sent before the action: placing the overlay is a request to the main thread.
+            // The last step reads the target again (it may have moved during the glide) and puts the
+            // overlay at the point, so that at the deadline only the move and the action are sent: asking
+            // the target's process and the display, or the main thread, takes time a deadline does not have.
+            runner.place = ReadTargetPlace(s.scale, s.windows, target);
+            to = ToDevicePoint(runner.place, x, y);
+            origin = Point{runner.place.client.left, runner.place.client.top};
             PlacePointerOverlay(runner, to);
             overlayAtPoint = true;
         }

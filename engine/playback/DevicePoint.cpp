@@ -44,15 +44,19 @@ int DeviceCoordinate(int origin, int logical, int dpi) noexcept {
 
 }  // namespace
 
-Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x, int y) {
-    return ToDevicePoint(scale, windows, target, ClientOrigin(windows, target), x, y);
-}
-
-Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, Point o, int x, int y) {
+TargetPlace ReadTargetPlace(DeviceScale& scale, IWindowSystem& windows, WindowHandle target) {
     const DpiPair system{CachedDpi(scale.dpiX, &IWindowSystem::DpiX, windows),
                          CachedDpi(scale.dpiY, &IWindowSystem::DpiY, windows)};
-    const DpiPair dpi = WindowDpi(windows, target, system);
-    return Point{DeviceCoordinate(o.x, x, dpi.x), DeviceCoordinate(o.y, y, dpi.y)};
+    return TargetPlace{windows.ClientRectOnScreen(target), WindowDpi(windows, target, system)};
+}
+
+Point ToDevicePoint(const TargetPlace& place, int x, int y) noexcept {
+    return Point{DeviceCoordinate(place.client.left, x, place.dpi.x),
+                 DeviceCoordinate(place.client.top, y, place.dpi.y)};
+}
+
+Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x, int y) {
+    return ToDevicePoint(ReadTargetPlace(scale, windows, target), x, y);
 }
 
 int AbsoluteInputCoordinate(int pixel, int extent) noexcept {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "platform/WindowDpi.h"
 #include "platform/WindowSystem.h"
 
 namespace xd {
@@ -23,14 +24,21 @@ inline constexpr int kDeviceCoordinateLimit = 1 << 20;
 
 [[nodiscard]] int ClampDeviceCoordinate(std::int64_t v) noexcept;
 
+// What converting a target's points takes: its client rectangle on the screen and
+// its DPI (WindowDpi). Asking for them goes to the target's process and the
+// display, so an action reads them ahead of its deadline (see ApproachPoint).
+struct TargetPlace {
+    Rect client{};
+    DpiPair dpi{};
+};
+
+[[nodiscard]] TargetPlace ReadTargetPlace(DeviceScale& scale, IWindowSystem& windows, WindowHandle target);
+
 // O + (x, y) × dpi / 96 in each direction, rounded to nearest, halves to even,
-// where O is the target's client origin on the screen and dpi the target's
-// (WindowDpi); held within the limit.
+// where O is the target's client origin on the screen; held within the limit.
+[[nodiscard]] Point ToDevicePoint(const TargetPlace& place, int x, int y) noexcept;
 [[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x,
                                   int y);
-// The same from a client origin already read, which spares asking the target's process for it again.
-[[nodiscard]] Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target,
-                                  Point clientOrigin, int x, int y);
 
 [[nodiscard]] Point ClientOrigin(IWindowSystem& windows, WindowHandle target);
 

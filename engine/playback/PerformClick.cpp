@@ -77,12 +77,12 @@ int PerformClick(Runner& runner, std::int32_t buttonCode, std::int32_t x, std::i
     if (const int r = ApproachPoint(runner, ClickNextWait(wait, count), x, y); r != 0) return r;
     PlaybackServices& s = runner.services;
     const WindowHandle target = runner.run->targetWindow.load();
-    const Rect client = s.windows.ClientRectOnScreen(target);
+    const Rect client = runner.place.client;
     const std::optional<MouseButton> button = ButtonForCode(buttonCode);
     ClickJitter jitter(static_cast<std::uint64_t>(s.clock.MonotonicMicros()));
 
     for (std::int32_t i = 0; i < count; ++i) {
-        Point p = ToDevicePoint(s.scale, s.windows, target, Point{client.left, client.top}, x, y);
+        Point p = ToDevicePoint(runner.place, x, y);
         if (const std::int32_t width = s.config.randomOffset.load(); width != 0) {
             p.x = ClampDeviceCoordinate(static_cast<std::int64_t>(p.x) + jitter.Next(width));
             p.y = ClampDeviceCoordinate(static_cast<std::int64_t>(p.y) + jitter.Next(width));

@@ -100,16 +100,16 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
     PlaybackServices& s = runner.services;
     DragTarget t;
     t.window = runner.run->targetWindow.load();
-    t.client = s.windows.ClientRectOnScreen(t.window);
+    t.client = runner.place.client;
     t.origin = Point{t.client.left, t.client.top};
     Point v = runner.overlayCorner;
-    const Point start = ToDevicePoint(s.scale, s.windows, t.window, startX, startY);
+    const Point start = ToDevicePoint(runner.place, startX, startY);
     const std::optional<MouseButton> button = ButtonForCode(buttonCode);
     const Press press = PressAt(runner, button, t, start);
     Point held = start;  // where the button is now, for a release on stop
 
     if (PointerHiddenWhileActing(s.config)) s.overlays.Hide(runner.run->pointerOverlay.load());
-    const Point end = ToDevicePoint(s.scale, s.windows, t.window, endX, endY);
+    const Point end = ToDevicePoint(runner.place, endX, endY);
     const std::int32_t durationMs = DragDurationMs(duration, EffectiveSpeed(s.config));
     const std::int64_t begin = s.clock.MonotonicMicros();
     const std::int64_t deadline =

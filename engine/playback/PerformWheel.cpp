@@ -12,7 +12,7 @@ int PerformWheel(Runner& runner, std::int32_t delta, std::int32_t x, std::int32_
     const WindowHandle target = runner.run->targetWindow.load();
     const auto data = static_cast<std::uint32_t>(delta);
     for (std::int32_t i = 0; i < count; ++i) {
-        const Point p = ToDevicePoint(s.scale, s.windows, target, x, y);
+        const Point p = ToDevicePoint(runner.place, x, y);
         if (s.config.foregroundMode.load() != 0) {
             static_cast<void>(
                 TryInject(runner, target, {InputRecordAt(s.windows, p, kInjectedFlags | mouseevent::kWheel, data)}));

@@ -50,6 +50,9 @@ struct Runner {
     // action was due. Unset at the start of a playback, when the approach counts
     // from now.
     std::optional<std::int64_t> dueMicros;
+    // The target's client rectangle and DPI as the last approach read them, in
+    // its last step: the action at the deadline converts its points with these.
+    TargetPlace place;
     // Set when the target refused a post or injected input: the box has been
     // shown, the playback is stopping, and nothing more is sent to the target.
     bool refused = false;

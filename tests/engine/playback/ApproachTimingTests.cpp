@@ -67,6 +67,34 @@ TEST_F(ApproachTest, GlidesInTenMillisecondStepsAndArrivesOnTime) {
     EXPECT_TRUE(sim.input.CursorMoves().empty());
 }
 
+TEST_F(ApproachTest, ATargetMovedDuringTheGlideIsActedOnWhereItStandsAtTheEnd) {
+    // The target is read again in the glide's last step, not at the deadline: the action still lands on
+    // the window where it has moved to.
+    for (bool foreground : {false, true}) {
+        SCOPED_TRACE(foreground ? "foreground" : "background");
+        ASSERT_TRUE(sim.desktop.SetWindowRect(target, {100, 100, 500, 400}));
+        ChooseTarget();
+        config.foregroundMode = foreground ? 1 : 0;
+        config.moveMouse = 1;
+        run.nextApproachMs = 500;
+        runner.dueMicros.reset();
+        sim.input.Clear();
+        const std::int64_t start = sim.clock.MonotonicMicros();
+        sim.clock.SetSleepHook([this, start](const sim::SleepRecord& r) {
+            if (r.toMicros >= start + 200'000) static_cast<void>(sim.desktop.SetWindowRect(target, {400, 150, 800, 450}));
+        });
+        ASSERT_EQ(PerformClick(runner, 1, 60, 20, 1, 0), 0);
+        sim.clock.SetSleepHook(nullptr);
+        const Point point{400 + 60, 180 + 20};  // from the client origin the window has moved to
+        EXPECT_EQ(runner.overlayCorner, (Point{point.x + 1, point.y + 1}));
+        if (foreground) {
+            const auto moves = sim.input.CursorMoves();
+            ASSERT_GE(moves.size(), 2u);
+            EXPECT_EQ(moves[moves.size() - 2].point, point);  // the press, before the pointer goes home
+        }
+    }
+}
+
 TEST_F(ApproachTest, EveryStepNamesTheActionsMomentAsItsDeadline) {
     // The clock may let a step wake a little late only because it knows the deadline the step leads to,
     // which must be the moment of the action (the press, or a drag's release); the last step wakes at it.

@@ -60,7 +60,9 @@ TEST_F(DevicePointTest, ATargetOnAMonitorAtAnotherDpiIsConvertedWithThatMonitors
     EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 40), (Point{200, 170}));
     ASSERT_TRUE(sim.desktop.SetWindowRect(target, {2000, 100, 2600, 550}));  // client origin (2000, 130)
     EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, 100, 40), (Point{2150, 190}));
-    EXPECT_EQ(ToDevicePoint(scale, sim.desktop, target, Point{2000, 130}, 1, 3), (Point{2002, 134}));  // halves to even
+    const TargetPlace place = ReadTargetPlace(scale, sim.desktop, target);
+    EXPECT_EQ(place.client.left, 2000);
+    EXPECT_EQ(ToDevicePoint(place, 1, 3), (Point{2002, 134}));  // halves to even
 
     // A system at 144 with the other monitor at 96, and the system's pair differing by direction: the
     // primary keeps that pair, the other monitor's DPI holds in both directions.
