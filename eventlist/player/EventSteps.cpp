@@ -194,8 +194,11 @@ void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs) {
     IClock& clock = c.services.clock;
     const std::int64_t wait = EventWaitMs(delayMs, c.services.settings.speedPosition.load());
     std::int64_t now = clock.MonotonicMicros();
-    // Late (a box, a slow window): act at once rather than hurry to catch up.
-    const std::int64_t deadline = std::max(c.dueMicros.value_or(now) + wait * 1000, now);
+    // A little late (the event's own handling, which an event without a delay cannot absorb): the schedule
+    // stands, so lateness does not add up from event to event. Late by a slice or more (a box, a slow
+    // window): start again from now rather than hurry through what fell due meanwhile.
+    const std::int64_t due = c.dueMicros.value_or(now) + wait * 1000;
+    const std::int64_t deadline = now - due >= kWaitSliceMicros ? now : due;
     c.dueMicros = deadline;
     while (deadline - now >= kWaitSliceMicros) {
         clock.SleepUntil(now + kWaitSliceMicros);

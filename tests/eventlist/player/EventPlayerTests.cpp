@@ -107,6 +107,27 @@ TEST_F(EventPlayerTest, WaitsCountFromWhenThePreviousEventWasDueSoTimeDoesNotDri
         EXPECT_EQ(moves[k].micros - t0, static_cast<std::int64_t>(k) * 30'000) << k;
 }
 
+TEST_F(EventPlayerTest, AnEventWithoutADelayDoesNotPushTheScheduleBack) {
+    // Presses with their releases at once, as a quick hand or a generated script has them: each post costs
+    // 2 ms, which a delay of 0 cannot absorb, and yet every press comes on its 30 ms.
+    settings.repeatPosition = 1;
+    for (int i = 0; i < 50; ++i) {
+        const int x = i % 2 == 0 ? 10 : 60;  // apart, so no press completes a double click
+        events.push_back(EventIn(evmsg::kLeftDown, x, 40, 0));
+        events.push_back(EventIn(evmsg::kLeftUp, x, 40, 30));
+    }
+    OneLinePerEvent();
+    sim.desktop.SetMessageObserver([&](const sim::MessageRecord& m) {
+        if (!m.sent) sim.clock.Advance(2);
+    });
+    const std::int64_t t0 = sim.clock.MonotonicMicros();
+    Play();
+    const auto presses = Posted(target, 0x0201);
+    ASSERT_EQ(presses.size(), 50u);
+    for (std::size_t k = 0; k < presses.size(); ++k)
+        EXPECT_EQ(presses[k].micros - t0, static_cast<std::int64_t>(k) * 30'000) << k;
+}
+
 TEST_F(EventPlayerTest, ALateEventActsAtOnceAndLaterWaitsCountFromIt) {
     settings.repeatPosition = 1;
     events = {EventIn(evmsg::kMove, 10, 40, 30), EventIn(evmsg::kMove, 20, 40, 30),
