@@ -38,8 +38,8 @@ std::int32_t DragDurationMs(std::int32_t duration, float speed) noexcept {
 }
 
 std::int64_t MovementDeadline(std::int64_t now, const std::int64_t* anchor, std::int32_t durationMs) noexcept {
-    const std::int64_t from = anchor ? *anchor : now;
-    return std::max(now, from + static_cast<std::int64_t>(durationMs) * 1000);
+    const std::int64_t due = (anchor ? *anchor : now) + static_cast<std::int64_t>(durationMs) * 1000;
+    return now - due >= kCatchUpLimitMicros ? now : due;
 }
 
 std::int64_t NextStepWake(std::int64_t start, std::int64_t now, std::int64_t deadline) noexcept {

@@ -35,10 +35,16 @@ inline constexpr std::int32_t kRepetitionAllowanceMs = 2;
 // A drag's movement time: 0 for a zero or negative 经历时间.
 [[nodiscard]] std::int32_t DragDurationMs(std::int32_t duration, float speed) noexcept;
 
+// Lateness a playback makes up: a movement due less than this long ago keeps
+// its deadline (the action comes at once and the next wait counts from when it
+// was due), so the time a statement takes of its own, such as 目标窗口's pause,
+// does not add up over the repetitions.
+inline constexpr std::int64_t kCatchUpLimitMicros = 50'000;
+
 // The deadline of a movement of durationMs that counts from `anchor` (the time
-// the previous action was due), or from now without one. A deadline already
-// passed becomes now: a late playback acts at once instead of hurrying through
-// several actions to catch up.
+// the previous action was due), or from now without one. A deadline passed by
+// the catch-up limit or more becomes now: a playback late by that much (a box,
+// a slow window) acts at once instead of hurrying through several actions.
 [[nodiscard]] std::int64_t MovementDeadline(std::int64_t now, const std::int64_t* anchor,
                                             std::int32_t durationMs) noexcept;
 

@@ -91,6 +91,27 @@ TEST_F(ScriptRunnerTest, RepeatCountTwoPlaysTwiceCountingRepetitions) {
     EXPECT_FALSE(sim.desktop.IsWindow(Overlay()));
 }
 
+TEST_F(ScriptRunnerTest, ARepetitionsTargetSearchDoesNotPushTheScheduleBack) {
+    // Clicks 8 ms apart: at each new repetition 目标窗口's own 10 ms pause makes the first click late; the
+    // clicks after it keep their places, so ten repetitions end where the schedule says.
+    std::vector<std::int64_t> presses;
+    sim.desktop.SetMessageObserver([&](const sim::MessageRecord& m) {
+        if (m.message == msg::kLButtonDown) presses.push_back(m.micros);
+    });
+    std::string text = std::string(kHeader) + "配置.执行次数=10\r\n" + kTargetLine;
+    for (int i = 0; i < 3; ++i) text += "鼠标点击(1," + std::to_string(10 + 40 * i) + ",10,1,8)\r\n";
+    ASSERT_EQ(Play(text), 0);
+    ASSERT_EQ(presses.size(), 30u);
+    for (std::size_t k = 0; k < presses.size(); ++k) {
+        const std::int64_t due = presses[0] + static_cast<std::int64_t>(k) * 8'000;
+        if (k % 3 == 0) {
+            EXPECT_LT(presses[k] - due, 8'000) << k;  // after the search, at once
+        } else {
+            EXPECT_EQ(presses[k], due) << k;
+        }
+    }
+}
+
 TEST_F(ScriptRunnerTest, ClickBeforeAnyTargetEndsThePlayback) {
     const std::string text = std::string(kHeader) + "鼠标点击(1,10,10,1,650)\r\n" + kTargetLine;
     ASSERT_EQ(Play(text), 0);
