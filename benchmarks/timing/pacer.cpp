@@ -3,11 +3,15 @@
 // It logs, per click, when it was due, when it woke and when the press was posted (performance counter µs),
 // so the benchmark can tell a late wake-up from a late delivery; then a line "cpu <µs> <µs>": the process's
 // CPU time and the wall time from the first deadline to the last post.
-//   pacer <schedule file> <log file>        schedule lines: x y wait-ms
+// With "foreground" it injects the clicks instead, as the players do in the foreground: the pointer is put on
+// the point 10 ms ahead (where a glide would have brought it) and again at the deadline, then the press and
+// the release go in one SendInput call, without the move flag.
+//   pacer <schedule file> <log file> [foreground]        schedule lines: x y wait-ms
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
+#include <cwchar>
 #include <vector>
 
 #include "platform/win32/Win32Clock.h"
@@ -29,6 +33,16 @@ std::int64_t ProcessCpuMicros() {
     return micros(kernel) + micros(user);
 }
 
+void Inject(DWORD down, DWORD up) {
+    INPUT inputs[2]{};
+    const DWORD flags[2] = {down, up};
+    for (int i = 0; i < 2; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK | flags[i];
+    }
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 LPARAM Pack(int x, int y) {
     return static_cast<LPARAM>(static_cast<std::uint32_t>(static_cast<std::uint16_t>(x)) |
                                (static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16));
@@ -38,9 +52,10 @@ LPARAM Pack(int x, int y) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: pacer <schedule> <log>\n");
+        std::fprintf(stderr, "usage: pacer <schedule> <log> [foreground]\n");
         return 2;
     }
+    const bool foreground = argc > 3 && std::wcscmp(argv[3], L"foreground") == 0;
     std::vector<Action> actions;
     if (FILE* in = _wfopen(argv[1], L"r")) {
         Action a;
@@ -63,15 +78,28 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<std::int64_t> due(actions.size()), woke(actions.size()), posted(actions.size());
     std::int64_t next = clock.MonotonicMicros() + 500'000;
     std::int64_t cpuAtFirst = 0;
+    POINT origin{0, 0};
+    ClientToScreen(probe, &origin);
     for (std::size_t i = 0; i < actions.size(); ++i) {
         due[i] = next;
+        const POINT on{origin.x + actions[i].x, origin.y + actions[i].y};
+        if (foreground) {
+            clock.SleepUntil(next - 10'000);
+            SetCursorPos(on.x, on.y);
+        }
         clock.SleepUntil(next);
         if (i == 0) cpuAtFirst = ProcessCpuMicros();
         woke[i] = clock.MonotonicMicros();
-        const LPARAM at = Pack(actions[i].x, actions[i].y);
-        PostMessageW(probe, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        posted[i] = clock.MonotonicMicros();
-        PostMessageW(probe, WM_LBUTTONUP, 0, at);
+        if (foreground) {
+            SetCursorPos(on.x, on.y);
+            Inject(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+            posted[i] = clock.MonotonicMicros();
+        } else {
+            const LPARAM at = Pack(actions[i].x, actions[i].y);
+            PostMessageW(probe, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            posted[i] = clock.MonotonicMicros();
+            PostMessageW(probe, WM_LBUTTONUP, 0, at);
+        }
         next += static_cast<std::int64_t>(actions[i].waitMs) * 1000;
     }
     const std::int64_t cpu = ProcessCpuMicros() - cpuAtFirst;

@@ -13,7 +13,7 @@ tick, overlays, editor) and the rest (mostly the runner), and the pacer's as it 
 
 Reads the logs of the runs that took place (playback.log: 迅点小侠4 in the background; pacer-probe.log and
 pacer.log; xdotool.log; eventlist.log: 迅点小侠 in the background; foreground-script.log and
-foreground-eventlist.log) and, given a picture path, draws each run's interval error per action and its
+foreground-eventlist.log; foreground-pacer.log, the pacer injecting) and, given a picture path, draws each run's interval error per action and its
 cumulative drift with matplotlib (Debian's python3-matplotlib; skipped with a note when it is missing).
 """
 import os
@@ -148,7 +148,7 @@ def main():
     theirs = log("xdotool.log") and summary("xdotool", presses(log("xdotool.log")), expected)
     events = log("eventlist.log") and summary("迅点小侠", presses(log("eventlist.log")), expected)
     foreground = [(name, summary(f"{name} foreground", presses(log(f"foreground-{run}.log")), expected))
-                  for name, run in (("迅点小侠4", "script"), ("迅点小侠", "eventlist"))
+                  for name, run in (("迅点小侠4", "script"), ("迅点小侠", "eventlist"), ("pacer", "pacer"))
                   if log(f"foreground-{run}.log")]
 
     def fmt(s):

@@ -8,7 +8,8 @@
 #   xdotool     xdotool and shell sleeps, what one would do without the player
 #   eventlist   迅点小侠.exe plays it as an event list (.mkx written by benchmarks/mkx.py) in the background
 #   foreground  both editions again in the foreground: injected input (SendInput), the script edition's
-#               pointer glide included; the interval error is still between consecutive presses' arrivals
+#               pointer glide included; the interval error is still between consecutive presses' arrivals;
+#               then the pacer injecting, for what the system's input path adds by itself
 # About ten minutes for all; not run by scripts/test.sh.
 #   benchmarks/timing/run.sh [windows-build-dir]      (needs scripts/build.sh windows and scripts/wine-prefix.sh)
 #   XD_BENCH_RUNS="script" benchmarks/timing/run.sh   only 迅点小侠4's background run
@@ -19,6 +20,7 @@
 #   eventlist timing: median=… p95=… p99=… max=… drift=…
 #   foreground: 迅点小侠4 median=… p95=… p99=… max=… drift=…
 #   foreground: 迅点小侠 median=… p95=… p99=… max=… drift=…
+#   foreground: pacer median=… p95=… p99=… max=… drift=…     (the clock alone, injecting)
 #   timing: median=… p95=… p99=… max=… drift=… | xdotool: median=… p95=… p99=… max=… drift=…   (the last)
 # The picture of every run's errors and drift: build/benchmarks/timing/timing.png; a run of all of them also
 # copies it to docs/timing.png, which the README shows.

@@ -69,4 +69,14 @@ if want eventlist; then play_schedule eventlist eventlist 0; fi
 if want foreground; then
   play_schedule script foreground-script 1
   play_schedule eventlist foreground-eventlist 1
+  # The clock alone again, injecting: what the system's input path adds to any foreground player.
+  if [[ -f "$XD_BENCH_PACER" ]]; then
+    probe "$out/foreground-pacer.log"
+    read -r x y _ < "$out/schedule.txt"
+    xdotool mousemove $((ORIGIN_X + x)) $((ORIGIN_Y + y))
+    timeout 400 wine "$XD_BENCH_PACER" "$(winpath "$out/schedule.txt")" "$(winpath "$out/foreground-pacer-times.log")" \
+      foreground || true
+    wait_clicks "$out/foreground-pacer.log" "$n" 10000 || echo "timing: the foreground pacer's clicks did not all arrive" >&2
+    stop_probes
+  fi
 fi

@@ -54,6 +54,9 @@ void SendPointerTo(Runner& runner, Point screen, WindowHandle target, Point clie
 
 void PlacePointerOverlay(Runner& runner, Point screen) noexcept {
     runner.overlayCorner = PointerCornerFor(screen);
+    // A hidden arrow is not moved: each placement is work for the main thread and the display, a hundred
+    // times a second during a glide.
+    if (PointerHiddenWhileActing(runner.services.config)) return;
     runner.services.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
 }
 

@@ -35,11 +35,12 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
     const Point home = s.input.GetCursorPos();
     if (movePointer) static_cast<void>(s.input.SetCursorPos(p));
     if (button) {
-        if (s.config.clickEffect.load() != 0)
-            ShowClickEffect(s.effects, s.overlays, p, static_cast<std::int32_t>(button->down));
         static_cast<void>(TryInject(
             runner, target,
             {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)}));
+        // After the input, as in the background: placing the effect's window is a request to the main thread.
+        if (!runner.refused && s.config.clickEffect.load() != 0)
+            ShowClickEffect(s.effects, s.overlays, p, static_cast<std::int32_t>(button->down));
     }
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
 }

@@ -126,7 +126,8 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
         if (stepsLeft > 1.0) {
             v = Point{DragStep(v.x, end.x, stepsLeft), DragStep(v.y, end.y, stepsLeft)};
             runner.overlayCorner = PointerCornerFor(v);
-            s.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
+            if (!PointerHiddenWhileActing(s.config))
+                s.overlays.PlacePointerOverlay(runner.run->pointerOverlay.load(), runner.overlayCorner);
             // The moves carry no button state, as recorded drags replay them.
             if (s.config.foregroundMode.load() != 0)
                 static_cast<void>(s.input.SetCursorPos(v));

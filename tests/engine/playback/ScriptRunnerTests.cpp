@@ -169,6 +169,11 @@ TEST_F(ScriptRunnerTest, PointerOverlayShowsOnlyWhenItHelps) {
         const bool hidden = std::any_of(calls.begin(), calls.end(),
                                         [](const auto& r) { return r.call == sim::OverlayCall::Hide; });
         EXPECT_EQ(hidden, c.hiddenByActions);
+        // A hidden arrow is not moved along the glide.
+        const auto hide = std::find_if(calls.begin(), calls.end(),
+                                       [](const auto& r) { return r.call == sim::OverlayCall::Hide; });
+        EXPECT_TRUE(std::none_of(hide, calls.end(),
+                                 [](const auto& r) { return r.call == sim::OverlayCall::PlacePointer; }));
         EXPECT_EQ(calls.back().call, sim::OverlayCall::Close);
     }
 }
