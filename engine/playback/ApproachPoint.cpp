@@ -43,9 +43,13 @@ bool TryInject(Runner& runner, WindowHandle target, const std::vector<MouseInput
 
 namespace {
 
+bool RealPointerGlides(ScriptConfig& config) noexcept {
+    return config.foregroundMode.load() != 0 && config.moveMouse.load() != 0;
+}
+
 void SendPointerTo(Runner& runner, Point screen, WindowHandle target, Point clientOrigin) noexcept {
     PlaybackServices& s = runner.services;
-    if (s.config.foregroundMode.load() != 0 && s.config.moveMouse.load() != 0) {
+    if (RealPointerGlides(s.config)) {
         static_cast<void>(s.input.SetCursorPos(screen));
     } else {
         static_cast<void>(TryPost(runner, target, msg::kMouseMove, 0, PackPoint(Offset(screen, clientOrigin))));
@@ -118,14 +122,17 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
             to = ToDevicePoint(runner.place, x, y);
             origin = Point{runner.place.client.left, runner.place.client.top};
             PlacePointerOverlay(runner, to);
+            // The real pointer arrives now as well: input injected just after the pointer is moved may be
+            // delivered late, so at the deadline it is already where the action happens.
+            if (RealPointerGlides(s.config)) SendPointerTo(runner, to, target, origin);
             overlayAtPoint = true;
         }
         s.clock.SleepUntilStep(NextStepWake(start, now, deadline), deadline);
     }
-    if (overlayAtPoint)
-        SendPointerTo(runner, to, target, origin);
-    else
+    if (!overlayAtPoint)
         MovePointerTo(runner, to, target, origin);
+    else if (!RealPointerGlides(s.config))
+        SendPointerTo(runner, to, target, origin);
     if (runner.refused) return 1;
     runner.dueMicros = deadline;
     runner.run->nextApproachMs.store(StoredWait(nextWait));

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <limits>
 #include <string_view>
 
@@ -93,6 +94,27 @@ TEST_F(ApproachTest, ATargetMovedDuringTheGlideIsActedOnWhereItStandsAtTheEnd) {
             EXPECT_EQ(moves[moves.size() - 2].point, point);  // the press, before the pointer goes home
         }
     }
+}
+
+TEST_F(ApproachTest, InTheForegroundTheRealPointerIsOnThePointBeforeThePress) {
+    // Input injected right after a warp of the pointer may be delivered late: the glide's last step puts the
+    // pointer on the point, and at the deadline only the press goes in.
+    ChooseTarget();
+    config.foregroundMode = 1;
+    config.moveMouse = 1;
+    run.nextApproachMs = 95;
+    runner.dueMicros.reset();
+    sim.input.Clear();
+    const std::int64_t start = sim.clock.MonotonicMicros();
+    ASSERT_EQ(PerformClick(runner, 1, 60, 20, 1, 0), 0);
+    const Point point{kClientOrigin.x + 60, kClientOrigin.y + 20};
+    const auto moves = sim.input.CursorMoves();
+    const auto arrival = std::find_if(moves.begin(), moves.end(), [&](const auto& m) { return m.point == point; });
+    ASSERT_NE(arrival, moves.end());
+    EXPECT_EQ(arrival->micros - start, 90'000);  // the last step
+    const auto batches = sim.input.Batches();
+    ASSERT_EQ(batches.size(), 1u);
+    EXPECT_EQ(batches[0].micros - start, 95'000);  // the deadline
 }
 
 TEST_F(ApproachTest, EveryStepNamesTheActionsMomentAsItsDeadline) {
