@@ -75,6 +75,8 @@ void MovePointerTo(Runner& runner, Point screen, WindowHandle target, Point clie
 
 namespace {
 
+constexpr double kFinalPlacementSteps = 1.5;
+
 // One step of the glide: the remaining distance over the remaining steps, floored.
 int GlideStep(int from, int to, double stepsLeft) {
     return from + static_cast<int>(std::floor(static_cast<double>(to - from) / stepsLeft));
@@ -109,9 +111,9 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
         const std::int64_t now = s.clock.MonotonicMicros();
         if (now >= deadline) break;
         const double stepsLeft = static_cast<double>(deadline - now) / static_cast<double>(kStepMicros);
-        // In the last, partial step a divisor below 1 would overshoot the point;
-        // the final placement below arrives at it on time instead.
-        if (stepsLeft > 1.0) {
+        // The final placement below comes at the first wake 15 ms or less before the deadline, so at least
+        // 5 ms ahead of the action (a divisor below 1 would also overshoot the point).
+        if (stepsLeft > kFinalPlacementSteps) {
             c = Point{GlideStep(c.x, to.x, stepsLeft), GlideStep(c.y, to.y, stepsLeft)};
             MovePointerTo(runner, c, target, origin);
         } else if (!overlayAtPoint) {
