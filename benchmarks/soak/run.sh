@@ -17,22 +17,9 @@
 # growth and drift the larger (worse) of the two.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$here/../../scripts/common.sh"
-xd_wine_env
-
-build="${1:-$XD_ROOT/build/windows}"
-export XD_BENCH_SCRIPT_EXE="$build/programs/script_edition/迅点小侠4.exe"
-export XD_BENCH_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
-export XD_BENCH_WINTOOL="$build/tests/e2e/wintool.exe"
-export XD_BENCH_PROBE="$build/tests/e2e/probe/probe.exe"
-export XD_BENCH_OUT="$XD_ROOT/build/benchmarks/soak"
+source "$here/../setup.sh"
 export XD_SOAK_SECONDS="${XD_SOAK_SECONDS:-600}"
-for f in "$XD_BENCH_SCRIPT_EXE" "$XD_BENCH_EVENT_EXE" "$XD_BENCH_WINTOOL" "$XD_BENCH_PROBE"; do
-  [[ -f "$f" ]] || { echo "soak: missing $f (run scripts/build.sh windows)" >&2; exit 1; }
-done
-[[ -f "$WINEPREFIX/system.reg" ]] || { echo "soak: no Wine prefix (run scripts/wine-prefix.sh)" >&2; exit 1; }
-rm -rf "$XD_BENCH_OUT"
-mkdir -p "$XD_BENCH_OUT"
+bench_setup soak "${1:-$XD_ROOT/build/windows}" "$XD_ROOT/build/benchmarks/soak"
 
 timeout -k 10 $((2 * XD_SOAK_SECONDS + 900)) xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/session.sh"
 python3 "$here/report.py" "$XD_BENCH_OUT"

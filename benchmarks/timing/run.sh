@@ -26,25 +26,13 @@
 # copies it to docs/timing.png, which the README shows.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$here/../../scripts/common.sh"
-xd_wine_env
-
+source "$here/../setup.sh"
 build="${1:-$XD_ROOT/build/windows}"
-export XD_BENCH_SCRIPT_EXE="$build/programs/script_edition/迅点小侠4.exe"
-export XD_BENCH_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
-export XD_BENCH_WINTOOL="$build/tests/e2e/wintool.exe"
-export XD_BENCH_PROBE="$build/tests/e2e/probe/probe.exe"
 export XD_BENCH_PACER="$build/benchmarks/timing/pacer.exe"
-export XD_BENCH_OUT="$XD_ROOT/build/benchmarks/timing"
 export XD_BENCH_ACTIONS="${XD_BENCH_ACTIONS:-200}"
 all_runs="script pacer xdotool eventlist foreground"
 export XD_BENCH_RUNS="${XD_BENCH_RUNS:-$all_runs}"
-for f in "$XD_BENCH_SCRIPT_EXE" "$XD_BENCH_EVENT_EXE" "$XD_BENCH_WINTOOL" "$XD_BENCH_PROBE"; do
-  [[ -f "$f" ]] || { echo "timing: missing $f (run scripts/build.sh windows)" >&2; exit 1; }
-done
-[[ -f "$WINEPREFIX/system.reg" ]] || { echo "timing: no Wine prefix (run scripts/wine-prefix.sh)" >&2; exit 1; }
-rm -rf "$XD_BENCH_OUT"
-mkdir -p "$XD_BENCH_OUT"
+bench_setup timing "$build" "$XD_ROOT/build/benchmarks/timing"
 
 timeout -k 10 1800 xvfb-run -a -s "-screen 0 1280x800x24" bash "$here/session.sh"
 # Debian's Python, which has python3-matplotlib for the picture (a python3 earlier on PATH may not see it).
