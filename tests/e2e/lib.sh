@@ -158,7 +158,12 @@ start_app() {
     echo "      no window; screen in $XD_E2E_OUT/no-window.png; program $(alive && echo alive || echo gone)"
     return 1
   fi
-  refresh
+  # Shown and loaded, so a failure here is the window hiding again or the tool itself failing: say which.
+  refresh || {
+    echo "      window shown and loaded, then not found visible: $(tool count "$APP_CLASS" "*") visible;" \
+      "program $(alive && echo alive || echo gone)"
+    return 1
+  }
 }
 
 # Closes the window as the title bar's Close would and checks the program ended cleanly. With "discard", a
