@@ -31,8 +31,10 @@ namespace {
 
 void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target) {
     PlaybackServices& s = runner.services;
-    const bool movePointer = s.config.moveMouse.load() != 0;
     const Point home = s.input.GetCursorPos();
+    // The approach has normally left the pointer on the point already; a warp to where it stands would only
+    // delay the press (input injected right after a warp can be delivered late).
+    const bool movePointer = s.config.moveMouse.load() != 0 && home != p;
     if (movePointer) static_cast<void>(s.input.SetCursorPos(p));
     if (button) {
         static_cast<void>(TryInject(

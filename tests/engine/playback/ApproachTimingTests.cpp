@@ -90,8 +90,8 @@ TEST_F(ApproachTest, ATargetMovedDuringTheGlideIsActedOnWhereItStandsAtTheEnd) {
         EXPECT_EQ(runner.overlayCorner, (Point{point.x + 1, point.y + 1}));
         if (foreground) {
             const auto moves = sim.input.CursorMoves();
-            ASSERT_GE(moves.size(), 2u);
-            EXPECT_EQ(moves[moves.size() - 2].point, point);  // the press, before the pointer goes home
+            ASSERT_FALSE(moves.empty());
+            EXPECT_EQ(moves.back().point, point);  // where the press acts
         }
     }
 }
@@ -140,8 +140,25 @@ TEST_F(ApproachTest, EveryStepNamesTheActionsMomentAsItsDeadline) {
             EXPECT_EQ(steps[i].toMicros < action[0].micros, i + 1 < steps.size());
         }
         EXPECT_EQ(steps.back().toMicros, action[0].micros);
+        // The main thread keeps its status tick off the same moment.
+        EXPECT_EQ(run.nextActionMicros.load(), action[0].micros);
         sim.clock.ClearSleeps();
     }
+}
+
+TEST(StatusTickDelay, ATickDueJustBeforeAnActionWaitsUntilJustAfterIt) {
+    constexpr std::int64_t now = 1'000'000;
+    const std::pair<std::int64_t, std::int64_t> cases[] = {
+        {0, 0},                    // no action yet
+        {now + 25'001, 0},         // far enough ahead
+        {now + 25'000, 28'000},    // the tick's work would reach into the action
+        {now + 1'000, 4'000},
+        {now, 3'000},              // due now: a foreground injection may still wait on the hooks
+        {now - 2'999, 1},
+        {now - 3'000, 0},          // over
+        {now - 500'000, 0},
+    };
+    for (const auto& [next, delay] : cases) EXPECT_EQ(TickDelayMicros(now, next), delay) << next - now;
 }
 
 TEST_F(ApproachTest, ForegroundWithPointerMovesTheRealPointerInstead) {

@@ -69,13 +69,33 @@ TEST_F(InputActionTest, ForegroundClickInjectsDownAndUpInOneCall) {
             if (moveMouse == 0) {
                 EXPECT_TRUE(moves.empty());  // the click lands wherever the pointer is
             } else {
-                ASSERT_GE(moves.size(), 2u);
-                EXPECT_EQ(moves[moves.size() - 2].point, (Point{140, 180}));
-                EXPECT_LE(moves[moves.size() - 2].micros, batches[0].micros);
-                EXPECT_EQ(moves.back().point, (Point{140, 180}));  // back where the approach left it
+                // The approach left the pointer on the point: no warp to where it already is delays the press.
+                ASSERT_FALSE(moves.empty());
+                EXPECT_EQ(moves.back().point, (Point{140, 180}));
+                EXPECT_LT(moves.back().micros, batches[0].micros);
             }
         }
     }
+}
+
+TEST_F(InputActionTest, AForegroundPressWhereThePointerIsNotWarpsThereAndBack) {
+    // The user moved the pointer during the approach's last wait: the press still acts on its point, and
+    // the pointer goes back to where the user left it.
+    config.foregroundMode = 1;
+    config.moveMouse = 1;
+    ChooseTarget();
+    runner.run->nextApproachMs = 50;
+    sim.input.Clear();
+    sim.clock.SetSleepHook([this](const sim::SleepRecord&) { sim.input.PlaceCursor(Point{700, 600}); });
+    ASSERT_EQ(PerformClick(runner, 1, 40, 50, 1, 0), 0);
+    sim.clock.SetSleepHook(nullptr);
+    const auto moves = sim.input.CursorMoves();
+    const auto batches = sim.input.Batches();
+    ASSERT_EQ(batches.size(), 1u);
+    ASSERT_GE(moves.size(), 2u);
+    EXPECT_EQ(moves[moves.size() - 2].point, (Point{140, 180}));
+    EXPECT_LE(moves[moves.size() - 2].micros, batches[0].micros);
+    EXPECT_EQ(moves.back().point, (Point{700, 600}));
 }
 
 TEST_F(InputActionTest, RepeatsAreOneMillisecondApartAndOtherCodesPressNothing) {
