@@ -103,6 +103,7 @@ int ApproachPoint(Runner& runner, std::int32_t nextWait, int x, int y) noexcept 
     const std::int64_t start = s.clock.MonotonicMicros();
     const std::int64_t deadline =
         MovementDeadline(start, runner.dueMicros ? &*runner.dueMicros : nullptr, durationMs);
+    runner.run->nextActionMicros.store(deadline);
 
     Point c = runner.overlayCorner;
     bool overlayAtPoint = false;

@@ -114,6 +114,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
     const std::int64_t begin = s.clock.MonotonicMicros();
     const std::int64_t deadline =
         MovementDeadline(begin, runner.dueMicros ? &*runner.dueMicros : nullptr, durationMs);
+    runner.run->nextActionMicros.store(deadline);  // the release
 
     for (;;) {
         if (runner.StopRequested()) {

@@ -29,6 +29,9 @@ struct PlaybackRun {
     std::atomic<std::uint32_t> nextApproachMs{0};
     std::atomic<std::int32_t> repetition{0};   // 1-based repetition being played
     std::atomic<std::int32_t> currentLine{0};  // 0-based line being executed
+    // When the action the runner is moving towards is due (monotonic µs), so the main thread can keep its
+    // own work off that moment; 0 before the first.
+    std::atomic<std::int64_t> nextActionMicros{0};
     // Latched once this playback has stopped, whoever asked: it never plays again.
     std::atomic<bool> stopped{false};
 };
@@ -58,5 +61,6 @@ struct PlaybackState {
 static_assert(std::atomic<WindowHandle>::is_always_lock_free);
 static_assert(std::atomic<std::uint32_t>::is_always_lock_free);
 static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
+static_assert(std::atomic<std::int64_t>::is_always_lock_free);
 
 }  // namespace xd

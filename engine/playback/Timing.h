@@ -48,6 +48,15 @@ inline constexpr std::int64_t kCatchUpLimitMicros = 50'000;
 [[nodiscard]] std::int64_t MovementDeadline(std::int64_t now, const std::int64_t* anchor,
                                             std::int32_t durationMs) noexcept;
 
+// The status tick's work takes the main thread for several ms (the click effects' and the toolbar's
+// painting, the editor's playing line), and in the foreground every injected event waits for the main
+// thread to pass it through the hooks. A tick due this close before an action waits until just after it.
+inline constexpr std::int64_t kQuietBeforeActionMicros = 25'000;
+inline constexpr std::int64_t kResumeAfterActionMicros = 3'000;
+
+// How long a status tick due now waits for the action due at nextAction (0: it runs now).
+[[nodiscard]] std::int64_t TickDelayMicros(std::int64_t now, std::int64_t nextAction) noexcept;
+
 // When a movement that started at `start` wakes next: the next 10 ms step
 // boundary after now, but never past the deadline.
 [[nodiscard]] std::int64_t NextStepWake(std::int64_t start, std::int64_t now, std::int64_t deadline) noexcept;

@@ -6,6 +6,7 @@
 #include "ProgramName.h"
 #include "engine/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
+#include "engine/playback/Timing.h"
 #include "platform/win32/WinHeaders.h"
 
 namespace xd::script_edition {
@@ -40,6 +41,13 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
     };
     hooks.createClickEffectWindows = [this] { CreateClickEffectWindows(services_.effects, overlays_); };
     return true;
+}
+
+UINT PlaybackHost::TickDelayMs() const noexcept {
+    if (!state_.current) return 0;
+    const std::int64_t micros =
+        TickDelayMicros(services_.clock.MonotonicMicros(), state_.current->nextActionMicros.load());
+    return static_cast<UINT>((micros + 999) / 1000);
 }
 
 StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept {

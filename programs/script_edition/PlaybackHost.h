@@ -34,6 +34,8 @@ public:
     // The 100 ms status tick with the runner's repetition and line, the click-effect frames painted.
     // hooksReinstalled: the hooks were put back on this tick.
     StatusTickResult Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept;
+    // How long a tick due now waits so that its work stays off the playback's next action; 0: none.
+    [[nodiscard]] UINT TickDelayMs() const noexcept;
 
     // The click effect at a screen point for a button-down message, from any thread (the mouse hook's
     // click demonstration uses it too).
