@@ -24,6 +24,8 @@ struct EventPlayerRun {
     std::atomic<WindowHandle> hintWindow{kNoWindow};  // this playback's virtual pointer
     std::atomic<std::int32_t> runNumber{0};           // 1-based, for the status line
     std::atomic<std::int32_t> currentLine{0};         // 0-based line record
+    // When the next event is due (monotonic µs), so the main thread can keep its own work off that moment.
+    std::atomic<std::int64_t> nextEventMicros{0};
     std::atomic<bool> stopped{false};                 // latched once the player saw a stop
 };
 
@@ -70,5 +72,6 @@ struct LiveEventPlaySettings {
 
 static_assert(std::atomic<WindowHandle>::is_always_lock_free);
 static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
+static_assert(std::atomic<std::int64_t>::is_always_lock_free);
 
 }  // namespace xd

@@ -43,22 +43,29 @@ bool MoveToStart(EventPlayerContext& c) {
     return true;
 }
 
-// One group line's events, in order, in the mode as it stands at each event.
-void PlayGroup(EventPlayerContext& c, const EventLine& line) {
+// One group line's events, in order, in the mode as it stands at each event. The line is selected in the
+// list once its first event is in: the main thread's repaint of the list would otherwise fall on that very
+// moment, and in the foreground an injected event waits for the main thread to pass it through the hooks.
+void PlayGroup(EventPlayerContext& c, const EventLine& line, std::int32_t index) {
     const auto count = static_cast<std::int64_t>(c.events.size());
     const std::int64_t first = std::clamp<std::int64_t>(line.firstEvent, 0, count);
     const std::int64_t end = std::clamp<std::int64_t>(first + line.eventCount, first, count);
+    bool selected = false;
+    const auto select = [&c, &selected, index] {
+        if (!selected) c.services.view.PostSelectLine(index);
+        selected = true;
+    };
     for (std::int64_t k = first; k < end; ++k) {
-        if (!c.Playing()) return;
+        if (!c.Playing()) break;
         // The first event is due when it starts; each later one when its wait ends.
         if (!c.dueMicros) c.dueMicros = c.services.clock.MonotonicMicros();
-        if (c.services.settings.foreground.load()) {
-            ForegroundStep(c, static_cast<std::size_t>(k));
-        } else {
-            BackgroundStep(c, static_cast<std::size_t>(k));
-        }
+        const auto event = static_cast<std::size_t>(k);
+        const bool played = c.services.settings.foreground.load() ? ForegroundStep(c, event) : BackgroundStep(c, event);
+        select();
         if (c.abort == AbortState::Aborted || c.refused) return;
+        if (played) WaitAfterEvent(c, c.events[event].delayMs);
     }
+    select();
 }
 
 // Runs until the repeat count, a stop or an abort; true when it ended on its own.
@@ -72,11 +79,14 @@ bool PlayRuns(EventPlayerContext& c) {
         if (number == 1 && !MoveToStart(c)) return true;
         const std::int64_t runStart = s.clock.MonotonicMicros();
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
-            s.view.PostSelectLine(static_cast<std::int32_t>(i));
-            run.currentLine.store(static_cast<std::int32_t>(i));
-            if (!c.Playing()) return false;
-            if (c.lines[i].IsMember()) continue;
-            PlayGroup(c, c.lines[i]);
+            const auto index = static_cast<std::int32_t>(i);
+            run.currentLine.store(index);
+            if (!c.Playing() || c.lines[i].IsMember()) {
+                s.view.PostSelectLine(index);
+                if (!c.Playing()) return false;
+                continue;
+            }
+            PlayGroup(c, c.lines[i], index);
             if (c.abort == AbortState::Aborted || c.refused) return true;
         }
         // A run with nothing to wait for (every window ignored, every delay 0)

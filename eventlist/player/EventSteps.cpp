@@ -200,6 +200,7 @@ void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs) {
     const std::int64_t due = c.dueMicros.value_or(now) + wait * 1000;
     const std::int64_t deadline = now - due >= kWaitSliceMicros ? now : due;
     c.dueMicros = deadline;
+    c.run->nextEventMicros.store(deadline);
     while (deadline - now >= kWaitSliceMicros) {
         clock.SleepUntil(now + kWaitSliceMicros);
         if (!c.Playing()) return;
@@ -208,7 +209,7 @@ void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs) {
     if (deadline > now) clock.SleepUntil(deadline);
 }
 
-void ForegroundStep(EventPlayerContext& c, std::size_t k) {
+bool ForegroundStep(EventPlayerContext& c, std::size_t k) {
     const RecordedEvent event = c.events[k];
     const EventPlayerServices& s = c.services;
     if (!s.settings.virtualPointer.load() || s.settings.moveToCurrent.load()) {
@@ -220,20 +221,20 @@ void ForegroundStep(EventPlayerContext& c, std::size_t k) {
         // InjectAt has let go of what was held.
         c.heldForeground = 0;
         Refuse(c, TopLevelAt(s.windows, Point{event.x, event.y}));
-        return;
+        return false;
     }
     NoteButtons(c.heldForeground, c.lastForeground, event);
     ShowEffectForDown(c, event, Point{event.x, event.y});
-    WaitAfterEvent(c, event.delayMs);
+    return true;
 }
 
-void BackgroundStep(EventPlayerContext& c, std::size_t k) {
+bool BackgroundStep(EventPlayerContext& c, std::size_t k) {
     RecordedEvent& event = c.events[k];
     const EventPlayerServices& s = c.services;
     if (!s.windows.IsWindow(event.window)) {
         event.window = FindEventWindow(c.Search(), event, c.abort);
         if (event.window != kNoWindow) s.view.PostEventWindow(static_cast<std::int32_t>(k), event.window);
-        if (c.abort == AbortState::Aborted || !s.windows.IsWindow(event.window)) return;
+        if (c.abort == AbortState::Aborted || !s.windows.IsWindow(event.window)) return false;
     }
     const Point p = EventPointInWindow(s.windows, event);
     if (s.settings.virtualPointer.load()) {
@@ -246,13 +247,13 @@ void BackgroundStep(EventPlayerContext& c, std::size_t k) {
     // looks for it again. A live window that fails it refuses our input.
     if (PostAt(c, event, p, doubleClick) == PostOutcome::Failed && s.windows.IsWindow(event.window)) {
         Refuse(c, event.window);
-        return;
+        return false;
     }
     NoteButtons(c.heldBackground, c.lastBackground, event);
     if (const std::int32_t button = DownButton(event.message); button != 0)
         c.pressedWindow[ButtonIndex(button)] = event.window;
     ShowEffectForDown(c, event, p);
-    WaitAfterEvent(c, event.delayMs);
+    return true;
 }
 
 void ReleaseHeldButtons(EventPlayerContext& c) {

@@ -29,8 +29,10 @@ namespace xd {
 inline constexpr std::uint32_t kHitTestTimeoutMs = 100;
 inline constexpr std::int64_t kWaitSliceMicros = 50'000;
 
-void ForegroundStep(EventPlayerContext& c, std::size_t k);
-void BackgroundStep(EventPlayerContext& c, std::size_t k);
+// Event k, acted on at once; true when its wait is to follow (not after a refusal, an abort or a window
+// the user chose to ignore).
+[[nodiscard]] bool ForegroundStep(EventPlayerContext& c, std::size_t k);
+[[nodiscard]] bool BackgroundStep(EventPlayerContext& c, std::size_t k);
 // delayMs scaled by the speed slider as it stands now, counted from when the
 // previous event was due; checked every 50 ms so a stop ends it.
 void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs);

@@ -191,6 +191,22 @@ void Form1::SetStatusIdle(const std::string& text) noexcept {
 }
 
 void Form1::OnTimer() noexcept {
+    HWND hwnd = FormWindow::Handle();
+    // The tick's work stays off the player's next event (see TickPutOff): a tick put off comes on a
+    // one-off timer, after which the regular period resumes.
+    const std::int64_t delay =
+        model_.playback.current
+            ? tickPutOff_.DelayMicros(win32_.clock.MonotonicMicros(), model_.playback.current->nextEventMicros.load())
+            : 0;
+    if (delay != 0) {
+        tickTimerChanged_ = true;
+        ::SetTimer(hwnd, form1::kTimer1, static_cast<UINT>((delay + 999) / 1000), nullptr);
+        return;
+    }
+    if (tickTimerChanged_) {
+        tickTimerChanged_ = false;
+        ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);
+    }
     const EventStatusTick tick = OnStatusTick(context_, hooks_.CheckAndReinstall());
     window_.arrowIndex = model_.statusFrame;
     if (tick.statusText) SetStatusIdle(*tick.statusText);

@@ -13,6 +13,7 @@
 #include "EventListDrawing.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "engine/playback/Timing.h"
 #include "eventlist/app/EventListContext.h"
 #include "eventlist/app/EventListModel.h"
 #include "platform/win32/Win32InputHooks.h"
@@ -182,6 +183,8 @@ private:
     bool fillingDetails_ = false;
     bool deleteEnabled_ = false;
     bool insertEnabled_ = false;
+    TickPutOff tickPutOff_;
+    bool tickTimerChanged_ = false;  // the status tick's timer set for a tick put off
     bool editingEnabled_ = true;
 };
 

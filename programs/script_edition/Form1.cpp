@@ -193,15 +193,10 @@ void Form1::OnTimer() noexcept {
     HWND hwnd = FormWindow::Handle();
     // The tick may open a message box (a stop that ends playback); it must not run again meanwhile.
     ::KillTimer(hwnd, form1::kTimer1);
-    // Once only: a tick put off for one action runs after it, whatever the next one.
-    if (!tickPutOff_) {
-        if (const UINT delay = playback_.TickDelayMs(); delay != 0) {
-            tickPutOff_ = true;
-            ::SetTimer(hwnd, form1::kTimer1, delay, nullptr);
-            return;
-        }
+    if (const UINT delay = playback_.TickDelayMs(); delay != 0) {
+        ::SetTimer(hwnd, form1::kTimer1, delay, nullptr);
+        return;
     }
-    tickPutOff_ = false;
     const StatusTickResult result = playback_.Tick(model_.window, editor_, recording_.CheckHooks());
     if (result.stopPlayback) TogglePlayback(context_);
     if (result.redraw) RedrawToolbar();

@@ -79,7 +79,6 @@ private:
     AppContext context_;
     Recording recording_;  // after context_: it plugs into context_.hooks
     PlaybackHost playback_{model_, win32_};  // after model_: the runner shares its state
-    bool tickPutOff_ = false;  // the status tick waited for an action; it runs at its next call
     ui::AboutWindow about_;
     Form2Host settings_;
     ui::PrivateFont iconFont_;

@@ -43,10 +43,10 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
     return true;
 }
 
-UINT PlaybackHost::TickDelayMs() const noexcept {
+UINT PlaybackHost::TickDelayMs() noexcept {
     if (!state_.current) return 0;
     const std::int64_t micros =
-        TickDelayMicros(services_.clock.MonotonicMicros(), state_.current->nextActionMicros.load());
+        tickPutOff_.DelayMicros(services_.clock.MonotonicMicros(), state_.current->nextActionMicros.load());
     return static_cast<UINT>((micros + 999) / 1000);
 }
 

@@ -9,6 +9,7 @@
 #include <mutex>
 
 #include "engine/playback/Playback.h"
+#include "engine/playback/Timing.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/StatusTick.h"
 #include "recorder/app/AppModel.h"
@@ -35,7 +36,7 @@ public:
     // hooksReinstalled: the hooks were put back on this tick.
     StatusTickResult Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept;
     // How long a tick due now waits so that its work stays off the playback's next action; 0: none.
-    [[nodiscard]] UINT TickDelayMs() const noexcept;
+    [[nodiscard]] UINT TickDelayMs() noexcept;
 
     // The click effect at a screen point for a button-down message, from any thread (the mouse hook's
     // click demonstration uses it too).
@@ -49,6 +50,7 @@ private:
     ui::PlaybackOverlays overlays_;
     PlaybackServices services_;
     ui::PlaybackThreads threads_;
+    TickPutOff tickPutOff_;
 };
 
 }  // namespace xd::script_edition

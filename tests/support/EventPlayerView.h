@@ -1,6 +1,7 @@
 // What the event-list player asked of the main window, kept for a test to read.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -16,7 +17,10 @@ public:
     void EnableSave(bool enabled) override { save.push_back(enabled); }
     void CloseSelectionHint() override { ++selectionHintClosed; }
     void ShowCaptionAsStatus() override { ++captionShown; }
-    void PostSelectLine(std::int32_t line) override { selected.push_back(line); }
+    void PostSelectLine(std::int32_t line) override {
+        selected.push_back(line);
+        if (onSelect) onSelect(line);
+    }
     void PostPlayerFinished(std::uint64_t generation) override { finished.push_back(generation); }
     void PostEventWindow(std::int32_t eventIndex, WindowHandle window) override {
         found.emplace_back(eventIndex, window);
@@ -30,6 +34,7 @@ public:
     int selectionHintClosed = 0;
     int captionShown = 0;
     std::vector<std::int32_t> selected;
+    std::function<void(std::int32_t)> onSelect;  // what else the test notes at a selection
     std::vector<std::uint64_t> finished;
     std::vector<std::pair<std::int32_t, WindowHandle>> found;
     std::vector<bool> mainEnabled;

@@ -165,6 +165,25 @@ TEST_F(EventPlayerTest, MemberLinesAreSkippedAndGroupsPlayInOrder) {
     EXPECT_EQ(EventPlayingStatusText(state, lines.size(), 113, 0), "回放中..第2次:4/4，按【F2】或 Esc 键停止.↖");
 }
 
+TEST_F(EventPlayerTest, EachGroupIsSelectedOnceItsFirstEventIsInAndBeforeItsWait) {
+    // The main thread repaints the list for a selection: not at the moment an event goes in.
+    settings.repeatPosition = 1;
+    events = {EventIn(evmsg::kMove, 10, 40, 300), EventIn(evmsg::kMove, 20, 40, 300)};
+    OneLinePerEvent();
+    std::vector<std::pair<std::size_t, std::int64_t>> atSelection;  // moves posted by then, and when
+    view.onSelect = [&](std::int32_t) {
+        atSelection.emplace_back(Posted(target, 0x0200).size(), sim.clock.MonotonicMicros());
+    };
+    Play();
+    const auto moves = Posted(target, 0x0200);
+    ASSERT_EQ(moves.size(), 2u);
+    ASSERT_EQ(atSelection.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(atSelection[i].first, i + 1);
+        EXPECT_EQ(atSelection[i].second, moves[i].micros);
+    }
+}
+
 TEST_F(EventPlayerTest, LinesReachingPastTheEventsPlayOnlyWhatExists) {
     settings.repeatPosition = 1;
     events = {EventIn(evmsg::kMove, 10, 40, 1)};
