@@ -32,19 +32,18 @@ namespace {
 void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target) {
     PlaybackServices& s = runner.services;
     const Point home = s.input.GetCursorPos();
-    // The approach has normally left the pointer on the point already; a warp to where it stands would only
-    // delay the press (input injected right after a warp can be delivered late).
-    const bool movePointer = s.config.moveMouse.load() != 0 && home != p;
-    if (movePointer) static_cast<void>(s.input.SetCursorPos(p));
-    if (button) {
-        static_cast<void>(TryInject(
-            runner, target,
-            {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)}));
-        // After the input, as in the background: placing the effect's window is a request to the main thread.
-        if (!runner.refused && s.config.clickEffect.load() != 0)
-            ShowClickEffect(s.effects, s.overlays, p, static_cast<std::int32_t>(button->down));
-    }
+    const bool movePointer = s.config.moveMouse.load() != 0;
+    // The approach has normally left the pointer on the point already: no warp to where it stands delays
+    // the press. The move back after it always comes; under Wine it is also what gets a press that went
+    // through our hooks delivered without waiting for the next input.
+    if (movePointer && home != p) static_cast<void>(s.input.SetCursorPos(p));
+    const bool pressed =
+        button && TryInject(runner, target,
+                            {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)});
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
+    // After the input, as in the background: placing the effect's window is a request to the main thread.
+    if (pressed && s.config.clickEffect.load() != 0)
+        ShowClickEffect(s.effects, s.overlays, p, static_cast<std::int32_t>(button->down));
 }
 
 // A refused press is not followed by its release: the window takes no posts from us.

@@ -50,9 +50,10 @@ inline constexpr std::int64_t kCatchUpLimitMicros = 50'000;
 
 // The status tick's work takes the main thread for several ms (painting the click effects, the status
 // and the playing line), and in the foreground every injected event waits for the main thread to pass it
-// through the hooks. A tick due this close before an action waits until just after it.
+// through the hooks. A tick due this close before an action waits until just after it: long enough for
+// the hooks to have seen both events of a click, and for a timer that fires a millisecond early.
 inline constexpr std::int64_t kQuietBeforeActionMicros = 25'000;
-inline constexpr std::int64_t kResumeAfterActionMicros = 3'000;
+inline constexpr std::int64_t kResumeAfterActionMicros = 5'000;
 
 // How long a status tick due now waits for the action due at nextAction (0: it runs now).
 [[nodiscard]] std::int64_t TickDelayMicros(std::int64_t now, std::int64_t nextAction) noexcept;

@@ -151,11 +151,11 @@ TEST(StatusTickDelay, ATickDueJustBeforeAnActionWaitsUntilJustAfterIt) {
     const std::pair<std::int64_t, std::int64_t> cases[] = {
         {0, 0},                    // no action yet
         {now + 25'001, 0},         // far enough ahead
-        {now + 25'000, 28'000},    // the tick's work would reach into the action
-        {now + 1'000, 4'000},
-        {now, 3'000},              // due now: a foreground injection may still wait on the hooks
-        {now - 2'999, 1},
-        {now - 3'000, 0},          // over
+        {now + 25'000, 30'000},    // the tick's work would reach into the action
+        {now + 1'000, 6'000},
+        {now, 5'000},              // due now: a foreground injection may still wait on the hooks
+        {now - 4'999, 1},
+        {now - 5'000, 0},          // over
         {now - 500'000, 0},
     };
     for (const auto& [next, delay] : cases) EXPECT_EQ(TickDelayMicros(now, next), delay) << next - now;
@@ -177,9 +177,9 @@ TEST(StatusTickDelay, ATickPutOffRunsWithinOnePeriodWhateverFollows) {
         waits.push_back(d);
         t += d;
     }
-    EXPECT_EQ(waits, (std::vector<std::int64_t>{13'000, 20'000, 20'000, 20'000, 20'000}));
-    EXPECT_EQ(t, base + 93'000);  // runs here rather than 113 ms late
-    EXPECT_EQ(putOff.DelayMicros(base + 193'000, base + 210'000), 20'000);
+    EXPECT_EQ(waits, (std::vector<std::int64_t>{15'000, 20'000, 20'000, 20'000, 20'000}));
+    EXPECT_EQ(t, base + 95'000);  // runs here rather than 115 ms late
+    EXPECT_EQ(putOff.DelayMicros(base + 193'000, base + 210'000), 22'000);
 }
 
 TEST_F(ApproachTest, ForegroundWithPointerMovesTheRealPointerInstead) {

@@ -70,9 +70,10 @@ TEST_F(InputActionTest, ForegroundClickInjectsDownAndUpInOneCall) {
                 EXPECT_TRUE(moves.empty());  // the click lands wherever the pointer is
             } else {
                 // The approach left the pointer on the point: no warp to where it already is delays the press.
-                ASSERT_FALSE(moves.empty());
-                EXPECT_EQ(moves.back().point, (Point{140, 180}));
-                EXPECT_LT(moves.back().micros, batches[0].micros);
+                ASSERT_GE(moves.size(), 2u);
+                EXPECT_EQ(moves[moves.size() - 2].point, (Point{140, 180}));
+                EXPECT_LT(moves[moves.size() - 2].micros, batches[0].micros);
+                EXPECT_EQ(moves.back().point, (Point{140, 180}));  // back where the approach left it
             }
         }
     }
