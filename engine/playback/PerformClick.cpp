@@ -34,8 +34,7 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
     const Point home = s.input.GetCursorPos();
     const bool movePointer = s.config.moveMouse.load() != 0;
     // The approach has normally left the pointer on the point already: no warp to where it stands delays
-    // the press. The move back after it always comes; under Wine it is also what gets a press that went
-    // through our hooks delivered without waiting for the next input.
+    // the press.
     if (movePointer && home != p) static_cast<void>(s.input.SetCursorPos(p));
     const bool pressed =
         button && TryInject(runner, target,

@@ -67,6 +67,10 @@ class TickPutOff {
 public:
     // How long the tick due now waits (0: it runs now).
     [[nodiscard]] std::int64_t DelayMicros(std::int64_t now, std::int64_t nextAction) noexcept;
+    // The same in whole milliseconds, rounded up, for a window timer.
+    [[nodiscard]] std::uint32_t DelayMs(std::int64_t now, std::int64_t nextAction) noexcept {
+        return static_cast<std::uint32_t>((DelayMicros(now, nextAction) + 999) / 1000);
+    }
 
 private:
     std::int64_t since_ = 0;  // when the tick was first put off; 0 when it is not

@@ -81,9 +81,11 @@ bool PlayRuns(EventPlayerContext& c) {
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
             const auto index = static_cast<std::int32_t>(i);
             run.currentLine.store(index);
-            if (!c.Playing() || c.lines[i].IsMember()) {
+            const bool playing = c.Playing();
+            // A member line has no events to wait for: selected at once.
+            if (!playing || c.lines[i].IsMember()) {
                 s.view.PostSelectLine(index);
-                if (!c.Playing()) return false;
+                if (!playing) return false;
                 continue;
             }
             PlayGroup(c, c.lines[i], index);

@@ -194,13 +194,13 @@ void Form1::OnTimer() noexcept {
     HWND hwnd = FormWindow::Handle();
     // The tick's work stays off the player's next event (see TickPutOff): a tick put off comes on a
     // one-off timer, after which the regular period resumes.
-    const std::int64_t delay =
+    const UINT delay =
         model_.playback.current
-            ? tickPutOff_.DelayMicros(win32_.clock.MonotonicMicros(), model_.playback.current->nextEventMicros.load())
+            ? tickPutOff_.DelayMs(win32_.clock.MonotonicMicros(), model_.playback.current->nextEventMicros.load())
             : 0;
     if (delay != 0) {
         tickTimerChanged_ = true;
-        ::SetTimer(hwnd, form1::kTimer1, static_cast<UINT>((delay + 999) / 1000), nullptr);
+        ::SetTimer(hwnd, form1::kTimer1, delay, nullptr);
         return;
     }
     if (tickTimerChanged_) {

@@ -45,9 +45,7 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
 
 UINT PlaybackHost::TickDelayMs() noexcept {
     if (!state_.current) return 0;
-    const std::int64_t micros =
-        tickPutOff_.DelayMicros(services_.clock.MonotonicMicros(), state_.current->nextActionMicros.load());
-    return static_cast<UINT>((micros + 999) / 1000);
+    return tickPutOff_.DelayMs(services_.clock.MonotonicMicros(), state_.current->nextActionMicros.load());
 }
 
 StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept {
