@@ -2,8 +2,12 @@
 
 The expected interval after a click is its wait: the next action comes that long after it. Presses on the
 probe's child windows count too, on their border as well (xdotool clicks land on whatever is under the
-point; the player posts to the top-level window). Errors are received minus expected, in ms; median, p95, p99 and max are of their
-absolute values; drift is the last press's time minus the first's, minus the sum of the expected intervals.
+point; the player posts to the top-level window). Presses are paired with the actions by time (matching.py):
+an action without a press is lost, a press without an action extra, and an interval is measured only between
+two consecutive actions that both have their press. Errors are received minus expected, in ms; median, p95,
+p99, p99.9 and max are of their absolute values, over1ms and over3ms count the intervals off by more than 1
+and 3 ms; drift is the last paired press's time minus the first's, minus the schedule's time between their
+actions.
 
 CPU is the share of one core a process used over its playback: the player's from two samples of its Wine
 process (player-cpu.txt beside the playback log, written by cputime.py), split into its main thread (status
@@ -18,6 +22,8 @@ cumulative drift with matplotlib (Debian's python3-matplotlib; skipped with a no
 """
 import os
 import sys
+
+from matching import action_times, pair
 
 
 def presses(log_path):
@@ -37,31 +43,61 @@ def percentile(sorted_values, q):
     return sorted_values[k]
 
 
-# Per run, for the picture: name, signed interval errors and cumulative drift per action, in ms.
+# Per run, for the picture: name, stats, and per interval its first action, signed error and the cumulative
+# drift at its end, in ms.
 PLOTTED = []
+# The keys of a run's figures, in the order of its line: the first five as they always were, then the later ones.
+KEYS = ("median", "p95", "p99", "max", "drift", "p99.9", "over1ms", "over3ms", "lost", "extra")
 
 
 def summary(name, times, expected):
-    n = min(len(times) - 1, len(expected))
-    if n < 1:
-        print(f"{name}: only {len(times)} presses arrived")
-        return None
-    errors = [(times[i + 1] - times[i]) - expected[i] for i in range(n)]
+    """The figures of one run: times are the presses received, expected the intervals between the actions."""
+    actions = action_times(expected)
+    pairing = pair(times, actions)
+    paired = [i for i, j in enumerate(pairing.press_of) if j is not None]
+    received = {i: times[pairing.press_of[i]] for i in paired}
+    stats = dict.fromkeys(KEYS)
+    stats.update(lost=len(pairing.lost), extra=len(pairing.extra))
+    losses = ""
+    if pairing.lost:
+        shown = ", ".join(str(i + 1) for i in pairing.lost[:10]) + (", …" if len(pairing.lost) > 10 else "")
+        losses = f" (action{'s' if len(pairing.lost) > 1 else ''} {shown})"
+    counts = f"{len(times)} presses for {len(actions)} actions, {len(pairing.lost)} lost{losses}, " \
+             f"{len(pairing.extra)} extra"
+    steps = [i for i in paired[:-1] if i + 1 in received]
+    if not steps:
+        print(f"{name}: {counts}: no interval to measure")
+        return stats
+    errors = [(received[i + 1] - received[i]) - expected[i] for i in steps]
+    first = paired[0]
+
+    def drift_at(i):
+        return (received[i] - received[first]) - (actions[i] - actions[first])
+
     absolute = sorted(abs(e) for e in errors)
-    drift = (times[n] - times[0]) - sum(expected[:n])
-    stats = {
+    stats.update({
         "median": percentile(absolute, 0.5),
         "p95": percentile(absolute, 0.95),
         "p99": percentile(absolute, 0.99),
         "max": absolute[-1],
-        "drift": drift,
-    }
-    PLOTTED.append((name, stats, errors, [(times[i + 1] - times[0]) - sum(expected[:i + 1]) for i in range(n)]))
+        "drift": drift_at(paired[-1]),
+        "p99.9": percentile(absolute, 0.999),
+        "over1ms": sum(1 for e in absolute if e > 1.0),
+        "over3ms": sum(1 for e in absolute if e > 3.0),
+    })
+    PLOTTED.append((name, stats, steps, errors, [drift_at(i + 1) for i in steps], pairing.lost))
     late = sum(1 for e in errors if e > 0)
-    print(f"{name}: {len(times)} presses, {n} intervals, {late} late / {n - late} early; signed error "
-          f"min {min(errors):.2f} max {max(errors):.2f}; " +
-          " ".join(f"{k}={v:.2f}" for k, v in stats.items()) + " ms")
+    print(f"{name}: {counts}, {len(errors)} intervals, {late} late / {len(errors) - late} early; signed error "
+          f"min {min(errors):.2f} max {max(errors):.2f} ms; {fmt(stats)}")
     return stats
+
+
+def fmt(stats):
+    """A run's figures as the report's lines give them: key=value, n/a for what could not be measured."""
+    def value(k):
+        v = stats.get(k) if stats else None
+        return "n/a" if v is None else str(v) if isinstance(v, int) else f"{v:.2f}"
+    return " ".join(f"{k}={value(k)}" for k in KEYS)
 
 
 def player_cpu(playback_log):
@@ -92,8 +128,8 @@ def plot(path, schedule_text):
     plt.rcParams["font.sans-serif"] = ["WenQuanYi Micro Hei", "Noto Sans CJK SC", "DejaVu Sans"]
     rows = len(PLOTTED)
     fig, axes = plt.subplots(rows, 2, figsize=(13, 1.9 * rows + 1), sharex=True, sharey="col", squeeze=False)
-    for row, (name, stats, errors, drift) in zip(axes, PLOTTED):
-        x = range(1, len(errors) + 1)
+    for row, (name, stats, steps, errors, drift, lost) in zip(axes, PLOTTED):
+        x = [i + 1 for i in steps]
         row[0].plot(x, errors, ".", markersize=3)
         row[1].plot(x, drift, "-", linewidth=1.2)
         for ax in row:
@@ -102,15 +138,21 @@ def plot(path, schedule_text):
             ax.yaxis.set_major_formatter(FuncFormatter(lambda v, _: f"{v:g}"))
             ax.axhline(0, color="grey", linewidth=0.6)
             ax.grid(True, which="major", alpha=0.3)
+            for i in lost:
+                ax.axvline(i + 1, color="red", linewidth=0.8, alpha=0.6)
+        if lost:
+            row[0].text(0.01, 0.88, f"{len(lost)} press{'es' if len(lost) > 1 else ''} lost (red)", color="red",
+                        fontsize=8, transform=row[0].transAxes)
         row[0].set_ylabel(name, fontsize=9)
-        row[0].set_title(f"median {stats['median']:.2f}  p99 {stats['p99']:.2f}  max {stats['max']:.2f} ms",
+        row[0].set_title(f"median {stats['median']:.2f}  p99 {stats['p99']:.2f}  p99.9 {stats['p99.9']:.2f}  "
+                         f"max {stats['max']:.2f} ms  >1 ms: {stats['over1ms']}  >3 ms: {stats['over3ms']}",
                          fontsize=8, loc="right")
         row[1].set_title(f"drift {stats['drift']:.2f} ms", fontsize=8, loc="right")
-    axes[0][0].set_title("interval error per action (received − scheduled, ms)", fontsize=10, loc="left")
-    axes[0][1].set_title("cumulative drift (ms)", fontsize=10, loc="left")
     axes[-1][0].set_xlabel("action")
     axes[-1][1].set_xlabel("action")
-    fig.suptitle(f"Playback timing at the probe under Wine: {schedule_text}", fontsize=11)
+    # The columns are named here: above the first row they would run into its figures.
+    fig.suptitle(f"Playback timing at the probe under Wine: {schedule_text}\nleft: interval error per action "
+                 "(received − scheduled, ms); right: cumulative drift (ms)", fontsize=11)
     fig.tight_layout()
     fig.savefig(path, dpi=90)
     print(f"picture: {path}")
@@ -140,7 +182,9 @@ def main():
         stamps = [[int(v) / 1000.0 for v in f] for f in lines if len(f) == 3 and f[0] != "cpu"]
         pacer_cpu = [100.0 * int(f[1]) / int(f[2]) for f in lines if f[0] == "cpu" and int(f[2]) > 0]
         wake = sorted(w - d for d, w, _ in stamps)
-        delivery = sorted(r - p for (_, _, p), r in zip(stamps, received))
+        # Each action's press, as paired by time: a lost press must not shift the later ones.
+        press_of = pair(received, action_times(expected)).press_of
+        delivery = sorted(received[j] - p for (_, _, p), j in zip(stamps, press_of) if j is not None)
         for name, values in (("wake-up lateness", wake), ("delivery (received - posted)", delivery)):
             if values:
                 print(f"pacer {name}: median {percentile(values, 0.5):.2f} p95 {percentile(values, 0.95):.2f} "
@@ -150,11 +194,6 @@ def main():
     foreground = [(name, summary(f"{name} foreground", presses(log(f"foreground-{run}.log")), expected))
                   for name, run in (("迅点小侠4", "script"), ("迅点小侠", "eventlist"), ("pacer", "pacer"))
                   if log(f"foreground-{run}.log")]
-
-    def fmt(s):
-        if not s:
-            return "median=n/a p95=n/a p99=n/a max=n/a drift=n/a"
-        return " ".join(f"{k}={s[k]:.2f}" for k in ("median", "p95", "p99", "max", "drift"))
 
     def percent(v):
         return "n/a" if v is None else f"{v:.1f}%"
