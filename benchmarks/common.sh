@@ -4,13 +4,16 @@
 bench_here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 # The schedule: point x y (the probe's client area) and the wait after it, in ms. A fixed seed, so every run
-# plays the same waits: many short ones, a body of medium ones and a tail up to 2 s, about 0.4 s on average.
-write_schedule() { # clicks file
-  awk -v n="$1" 'BEGIN {
-    srand(20261208)
+# plays the same waits, and a shorter schedule is the start of the longer one. The standard kind: many short
+# waits, a body of medium ones and a tail up to 2 s, about 0.4 s on average. The dense kind: waits of 20 to
+# 300 ms, half of them under 100, about 0.13 s on average, for the many intervals a p99.9 needs.
+write_schedule() { # clicks file [standard|dense]
+  awk -v n="$1" -v kind="${3:-standard}" 'BEGIN {
+    srand(kind == "dense" ? 20261209 : 20261208)
     for (i = 0; i < n; i++) {
       r = rand()
-      if (r < 0.4) w = 20 + int(rand() * 80)
+      if (kind == "dense") w = r < 0.5 ? 20 + int(rand() * 80) : 100 + int(rand() * 201)
+      else if (r < 0.4) w = 20 + int(rand() * 80)
       else if (r < 0.85) w = 100 + int(rand() * 600)
       else w = 700 + int(rand() * 1301)
       printf "%d %d %d\n", 20 + int(rand() * 340), 20 + int(rand() * 220), w

@@ -11,7 +11,7 @@ runs=" $XD_BENCH_RUNS "
 want() { [[ $runs == *" $1 "* ]]; }
 
 set_dpi 96
-write_schedule "$n" "$out/schedule.txt"
+write_schedule "$n" "$out/schedule.txt" "$XD_BENCH_SCHEDULE"
 total_ms=$(awk '{ s += $3 } END { print int(s) + 10000 }' "$out/schedule.txt")
 APP_TIMEOUT=$((total_ms / 1000 + 200))
 PROBE_TIMEOUT=$APP_TIMEOUT
