@@ -17,10 +17,14 @@ differences of random waits whenever the first press is lost, tens of ms off.)
 import math
 from dataclasses import dataclass, field
 
-# An action is called lost (and a press extra) only when pairing them would cost more interval error than this.
+# A press that is off its action by d costs 2d (the interval before it and the one after), so a press is left
+# extra and its action lost, at twice this cost, only when it is about a second away from it.
 UNPAIRED_MS = 1000.0
-# The most actions lost, or presses extra, in a row between two pairs.
+# The most actions lost, or presses extra, in a row between two pairs; and the most actions lost in a row where
+# no press came in between, as when the presses went to another window for a while. Longer runs are still
+# counted, but the pairs next to them may be wrong.
 MAX_GAP = 6
+MAX_LOST_RUN = 40
 # How far press numbers may run ahead of or behind action numbers: bounds the search for any input.
 MAX_SHIFT = 48
 
@@ -74,14 +78,13 @@ def pair_with_lateness(presses, actions, late):
             if j < 0 or j >= m:
                 continue
             best, came = UNPAIRED_MS * (i + j), None  # the first pair: everything before it unpaired
-            for a in range(MAX_GAP + 1):
+            # a actions between the pairs; beyond MAX_GAP only with no press between, so only within the band.
+            for a in range(min(i - 1, max(MAX_GAP, min(MAX_LOST_RUN, width - 1 - k))) + 1):
                 i0 = i - 1 - a
-                if i0 < 0:
-                    break
                 expected = actions[i] - actions[i0] + late * (a + 1)
                 row = cost[i0]
                 # x presses between the pairs, as far as the band and the first press allow.
-                for x in range(max(0, k + a - width + 1), min(MAX_GAP, k + a, j - 1) + 1):
+                for x in range(max(0, k + a - width + 1), min(MAX_GAP if a <= MAX_GAP else 0, k + a, j - 1) + 1):
                     j0 = j - 1 - x
                     k0 = k + a - x
                     if row[k0] == math.inf:

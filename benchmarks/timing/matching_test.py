@@ -41,6 +41,7 @@ class PairingTest(unittest.TestCase):
             ("lost middle press", dict(intervals=STANDARD, lost={100}, jitter=0.5)),
             ("lost last press", dict(intervals=STANDARD, lost={199}, jitter=0.5)),
             ("lost presses in a row and apart", dict(intervals=DENSE, lost={0, 1, 2, 400, 401, 750}, jitter=2.0)),
+            ("a dozen presses lost in a row", dict(intervals=STANDARD, lost=set(range(60, 72)), jitter=0.5)),
             ("extra press between two actions", dict(intervals=STANDARD, extra=[(80, 10.0)], jitter=0.5)),
             ("extra press before the first", dict(intervals=DENSE, extra=[(0, -400.0)], jitter=2.0)),
             ("extra press close after a real one", dict(intervals=DENSE, extra=[(300, 9.0)], jitter=2.0)),
