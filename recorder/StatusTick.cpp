@@ -31,7 +31,7 @@ StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input
     state.arrowIndex = (state.arrowIndex + 1) % 8;
     const AppState app = ReadAppState(state.buttons);
     const std::optional<std::string_view> hooksNote =
-        state.hooksNotice.Tick(app == AppState::Recording, input.hooksReinstalled);
+        state.hooksNotice.Tick(app == AppState::Recording, input.hooksReinstalled, app == AppState::Playing);
 
     switch (app) {
         case AppState::Recording:
@@ -42,6 +42,13 @@ StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input
             result.redraw = true;
             break;
         case AppState::Idle:
+            if (hooksNote) {
+                // Only a change is drawn: the idle strip is otherwise left alone.
+                result.redraw = state.statusIdle != *hooksNote;
+                state.statusIdle = std::string(*hooksNote);
+                if (state.hoverButton == 0) state.statusText = state.statusIdle;
+                break;
+            }
             state.statusIdle = state.applicationTitle;
             break;
         case AppState::Playing:

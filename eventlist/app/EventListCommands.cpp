@@ -25,11 +25,14 @@ void EditList(EventListContext& c, Edit edit) {
 }  // namespace
 
 bool OnStartUp(EventListContext& c, const std::string& commandLinePath) {
-    if (OpenEventScriptAtStartUp(c.Document(), commandLinePath)) return true;
-    ShowEventPlaySliders(c.Document());
-    c.views.document.SetHasEvents(false);
-    c.views.document.SetSaveEnabled(false);
-    return false;
+    const bool opened = OpenEventScriptAtStartUp(c.Document(), commandLinePath);
+    if (!opened) {
+        ShowEventPlaySliders(c.Document());
+        c.views.document.SetHasEvents(false);
+        c.views.document.SetSaveEnabled(false);
+    }
+    TellHooksMissing(c.model.hooksNotice, c.services.platform.boxes, c.views.window.Handle());
+    return opened;
 }
 
 void OnRecordCommand(EventListContext& c) { c.Recorder().ToggleEventRecording(false); }

@@ -12,7 +12,7 @@ EventStatusTick OnStatusTick(EventListContext& c, bool hooksReinstalled) {
     EventStatusTick tick;
     m.statusFrame = NextStatusFrame(m.statusFrame);
     const bool recording = c.Recording();
-    const std::optional<std::string_view> hooksNote = m.hooksNotice.Tick(recording, hooksReinstalled);
+    const std::optional<std::string_view> hooksNote = m.hooksNotice.Tick(recording, hooksReinstalled, c.Playing());
     if (hooksNote) {
         tick.statusText = std::string(*hooksNote);
     } else if (recording) {

@@ -31,7 +31,14 @@ bool HookWatchdog::Check(std::uint32_t now) noexcept {
     return true;
 }
 
-std::optional<std::string_view> HooksReinstalledNotice::Tick(bool recording, bool reinstalled) noexcept {
+void TellHooksMissing(const HooksReinstalledNotice& notice, IMessageBoxes& boxes, WindowHandle owner) {
+    if (!notice.Missing()) return;
+    static_cast<void>(boxes.Show(owner, std::string(kHooksMissingNote), "迅点小侠", mb::kOk | mb::kIconWarning));
+}
+
+std::optional<std::string_view> HooksReinstalledNotice::Tick(bool recording, bool reinstalled,
+                                                             bool playing) noexcept {
+    if (missing_ && !playing) return kHooksMissingNote;
     if (!recording) {
         told_ = false;
         ticksLeft_ = 0;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/InputHooks.h"
+#include "platform/MessageBoxes.h"
 
 namespace xd {
 
@@ -33,19 +34,31 @@ private:
 };
 
 inline constexpr std::string_view kHooksReinstalledNote = "键盘鼠标钩子已重新安装，录制时可能漏掉了部分输入。";
+// Told once in a box at start-up and then in the status line, unless a playback has it.
+inline constexpr std::string_view kHooksMissingNote =
+    "键盘鼠标钩子安装失败：热键、Esc 停止和录制都不可用，按钮仍可使用。请重新启动本程序。";
 // How many 100 ms status ticks the note stays before the recording's own status returns.
 inline constexpr int kHooksNoteTicks = 30;
 
+// The box at start-up when the notice says the hooks are missing; nothing otherwise.
+void TellHooksMissing(const class HooksReinstalledNotice& notice, IMessageBoxes& boxes, WindowHandle owner);
+
 // The note for one recording: shown on the first reinstallation while recording,
-// for kHooksNoteTicks ticks, and not again until the next recording.
+// for kHooksNoteTicks ticks, and not again until the next recording. Hooks that could
+// not be installed at all are told on every tick but a playback's.
 class HooksReinstalledNotice {
 public:
     // Once per status tick; the note while it is to be shown in place of the status.
-    [[nodiscard]] std::optional<std::string_view> Tick(bool recording, bool reinstalled) noexcept;
+    [[nodiscard]] std::optional<std::string_view> Tick(bool recording, bool reinstalled, bool playing) noexcept;
+
+    // The result of the installation at start-up.
+    void SetInstalled(bool installed) noexcept { missing_ = !installed; }
+    [[nodiscard]] bool Missing() const noexcept { return missing_; }
 
 private:
     bool told_ = false;
     int ticksLeft_ = 0;
+    bool missing_ = false;
 };
 
 }  // namespace xd

@@ -53,6 +53,20 @@ inline AdjustWindowRectExForDpiFn AdjustWindowRectExForDpi() noexcept {
     return fn;
 }
 
+// Vista's reason shown while a program holds up the end of the session.
+using ShutdownBlockReasonCreateFn = BOOL(WINAPI*)(HWND, LPCWSTR);
+using ShutdownBlockReasonDestroyFn = BOOL(WINAPI*)(HWND);
+
+inline ShutdownBlockReasonCreateFn ShutdownBlockReasonCreate() noexcept {
+    static const auto fn = User32Proc<ShutdownBlockReasonCreateFn>("ShutdownBlockReasonCreate");
+    return fn;
+}
+
+inline ShutdownBlockReasonDestroyFn ShutdownBlockReasonDestroy() noexcept {
+    static const auto fn = User32Proc<ShutdownBlockReasonDestroyFn>("ShutdownBlockReasonDestroy");
+    return fn;
+}
+
 // shcore's GetDpiForMonitor (Windows 8.1). shcore is not among the modules every GUI process loads: it is loaded
 // from the system folder once and kept for the life of the process.
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);

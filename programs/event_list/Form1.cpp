@@ -294,6 +294,14 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) noexcept {
     LayoutStrip();
 }
 
+void Form1::CloseAnswered() noexcept {
+    hooks_.Remove();
+    // The placement is the one setting written at exit.
+    SaveWindowPlacement(win32_.windows, win32_.profile, SettingsFilePath(info_.programFolder),
+                        win32::FromHwnd(FormWindow::Handle()));
+    ::DestroyWindow(FormWindow::Handle());
+}
+
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == ui::TrayIcon::TaskbarCreatedMessage() && message != 0) {
         tray_.Readd();
@@ -326,13 +334,14 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         }
         case appmsg::kTrayCallback: OnTrayMessage(lParam); return 0;
-        case WM_CLOSE: {
-            if (!OnCloseRequest(context_)) return 0;
-            hooks_.Remove();
-            // The placement is the one setting written at exit.
-            SaveWindowPlacement(win32_.windows, win32_.profile, SettingsFilePath(info_.programFolder),
-                                win32::FromHwnd(FormWindow::Handle()));
-            ::DestroyWindow(FormWindow::Handle());
+        case WM_CLOSE:
+            if (OnCloseRequest(context_)) CloseAnswered();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return sessionEnd_.Query(FormWindow::Handle(), [this] { return OnCloseRequest(context_); });
+        case WM_ENDSESSION:
+            // The close request was answered in the query; the process ends once this returns.
+            if (ui::SessionEnd::Ending(wParam)) CloseAnswered();
             return 0;
         }
         case WM_DESTROY:

@@ -27,6 +27,7 @@
 #include "ui/PlaybackOverlays.h"
 #include "ui/PlaybackThreads.h"
 #include "ui/Resources.h"
+#include "ui/SessionEnd.h"
 #include "ui/TrayIcon.h"
 
 namespace xd::event_list {
@@ -123,6 +124,8 @@ private:
     void ApplyFonts() noexcept;
     void LayoutStrip() noexcept;
     void OnTimer() noexcept;
+    // After a close request said yes: hooks out, placement saved, window destroyed.
+    void CloseAnswered() noexcept;
     void OnHScroll(HWND bar, int code) noexcept;
     void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
     void SetWindowSize96(int width, int height) noexcept;
@@ -172,6 +175,7 @@ private:
     Form2 settingsDialog_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;
+    ui::SessionEnd sessionEnd_;
     ui::GlyphMenu menu_;
     HINSTANCE instance_ = nullptr;
     HFONT uiFont_ = nullptr;

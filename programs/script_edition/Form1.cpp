@@ -128,11 +128,13 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, std::string 
     // The mouse hook's click demonstration shares the click-effect ring, and its lock, with the runner.
     recording_.SetClickEffect([this](Point screen, std::uint32_t message) { playback_.ShowClickEffectAt(screen, message); });
     // The hooks live as long as the window; without them the hotkeys and recording do nothing, the rest works.
-    static_cast<void>(recording_.Start(hwnd));
+    const bool hooksInstalled = recording_.Start(hwnd);
 
     static_cast<void>(helpMenu_.Create(kHelpMenuItems, L"iconfont", kMenuGlyphPoints, kUiFontFace, kUiFontPoints, dpi_));
     static_cast<void>(tray_.Add(hwnd, form1::kTrayIcon1, kTrayCallback, smallIcon_, Widen(ApplicationTitle(info))));
     RunFirstLoadStage(context_, info, std::move(commandLinePath));
+    // After the first stage, which starts the window's state afresh.
+    model_.window.hooksNotice.SetInstalled(hooksInstalled);
     ::SetTimer(hwnd, form1::kTimer1, form1::kTimer1IntervalMs, nullptr);
     return true;
 }
@@ -367,6 +369,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             if (OnCloseRequest(context_)) ::DestroyWindow(FormWindow::Handle());
+            return 0;
+        case WM_QUERYENDSESSION:
+            return sessionEnd_.Query(FormWindow::Handle(), [this] { return OnCloseRequest(context_); });
+        case WM_ENDSESSION:
+            // The close request was answered in the query; the process ends once this returns.
+            if (ui::SessionEnd::Ending(wParam)) ::DestroyWindow(FormWindow::Handle());
             return 0;
         case WM_DESTROY:
             ::KillTimer(FormWindow::Handle(), form1::kTimer1);

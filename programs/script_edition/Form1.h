@@ -18,6 +18,7 @@
 #include "ui/FormWindow.h"
 #include "ui/GlyphMenu.h"
 #include "ui/Resources.h"
+#include "ui/SessionEnd.h"
 #include "ui/TrayIcon.h"
 
 namespace xd::script_edition {
@@ -83,6 +84,7 @@ private:
     Form2Host settings_;
     ui::PrivateFont iconFont_;
     ui::TrayIcon tray_;
+    ui::SessionEnd sessionEnd_;
     ui::GlyphMenu helpMenu_;
     HINSTANCE instance_ = nullptr;
     HFONT uiFont_ = nullptr;

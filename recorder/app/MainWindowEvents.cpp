@@ -58,6 +58,7 @@ void RunDeferredLoad(AppContext& context) {
     RunHook(context.hooks.createClickEffectWindows);
     model.window.suppressModified = false;
     context.view.RepaintAll();
+    TellHooksMissing(model.window.hooksNotice, context.platform.boxes, context.view.Handle());
 }
 
 void RunToolbarCommand(AppContext& context, ToolbarCommand command) {
@@ -142,6 +143,8 @@ bool HandleCustomMessage(AppContext& context, std::uint32_t message, std::uintpt
 }
 
 bool OnCloseRequest(AppContext& context) {
+    // A foreground playback would go on clicking under the prompt: it stops first.
+    if (context.model.window.buttons[kPlayButton].state == kButtonActive) TogglePlayback(context);
     if (ConfirmDiscard(context)) return false;
     SaveWindowPlacement(context.platform.windows, context.platform.profile, context.model.settingsFile,
                         context.view.Handle());

@@ -172,6 +172,33 @@ slider_and_save() {
   close_app save
 }
 
+# --- The end of the Windows session asks about a changed script ------------------------------------------
+session_end() {
+  echo "--- log-off with a changed script: the save prompt, Yes, the file saved, the program gone"
+  local path="$files/注销.mkx"
+  printf '%s' "$script" | iconv -f UTF-8 -t GBK > "$path"
+  start_app "$(winpath "$path")" || { fail "[session-end] no window"; return; }
+  show_editor_view || fail "[session-end] the Editor button shows no full window"
+  repeat_slider_step
+  check_within "[session-end] title marks the change" 5000 title_is "注销 *"
+  # wineboot sends every window WM_QUERYENDSESSION and then WM_ENDSESSION, as Windows does at log-off.
+  timeout 90 wine wineboot --end-session >/dev/null 2>&1 &
+  local ender=$! box
+  if box="$(find_box "$BOX_CAPTION" 20000)"; then
+    check "[session-end] the session's end asks to save the changed script" \
+      grep -q '^text=当前脚本还未保存，你要保存吗？' <<<"$box"
+    shot session-end-prompt
+    xdotool key y
+  else
+    fail "[session-end] no save prompt when the session ends"
+    shot session-end-no-prompt
+  fi
+  check_within "[session-end] the program ends with the session" 30000 app_exited
+  wait "$APP_PID" 2>/dev/null || true
+  wait "$ender" 2>/dev/null || true
+  check "[session-end] the file holds the change" grep -q '执行次数=1' "$path"
+}
+
 # --- Bad input never crashes ------------------------------------------------------------------------
 bad_input() {
   echo "--- bad input from the command line and the settings file"
@@ -239,7 +266,7 @@ form1_at_144() {
 }
 
 # XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
-groups="${XD_E2E_GROUPS:-form1_at_96 encodings slider_and_save bad_input form1_at_144}"
+groups="${XD_E2E_GROUPS:-form1_at_96 encodings slider_and_save bad_input session_end form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
 for group in $groups; do

@@ -76,5 +76,27 @@ TEST_F(EventHookHealTest, ARecordingIsToldOnce) {
     EXPECT_FALSE(Tick().statusText.has_value());
 }
 
+TEST_F(EventHookHealTest, HooksThatCouldNotBeInstalledAreToldOnceInABoxThenInTheStatusLine) {
+    model.hooksNotice.SetInstalled(false);
+    static_cast<void>(OnStartUp(context, ""));
+    const auto shown = sim.boxes.Shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, kHooksMissingNote);
+    EXPECT_EQ(shown[0].owner, window.handle);
+    EXPECT_EQ(Tick().statusText, kHooksMissingNote);
+    // The record button still records, and the status keeps saying what does not work.
+    OnRecordCommand(context);
+    ASSERT_TRUE(context.Recording());
+    EXPECT_EQ(Tick().statusText, kHooksMissingNote);
+    OnRecordCommand(context);
+    EXPECT_EQ(sim.boxes.Count(), 1u);
+
+    // Installed hooks tell nothing.
+    model.hooksNotice.SetInstalled(true);
+    EXPECT_FALSE(Tick().statusText.has_value());
+    static_cast<void>(OnStartUp(context, ""));
+    EXPECT_EQ(sim.boxes.Count(), 1u);
+}
+
 }  // namespace
 }  // namespace xd::test

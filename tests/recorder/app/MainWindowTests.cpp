@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "documents/SettingsStore.h"
+#include "platform/common/HookWatchdog.h"
 #include "platform/sim/SimPlatform.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
@@ -206,6 +207,17 @@ TEST_F(MainWindowTest, FailedSaveOnCloseKeepsWindowOpenAndScriptMarked) {
     EXPECT_TRUE(editor.EditorIsModified());
     EXPECT_EQ(sim.boxes.Count(), 2u);  // the prompt, then the failure
     EXPECT_FALSE(sim.profile.Value(kSettingsFile, "窗口", "Left").has_value());
+}
+
+TEST_F(MainWindowTest, HooksThatCouldNotBeInstalledAreToldInABoxOnceTheWindowIsLoaded) {
+    RunFirstLoadStage(context, MakeApplicationInfo(kProgram), "");
+    model.window.hooksNotice.SetInstalled(false);  // as the window sets it after the first stage
+    EXPECT_EQ(sim.boxes.Count(), 0u);
+    ASSERT_TRUE(HandleCustomMessage(context, appmsg::kDeferredLoad, appmsg::kDeferredLoadParam));
+    const auto shown = sim.boxes.Shown();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, kHooksMissingNote);
+    EXPECT_EQ(shown[0].owner, view.handle);
 }
 
 TEST_F(MainWindowTest, CloseWithoutChangesSavesPlacement) {

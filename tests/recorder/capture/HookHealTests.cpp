@@ -114,5 +114,24 @@ TEST_F(HookHealTest, AReinstallOutsideARecordingTellsNothing) {
     EXPECT_EQ(model.window.statusIdle.rfind("录制鼠标操作中..", 0), 0u);
 }
 
+TEST_F(HookHealTest, HooksThatCouldNotBeInstalledAreToldInTheIdleAndRecordingStatusButNotAPlaybacks) {
+    model.window.hooksNotice.SetInstalled(false);
+    Tick();
+    EXPECT_EQ(model.window.statusIdle, kHooksMissingNote);
+    EXPECT_EQ(model.window.statusText, kHooksMissingNote);
+    StartRecording();
+    Tick();
+    EXPECT_EQ(model.window.statusIdle, kHooksMissingNote);
+    StopAndText(100);
+    // A playback's own status says more than the note, and its stop button works without the hooks.
+    model.window.buttons[kPlayButton].state = kButtonActive;
+    Tick();
+    EXPECT_EQ(model.window.statusIdle.rfind("回放中..", 0), 0u);
+    model.window.buttons[kPlayButton].state = kButtonEnabled;
+    model.window.hooksNotice.SetInstalled(true);
+    Tick();
+    EXPECT_EQ(model.window.statusIdle, model.window.applicationTitle);
+}
+
 }  // namespace
 }  // namespace xd::test
