@@ -43,7 +43,11 @@ ScriptFileText DecodeScriptFileBytes(std::string_view raw) {
 
 ScriptFileText ReadScriptFile(IFileSystem& files, const std::string& path) {
     FileRead read = files.ReadFile(path, kMaxScriptFileBytes);
-    if (read.status != FileStatus::Ok) return ScriptFileText{};
+    if (read.status != FileStatus::Ok) {
+        ScriptFileText refused;
+        if (read.status == FileStatus::Unreadable) refused.verdict = ScriptFileVerdict::Unreadable;
+        return refused;
+    }
     return DecodeScriptFileBytes(read.bytes);
 }
 

@@ -12,7 +12,8 @@ namespace xd {
 // Far above any real script; anything larger is refused unread.
 constexpr std::uint64_t kMaxScriptFileBytes = 64ull * 1024 * 1024;
 
-enum class ScriptFileVerdict { Ok, Damaged, OldVersion };
+// Unreadable: the file is there but could not be read (locked, no rights).
+enum class ScriptFileVerdict { Ok, Damaged, OldVersion, Unreadable };
 
 struct ScriptFileText {
     ScriptFileVerdict verdict = ScriptFileVerdict::Damaged;
@@ -23,8 +24,8 @@ struct ScriptFileText {
 // edition's 20-byte magic is an old version; then BOM UTF-8, BOM UTF-16LE or GBK.
 ScriptFileText DecodeScriptFileBytes(std::string_view raw);
 
-// Reads the file (bounded by kMaxScriptFileBytes) and decodes it; any read
-// failure counts as damaged.
+// Reads the file (bounded by kMaxScriptFileBytes) and decodes it; a failed read
+// is Unreadable when the file is there, else Damaged (missing, or too large).
 ScriptFileText ReadScriptFile(IFileSystem& files, const std::string& path);
 
 }  // namespace xd

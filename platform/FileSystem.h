@@ -6,6 +6,8 @@
 
 namespace xd {
 
+// Unreadable: the file is there but the read failed (locked, no rights); anything
+// that shows no file there is NotFound.
 enum class FileStatus { Ok, NotFound, TooLarge, Unreadable };
 
 struct FileRead {

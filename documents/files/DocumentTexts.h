@@ -14,6 +14,8 @@ inline constexpr std::string_view kForceOpenCaption = "岚榕_迅点小侠";
 // Each refusal text is followed by the path.
 inline constexpr std::string_view kDamagedText = "脚本文件损坏\r\n";
 inline constexpr std::string_view kOldVersionText = "旧版本的脚本，无法打开。\r\n";
+// A file that is there but cannot be read is not called damaged: nothing is wrong with it.
+inline constexpr std::string_view kUnreadableText = "无法读取脚本文件，可能正被其他程序占用，或没有读取权限。\r\n";
 inline constexpr std::string_view kForceOpenText =
     "发现脚本文件异常，你需要强制打开吗？\r\n强制打开可能发生不可预料的问题。\r\n";
 // A failed save is reported, so nobody believes a script is on disk that is not.

@@ -69,6 +69,10 @@ LoadOutcome LoadDocument(DocumentContext& context, const std::string& path) noex
         ShowError(context, kDamagedText, path);
         return Refuse(context, LoadOutcome::Damaged);
     }
+    if (file.verdict == ScriptFileVerdict::Unreadable) {
+        ShowError(context, kUnreadableText, path);
+        return Refuse(context, LoadOutcome::Unreadable);
+    }
     if (file.verdict == ScriptFileVerdict::OldVersion) {
         ShowError(context, kOldVersionText, path);
         return Refuse(context, LoadOutcome::OldVersion);

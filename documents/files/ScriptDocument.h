@@ -45,7 +45,7 @@ struct DocumentContext {
 // Only the lines a header can hold are searched for 配置 lines.
 constexpr int kConfigLinesOnLoad = 101;
 
-enum class LoadOutcome { Loaded, Damaged, OldVersion, Declined };
+enum class LoadOutcome { Loaded, Damaged, OldVersion, Declined, Unreadable };
 enum class SaveOutcome { Saved, Cancelled, WriteFailed };
 
 // Reads, checks, decodes and shows one file. Any refusal empties currentFile

@@ -42,6 +42,7 @@ EventOpenOutcome OutcomeOf(EventScriptVerdict verdict) {
         case EventScriptVerdict::Ok: return EventOpenOutcome::Opened;
         case EventScriptVerdict::NotAScript: return EventOpenOutcome::NotAScript;
         case EventScriptVerdict::NewerVersion: return EventOpenOutcome::NewerVersion;
+        case EventScriptVerdict::Unreadable: return EventOpenOutcome::Unreadable;
         case EventScriptVerdict::Damaged: break;
     }
     return EventOpenOutcome::Damaged;
@@ -83,6 +84,7 @@ std::size_t Utf8CharStart(std::string_view text, std::size_t end) {
 std::string EventScriptRefusalText(EventScriptVerdict verdict, const std::string& path, std::int32_t fileVersion) {
     switch (verdict) {
         case EventScriptVerdict::NotAScript: return std::string(kNotAnEventScriptText) + path;
+        case EventScriptVerdict::Unreadable: return std::string(kEventScriptUnreadableText) + path;
         case EventScriptVerdict::NewerVersion:
             return std::string(kNewerEventScriptText) + std::to_string(kEventScriptVersion) + "\r\n" +
                    std::string(kScriptVersionLabel) + std::to_string(fileVersion);
@@ -90,11 +92,17 @@ std::string EventScriptRefusalText(EventScriptVerdict verdict, const std::string
     }
 }
 
+DecodedEventScript ReadEventScript(IFileSystem& files, const std::string& path, const EventPlaySettings& current) {
+    const FileRead read = files.ReadFile(path, kMaxEventScriptFileBytes);
+    if (read.status == FileStatus::Ok) return DecodeEventScript(read.bytes, current);
+    DecodedEventScript refused;
+    if (read.status == FileStatus::Unreadable) refused.verdict = EventScriptVerdict::Unreadable;
+    return refused;
+}
+
 EventOpenOutcome OpenEventScript(EventDocumentContext& context, std::string& path) noexcept {
     EventDocument& document = context.document;
-    const FileRead read = context.files.ReadFile(path, kMaxEventScriptFileBytes);
-    DecodedEventScript decoded;
-    if (read.status == FileStatus::Ok) decoded = DecodeEventScript(read.bytes, document.settings);
+    DecodedEventScript decoded = ReadEventScript(context.files, path, document.settings);
     const EventOpenOutcome outcome = OutcomeOf(decoded.verdict);
 
     if (outcome != EventOpenOutcome::Opened) {

@@ -61,7 +61,7 @@ struct EventDocumentContext {
 // Larger files are refused as damaged without being read (8 million events).
 inline constexpr std::uint64_t kMaxEventScriptFileBytes = 256ull << 20;
 
-enum class EventOpenOutcome { Opened, Damaged, NotAScript, NewerVersion };
+enum class EventOpenOutcome { Opened, Damaged, NotAScript, NewerVersion, Unreadable };
 enum class EventSaveOutcome { Saved, Cancelled, CannotStore, WriteFailed };
 enum class SavePromptAnswer { GoOn, Stop };
 
@@ -69,6 +69,11 @@ enum class SavePromptAnswer { GoOn, Stop };
 // NewerVersion, else kEventBoxCaption).
 [[nodiscard]] std::string EventScriptRefusalText(EventScriptVerdict verdict, const std::string& path,
                                                  std::int32_t fileVersion);
+
+// Reads and decodes a file as Open does: a failed read is Unreadable when the file
+// is there (locked, no rights), else Damaged (missing, or beyond the size bound).
+[[nodiscard]] DecodedEventScript ReadEventScript(IFileSystem& files, const std::string& path,
+                                                 const EventPlaySettings& current);
 
 // Replaces the events and the settings by the file's. On a refusal the box is
 // shown, `path` and the document's path are emptied and the list is left empty.

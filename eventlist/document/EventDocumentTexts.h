@@ -11,9 +11,12 @@ inline constexpr std::string_view kEventBoxCaption = "迅点小侠";
 inline constexpr std::string_view kNewEventScriptCaption = "新脚本";
 inline constexpr std::string_view kEventModifiedMark = " *";
 
-// Refusals of a file; the first two are followed by the path.
+// Refusals of a file; the first three are followed by the path.
 inline constexpr std::string_view kEventScriptDamagedText = "脚本文件损坏\r\n";
 inline constexpr std::string_view kNotAnEventScriptText = "此文件不是岚榕迅点小侠脚本文件\r\n";
+// A file that is there but cannot be read is not called damaged: nothing is wrong with it.
+inline constexpr std::string_view kEventScriptUnreadableText =
+    "无法读取脚本文件，可能正被其他程序占用，或没有读取权限。\r\n";
 // Followed by the program's version, "\r\n", kScriptVersionLabel and the file's version.
 inline constexpr std::string_view kNewerEventScriptText =
     "此脚本是由更高版本的岚榕迅点小侠脚本文件\r\n因此无法打开，请更新本软件。\r\n软件版本：";

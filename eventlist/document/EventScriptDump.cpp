@@ -54,12 +54,10 @@ std::string Flag(std::string_view name, bool on) { return std::string(name) + "=
 
 EventScriptDump DumpEventScript(IFileSystem& files, const std::string& path, ICodePage& codePage) {
     EventScriptDump dump;
-    const FileRead read = files.ReadFile(path, kMaxEventScriptFileBytes);
     // All options off, so the lines show the file's own bits.
     EventPlaySettings none;
     none.moveToCurrent = none.clickEffect = none.virtualPointer = none.moveToStart = false;
-    DecodedEventScript decoded;
-    if (read.status == FileStatus::Ok) decoded = DecodeEventScript(read.bytes, none);
+    const DecodedEventScript decoded = ReadEventScript(files, path, none);
     if (decoded.verdict != EventScriptVerdict::Ok) {
         dump.refused = true;
         dump.text = EventScriptRefusalText(decoded.verdict, path, decoded.header.version);

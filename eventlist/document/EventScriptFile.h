@@ -45,9 +45,10 @@ struct EventScriptHeader {
 
 enum class EventScriptVerdict {
     Ok,
-    Damaged,       // 60 bytes or less, unreadable, or a count the records do not fill
+    Damaged,       // 60 bytes or less, missing or too large to read, or a count the records do not fill
     NotAScript,    // the first 20 bytes are not the magic
     NewerVersion,  // written by a newer program; header.version says which
+    Unreadable,    // the file is there but could not be read (locked, no rights); never from the bytes
 };
 
 struct DecodedEventScript {

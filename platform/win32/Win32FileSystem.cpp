@@ -37,7 +37,10 @@ FileRead Win32FileSystem::ReadFile(const std::string& path, std::uint64_t maxByt
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         DWORD error = GetLastError();
-        bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        // Only a file that is there but refuses the read (locked, no rights) is Unreadable.
+        bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+                       error == ERROR_INVALID_DRIVE || error == ERROR_INVALID_NAME ||
+                       error == ERROR_BAD_NETPATH || error == ERROR_BAD_NET_NAME;
         result.status = missing ? FileStatus::NotFound : FileStatus::Unreadable;
         return result;
     }

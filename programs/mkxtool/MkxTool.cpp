@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "documents/ScriptFileText.h"
+#include "documents/files/DocumentTexts.h"
 #include "engine/CheckScript.h"
 #include "engine/ScriptConfig.h"
 #include "eventlist/document/EventScriptDump.h"
@@ -11,9 +12,14 @@
 namespace xd {
 namespace {
 
-// The document loader's refusals; each is followed by CR LF and the path.
-constexpr std::string_view kDamagedText = "脚本文件损坏";
-constexpr std::string_view kOldVersionText = "旧版本的脚本，无法打开。";
+// The document loader's refusals, each followed by the path.
+std::string_view RefusalText(ScriptFileVerdict verdict) {
+    switch (verdict) {
+        case ScriptFileVerdict::OldVersion: return kOldVersionText;
+        case ScriptFileVerdict::Unreadable: return kUnreadableText;
+        default: return kDamagedText;
+    }
+}
 
 constexpr std::string_view kUsage =
     "usage: mkxtool check FILE\n"
@@ -44,9 +50,8 @@ ToolOutput Check(const std::string& path, IFileSystem& files) {
     ToolOutput output;
     const ScriptFileText file = ReadScriptFile(files, path);
     if (file.verdict != ScriptFileVerdict::Ok) {
-        const std::string_view text = file.verdict == ScriptFileVerdict::OldVersion ? kOldVersionText : kDamagedText;
         output.exitCode = 2;
-        output.out = AsLines(std::string(text) + "\r\n" + path);
+        output.out = AsLines(std::string(RefusalText(file.verdict)) + path);
         return output;
     }
 

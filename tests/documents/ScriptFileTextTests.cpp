@@ -71,13 +71,13 @@ TEST(DecodeScriptFileBytes, Utf16OddTrailingByteIsIgnored) {
     EXPECT_EQ(DecodeScriptFileBytes(raw).utf8, kScript);
 }
 
-TEST(ReadScriptFile, AnyReadFailureCountsAsDamaged) {
+TEST(ReadScriptFile, ReadFailuresCountAsDamagedUnlessTheFileIsThere) {
     sim::SimFileSystem files;
     EXPECT_EQ(ReadScriptFile(files, "C:\\missing.mkx").verdict, ScriptFileVerdict::Damaged);
 
     files.Put("C:\\locked.mkx", kBom + kScript);
     files.FailReads("C:\\locked.mkx");
-    EXPECT_EQ(ReadScriptFile(files, "C:\\locked.mkx").verdict, ScriptFileVerdict::Damaged);
+    EXPECT_EQ(ReadScriptFile(files, "C:\\locked.mkx").verdict, ScriptFileVerdict::Unreadable);
 
     files.Put("C:\\huge.mkx", kBom + kScript);
     files.SetReportedSize("C:\\huge.mkx", kMaxScriptFileBytes + 1);

@@ -108,6 +108,14 @@ TEST_F(MkxToolCheck, RefusesDamagedAndOldFilesWithThePath) {
     run = RunTool("check " + Quoted(missing));
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.out, "脚本文件损坏\n" + missing + "\n");
+
+    // There, but no read succeeds: a folder of that name (a file without rights
+    // would do too, but not for a test run as root).
+    const std::string unreadable = (folder_ / "folder.mkx").string();
+    std::filesystem::create_directory(unreadable);
+    run = RunTool("check " + Quoted(unreadable));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "无法读取脚本文件，可能正被其他程序占用，或没有读取权限。\n" + unreadable + "\n");
 }
 
 TEST_F(MkxToolCheck, ThirtyOneBytesWithHeaderPasses) {

@@ -74,6 +74,7 @@ TEST_F(ScriptDocumentTest, RefusedFilesLeaveEditorAndEmptyCurrentFile) {
         std::uint64_t reportedSize;  // 0: the bytes' own size
         LoadOutcome outcome;
         const char* text;
+        bool locked = false;  // there, but every read fails
     };
     const std::string header31 = std::string(kBom) + "'岚榕迅点小侠脚本" + "abc";
     const Case cases[] = {
@@ -81,6 +82,8 @@ TEST_F(ScriptDocumentTest, RefusedFilesLeaveEditorAndEmptyCurrentFile) {
         {"empty", "", 0, LoadOutcome::Damaged, "脚本文件损坏\r\n"},
         {"event-list file", magic + std::string(40, '\x01'), 0, LoadOutcome::OldVersion, "旧版本的脚本，无法打开。\r\n"},
         {"over 64 MB", header31, kMaxScriptFileBytes + 1, LoadOutcome::Damaged, "脚本文件损坏\r\n"},
+        {"locked", header31, 0, LoadOutcome::Unreadable, "无法读取脚本文件，可能正被其他程序占用，或没有读取权限。\r\n",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,6 +91,7 @@ TEST_F(ScriptDocumentTest, RefusedFilesLeaveEditorAndEmptyCurrentFile) {
         sim.files.ClearFailures();
         sim.files.Put(kPath, c.bytes);
         if (c.reportedSize != 0) sim.files.SetReportedSize(kPath, c.reportedSize);
+        if (c.locked) sim.files.FailReads(kPath);
         currentFile = kPath;
         EXPECT_EQ(LoadDocument(document, kPath), c.outcome);
         ExpectRefusedWith(std::string(c.text) + kPath);

@@ -58,7 +58,7 @@ TEST_F(EventDocumentTest, RefusedFilesShowTheirBoxAndLeaveAnEmptyUnnamedList) {
         std::string caption;
     } const cases[] = {
         {"sixty bytes", good.substr(0, 60), false, "脚本文件损坏\r\n" + kPath, "迅点小侠"},
-        {"unreadable", good, true, "脚本文件损坏\r\n" + kPath, "迅点小侠"},
+        {"unreadable", good, true, "无法读取脚本文件，可能正被其他程序占用，或没有读取权限。\r\n" + kPath, "迅点小侠"},
         {"not the magic", "MZ" + good.substr(2), false, "此文件不是岚榕迅点小侠脚本文件\r\n" + kPath, "迅点小侠"},
         {"negative count", test::Header(30100, -3) + test::Zeros(100), false, "脚本文件损坏\r\n" + kPath, "迅点小侠"},
         {"records past the end", test::Header(30100, 4) + test::Zeros(100), false, "脚本文件损坏\r\n" + kPath,
