@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "eventlist/EventString.h"
 #include "platform/Types.h"
 
 namespace xd {
@@ -35,11 +36,11 @@ struct RecordedEvent {
     std::int32_t x = 0;  // screen pixels
     std::int32_t y = 0;
     // ANSI code-page bytes followed by two zero bytes that belong to the value.
-    std::string windowTitle;
-    std::string windowClass;
+    EventString windowTitle;
+    EventString windowClass;
     // One byte per level below the top-level window, outermost first: the 1-based
     // z-order position among siblings. Empty for the top-level window itself.
-    std::string childPath;
+    EventString childPath;
     WindowHandle window = kNoWindow;  // in memory only
     // High 16 bits: from the top-level window's left (top) edge; low 16 bits: from
     // the edge of the window under the pointer.
@@ -62,6 +63,11 @@ struct RecordedEvent {
 }
 [[nodiscard]] constexpr std::int16_t LowHalf(std::int32_t v) noexcept {
     return static_cast<std::int16_t>(static_cast<std::uint32_t>(v) & 0xFFFF);
+}
+// A stored title or class name as text: the ANSI bytes before the first zero byte. The
+// stored value ends in two zero bytes, one read as a file's last table entry in three.
+[[nodiscard]] constexpr std::string_view StoredAnsiText(std::string_view stored) noexcept {
+    return stored.substr(0, stored.find('\0'));
 }
 // Description + "," + x + "," + y, e.g. "按下左键,100,200".
 [[nodiscard]] std::string EventDisplayText(const RecordedEvent& event);

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
+#include <utility>
 
 namespace xd {
 namespace {
+
+// The per-record share of the memory bound below (64-bit builds).
+static_assert(sizeof(void*) != 8 || sizeof(RecordedEvent) <= 128);
 
 constexpr std::size_t kVersionOffset = 20;
 constexpr std::size_t kCountOffset = 24;
@@ -58,18 +62,37 @@ bool FitsInt16(std::int32_t v) noexcept {
     return v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max();
 }
 
-// A title or class from the table: the entry and the terminator, or only the
-// terminator for an index the table does not have.
-std::string_view TableEntry(const std::vector<std::string_view>& table, std::int16_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return {};
-    return table[static_cast<std::size_t>(index)];
-}
+// The strings a file's records name, made once per table entry and shared by every
+// event that names it: a title or class is the entry and the terminator (only the
+// terminator for an index the table does not have), a path the entry itself (empty
+// for such an index).
+class TableStrings {
+public:
+    explicit TableStrings(std::vector<std::string_view> table)
+        : table_(std::move(table)), texts_(table_.size()), paths_(table_.size()) {}
 
-std::string TableText(const std::vector<std::string_view>& table, std::int16_t index) {
-    std::string text(TableEntry(table, index));
-    text += kTerminator;
-    return text;
-}
+    const EventString& Text(std::int16_t index) {
+        if (!Valid(index)) return noText_;
+        EventString& text = texts_[static_cast<std::size_t>(index)];
+        if (text.empty()) text = std::string(table_[static_cast<std::size_t>(index)]) + std::string(kTerminator);
+        return text;
+    }
+    EventString Path(std::int16_t index) {
+        if (!Valid(index)) return {};
+        EventString& path = paths_[static_cast<std::size_t>(index)];
+        if (path.empty()) path = std::string(table_[static_cast<std::size_t>(index)]);
+        return path;
+    }
+
+private:
+    [[nodiscard]] bool Valid(std::int16_t index) const noexcept {
+        return index >= 0 && static_cast<std::size_t>(index) < table_.size();
+    }
+    std::vector<std::string_view> table_;
+    std::vector<EventString> texts_;
+    std::vector<EventString> paths_;
+    EventString noText_{std::string(kTerminator)};
+};
 
 // The distinct strings in order of first appearance. Hashing keeps a save of a
 // long recording linear however many windows it visits.
@@ -112,18 +135,18 @@ std::string_view StoredEventString(std::string_view value) noexcept {
 
 std::int32_t ClampPlayHotkey(std::int32_t virtualKey) noexcept { return std::clamp(virtualKey, 112, 123); }
 
-std::vector<std::string_view> SplitEventScriptTable(std::string_view table) {
+std::vector<std::string_view> SplitEventScriptTable(std::string_view table, std::size_t maxEntries) {
     std::vector<std::string_view> entries;
     std::size_t start = 0;
-    std::size_t i = 0;
-    while (i + 1 < table.size()) {
-        if (table[i] == '\0' && table[i + 1] == '\0') {
-            entries.push_back(table.substr(start, i - start));
-            i += 2;
-            start = i;
-        } else {
-            ++i;
+    // find() from just after a separator is the byte-by-byte search resumed there.
+    for (std::size_t separator = table.find(kTerminator); separator != std::string_view::npos;
+         separator = table.find(kTerminator, start)) {
+        if (entries.size() + 1 >= maxEntries) {
+            entries.push_back(table.substr(start, separator - start));
+            return entries;
         }
+        entries.push_back(table.substr(start, separator - start));
+        start = separator + kTerminator.size();
     }
     entries.push_back(table.substr(start));
     return entries;
@@ -160,8 +183,16 @@ DecodedEventScript DecodeEventScript(std::string_view bytes, const EventPlaySett
     settings.playHotkey = ClampPlayHotkey(header.optionWord & 0xFFFF);
     TurnOnFromBits(header.optionWord, settings);
 
-    std::vector<std::string_view> table;
-    if (count > 0 && bytes.size() > tableStart + 1) table = SplitEventScriptTable(bytes.substr(tableStart));
+    // The memory bound of an open. Each table entry becomes at most two strings (as
+    // a title or class with its terminator, as a path) that every event naming it
+    // shares, so the strings take at most 3 bytes per table byte and 2 * 32768 + 1
+    // allocations, however many events name them; each 32-byte record becomes one
+    // RecordedEvent and its display text, under 160 bytes. A file of F bytes thus
+    // holds less than 6 * F + 8 MB while it is read, its own bytes included: 15 MB
+    // for 1.1 MB, 1.6 GB at kMaxEventScriptFileBytes.
+    TableStrings strings(count > 0 && bytes.size() > tableStart + 1
+                             ? SplitEventScriptTable(bytes.substr(tableStart), kMaxEventScriptStrings)
+                             : std::vector<std::string_view>{});
 
     result.events.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -178,9 +209,9 @@ DecodedEventScript DecodeEventScript(std::string_view bytes, const EventPlaySett
             event.windowClass = previous.windowClass;
             event.childPath = previous.childPath;
         } else {
-            event.windowTitle = TableText(table, HighHalf(names));
-            event.windowClass = TableText(table, LowHalf(names));
-            event.childPath = TableEntry(table, HighHalf(path));
+            event.windowTitle = strings.Text(HighHalf(names));
+            event.windowClass = strings.Text(LowHalf(names));
+            event.childPath = strings.Path(HighHalf(path));
         }
         event.offsetX = ReadWord(bytes, at + 12);
         event.offsetY = ReadWord(bytes, at + 16);

@@ -63,8 +63,10 @@ struct DecodedEventScript {
 [[nodiscard]] DecodedEventScript DecodeEventScript(std::string_view bytes, const EventPlaySettings& current);
 
 // The file's strings split at every 00 00, searched from the start and resumed
-// after each separator; the last entry keeps the file's final zero byte.
-[[nodiscard]] std::vector<std::string_view> SplitEventScriptTable(std::string_view tableAndFinalZero);
+// after each separator; the last entry keeps the file's final zero byte. Entries
+// past maxEntries are left out: a 16-bit index cannot name them.
+[[nodiscard]] std::vector<std::string_view> SplitEventScriptTable(std::string_view tableAndFinalZero,
+                                                                  std::size_t maxEntries = kMaxEventScriptStrings);
 
 // What a list holds that the file cannot.
 enum class EventScriptStoreProblem {

@@ -14,13 +14,13 @@ std::string Stored(std::string ansi) {
 
 }  // namespace
 
-const std::string& WindowTextCache::Title(IWindowSystem& windows, ICodePage& codePage, WindowHandle w) {
+const EventString& WindowTextCache::Title(IWindowSystem& windows, ICodePage& codePage, WindowHandle w) {
     auto it = titles_.find(w);
     if (it == titles_.end()) it = titles_.emplace(w, Stored(codePage.Utf8ToAnsi(windows.Title(w)))).first;
     return it->second;
 }
 
-const std::string& WindowTextCache::ClassName(IWindowSystem& windows, ICodePage& codePage, WindowHandle w) {
+const EventString& WindowTextCache::ClassName(IWindowSystem& windows, ICodePage& codePage, WindowHandle w) {
     auto it = classes_.find(w);
     if (it == classes_.end()) it = classes_.emplace(w, Stored(codePage.Utf8ToAnsi(windows.ClassName(w)))).first;
     return it->second;
@@ -57,7 +57,7 @@ WindowHandle CaptureTargetWindow(IWindowSystem& windows, ICodePage& codePage, Wi
         path.push_back(static_cast<char>(position & 0xFF));
         current = parent;
     }
-    event.childPath.assign(path.rbegin(), path.rend());
+    event.childPath = std::string(path.rbegin(), path.rend());
     event.windowTitle = cache.Title(windows, codePage, current);
     event.windowClass = cache.ClassName(windows, codePage, current);
     return current;

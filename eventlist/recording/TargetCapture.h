@@ -11,18 +11,22 @@
 
 namespace xd {
 
-// Title and class per window handle, taken on first use and kept for the whole
-// run (a title that changes later keeps its first value for that handle). Values
-// are ANSI bytes with the two stored zero bytes.
+// Title and class per window handle, taken on first use and kept until Clear (a
+// title that changes meanwhile keeps its first value for that handle). Values are
+// ANSI bytes with the two stored zero bytes, shared by the events that take them.
 class WindowTextCache {
 public:
-    const std::string& Title(IWindowSystem& windows, ICodePage& codePage, WindowHandle w);
-    const std::string& ClassName(IWindowSystem& windows, ICodePage& codePage, WindowHandle w);
+    const EventString& Title(IWindowSystem& windows, ICodePage& codePage, WindowHandle w);
+    const EventString& ClassName(IWindowSystem& windows, ICodePage& codePage, WindowHandle w);
     [[nodiscard]] std::size_t Size() const noexcept { return titles_.size() + classes_.size(); }
+    void Clear() noexcept {
+        titles_.clear();
+        classes_.clear();
+    }
 
 private:
-    std::unordered_map<WindowHandle, std::string> titles_;
-    std::unordered_map<WindowHandle, std::string> classes_;
+    std::unordered_map<WindowHandle, EventString> titles_;
+    std::unordered_map<WindowHandle, EventString> classes_;
 };
 
 // GetAncestor(GA_ROOT): the window itself when it stands directly under the desktop.

@@ -1,10 +1,13 @@
 // Any bytes opened as an event-list script are either refused with one box and
 // an empty list, or give a well-formed list that saves, opens to the same list
-// and saves again to the same bytes.
+// and saves again to the same bytes, and whose strings hold at most 3 bytes per
+// byte of the file (a string copied per event instead of shared fails this).
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "eventlist/document/EventDocument.h"
 #include "eventlist/document/EventScriptFile.h"
@@ -61,6 +64,18 @@ public:
     void PlaySettingsReplaced() override {}
 };
 
+// Each storage counted once, however many events share it.
+std::size_t HeldStringBytes(const std::vector<RecordedEvent>& events) {
+    std::unordered_set<const void*> seen;
+    std::size_t bytes = 0;
+    for (const RecordedEvent& e : events) {
+        for (const EventString* s : {&e.windowTitle, &e.windowClass, &e.childPath}) {
+            if (seen.insert(s->Storage()).second) bytes += s->size();
+        }
+    }
+    return bytes;
+}
+
 bool EndsWithTerminator(const std::string& s) {
     return s.size() >= 2 && s[s.size() - 1] == '\0' && s[s.size() - 2] == '\0';
 }
@@ -92,6 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         Require(decoded.events.size() == static_cast<std::size_t>(decoded.header.eventCount));
         Require(decoded.settings.playHotkey >= 112 && decoded.settings.playHotkey <= 123);
+        Require(HeldStringBytes(decoded.events) <= 3 * size);
         Require(!current.foreground || decoded.settings.foreground);
         for (const RecordedEvent& e : decoded.events) {
             Require(EndsWithTerminator(e.windowTitle) && EndsWithTerminator(e.windowClass));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/Text.h"
@@ -144,6 +146,53 @@ TEST(EventScriptFile, ReadingSplitsTheTableAndTheLastEntryKeepsTheFinalZero) {
     ASSERT_EQ(last.events.size(), 1u);
     EXPECT_EQ(last.events[0].windowTitle, "AB" + Zeros(3));
     EXPECT_EQ(last.events[0].childPath, "");
+}
+
+// The bytes of the distinct strings a list holds, each storage counted once however many events share it.
+std::size_t HeldStringBytes(const std::vector<RecordedEvent>& events) {
+    std::unordered_set<const void*> seen;
+    std::size_t bytes = 0;
+    for (const RecordedEvent& e : events) {
+        for (const EventString* s : {&e.windowTitle, &e.windowClass, &e.childPath}) {
+            if (seen.insert(s->Storage()).second) bytes += s->size();
+        }
+    }
+    return bytes;
+}
+
+// A 1.1 MB file of one 1 MB entry that every event names, through the same-as-previous
+// flag or by its index: read as a copy per event it would take gigabytes.
+TEST(EventScriptFile, OneLargeEntryNamedByEveryEventIsHeldOnce) {
+    constexpr std::int32_t kEvents = 3000;
+    const std::string entry(1 << 20, 'T');
+    for (const bool flagged : {true, false}) {
+        SCOPED_TRACE(flagged ? "same as previous" : "index 0 every time");
+        std::string bytes = Header(30100, kEvents) + Record({});
+        for (std::int32_t i = 1; i < kEvents; ++i) bytes += Record({.x = i, .same = flagged ? 1 : 0});
+        bytes += entry + Zeros(1);
+
+        const DecodedEventScript decoded = Decode(bytes);
+        ASSERT_EQ(decoded.verdict, EventScriptVerdict::Ok);
+        ASSERT_EQ(decoded.events.size(), static_cast<std::size_t>(kEvents));
+        EXPECT_EQ(decoded.events.back().windowTitle, entry + Zeros(3));
+        EXPECT_LE(HeldStringBytes(decoded.events), 3 * bytes.size());
+    }
+}
+
+// Entries past what a 16-bit index can name are not kept: a table of separators
+// alone would otherwise give one entry per two bytes of the file.
+TEST(EventScriptFile, TableEntriesNoIndexCanNameAreLeftOut) {
+    const std::string table = "A" + kZZ + "B" + kZZ + "C" + Zeros(1);
+    EXPECT_EQ(SplitEventScriptTable(table, 2), (std::vector<std::string_view>{"A", "B"}));
+    EXPECT_EQ(SplitEventScriptTable(table, 3), (std::vector<std::string_view>{"A", "B", std::string_view("C\0", 2)}));
+    EXPECT_EQ(SplitEventScriptTable(Zeros(200000)).size(), kMaxEventScriptStrings);
+
+    // The last entry an index can name ends at its separator, not at the file's end.
+    const DecodedEventScript decoded =
+        Decode(Header(30100, 1) + Record({.title = 32767, .windowClass = 32767}) + Zeros(2 * 32767) + "X" + kZZ + "Y" +
+               Zeros(1));
+    ASSERT_EQ(decoded.events.size(), 1u);
+    EXPECT_EQ(decoded.events[0].windowTitle, "X" + kZZ);
 }
 
 TEST(EventScriptFile, EmptyTitleIsStoredAsAnEmptyEntryBetweenSeparators) {
