@@ -5,17 +5,33 @@ namespace xd {
 namespace {
 
 constexpr std::uint32_t kMissingWindowBoxFlags = mb::kAbortRetryIgnore | mb::kIconQuestion;
+// A desktop that keeps changing under the walk must not hold the player.
+constexpr int kMaxTopLevelWindows = 65536;
 
 std::string MissingWindowText(const std::string& title, const std::string& className) {
     return "无法找到录制时的目标软件窗口\r\n窗口名：" + title + "\r\n类名　：" + className +
            "\r\n【中止】结束本次操作\r\n【重试】开启目标软件后点这里再试试\r\n【忽略】忽略它，后面全部不提示。\r\n请选择？";
 }
 
+// The top-level window whose title and class, converted as the recorder converts
+// them, are the stored bytes. A title with characters the code page lacks was
+// stored with "?" in their place, which the search by text never finds.
+WindowHandle FindByStoredBytes(const WindowSearch& search, std::string_view title, std::string_view className) {
+    IWindowSystem& windows = search.windows;
+    WindowHandle w = windows.FirstChild(windows.DesktopWindow());
+    for (int visited = 0; w != kNoWindow && visited < kMaxTopLevelWindows; ++visited, w = windows.NextSibling(w)) {
+        if (StoredAnsiText(search.codePage.Utf8ToAnsi(windows.ClassName(w))) == className &&
+            StoredAnsiText(search.codePage.Utf8ToAnsi(windows.Title(w))) == title) {
+            return w;
+        }
+    }
+    return kNoWindow;
+}
+
 }  // namespace
 
 std::string StoredWindowText(ICodePage& codePage, std::string_view stored) {
-    const std::size_t end = stored.find('\0');
-    return codePage.AnsiToUtf8(stored.substr(0, end));
+    return codePage.AnsiToUtf8(StoredAnsiText(stored));
 }
 
 WindowHandle FollowChildPath(IWindowSystem& windows, WindowHandle top, std::string_view path) {
@@ -35,7 +51,10 @@ WindowHandle FindEventWindow(const WindowSearch& search, const RecordedEvent& ev
     const std::string title = StoredWindowText(search.codePage, event.windowTitle);
     const std::string className = StoredWindowText(search.codePage, event.windowClass);
     for (;;) {
-        const WindowHandle top = search.windows.FindWindow(className, title);
+        WindowHandle top = search.windows.FindWindow(className, title);
+        if (top == kNoWindow) {
+            top = FindByStoredBytes(search, StoredAnsiText(event.windowTitle), StoredAnsiText(event.windowClass));
+        }
         if (top != kNoWindow) return FollowChildPath(search.windows, top, event.childPath);
         if (abort != AbortState::None) return kNoWindow;
         const int answer =

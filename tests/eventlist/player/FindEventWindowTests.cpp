@@ -54,6 +54,23 @@ TEST_F(FindEventWindowTest, TitleAndClassAreMatchedAsTheirTextWithoutTheStoredZe
     EXPECT_EQ(sim.boxes.Count(), 0u);
 }
 
+// "✓" is not in the code page: the title was stored as "完成 ? 清单", which names no
+// window when converted back. The windows' own titles, converted the same way, do.
+TEST_F(FindEventWindowTest, TitleWithCharactersTheCodePageLacksIsFoundByItsStoredBytes) {
+    const WindowHandle other = Add(kNoWindow, "完成 ✓ 清单", "Other");
+    const WindowHandle top = Add(kNoWindow, "完成 ✓ 清单", "Notepad");
+    const WindowHandle child = Add(top);
+    ASSERT_EQ(sim.codePage.Utf8ToAnsi("完成 ✓ 清单"), sim.codePage.Utf8ToAnsi("完成 ? 清单"));
+    EXPECT_EQ(FindEventWindow(Search(), Recorded("完成 ✓ 清单", "Notepad", "\x01"), abort), child);
+    EXPECT_EQ(FindEventWindow(Search(), Recorded("完成 ✓ 清单", "Other"), abort), other);
+    EXPECT_EQ(sim.boxes.Count(), 0u);
+
+    // The class must match too.
+    sim.boxes.QueueAnswer(id::kIgnore);
+    EXPECT_EQ(FindEventWindow(Search(), Recorded("完成 ✓ 清单", "Frame"), abort), kNoWindow);
+    EXPECT_EQ(sim.boxes.Count(), 1u);
+}
+
 TEST_F(FindEventWindowTest, MissingWindowAsksAbortRetryIgnoreWithTheRecordedNames) {
     sim.boxes.QueueAnswer(id::kAbort);
     EXPECT_EQ(FindEventWindow(Search(), Recorded("计算器", "CalcFrame"), abort), kNoWindow);
