@@ -13,6 +13,10 @@ void EventRecorder::ToggleEventRecording(bool continueExisting) {
     if (!continueExisting && !c_.document.AskToSave()) return;
     recording_ = true;
     dedicatedProcess_ = 0;
+    // Titles are taken afresh for each recording: a window renamed since the last
+    // one is recorded under the name it has now.
+    cache_.Clear();
+    recordingStart_ = continueExisting ? c_.events.size() : 0;
     c_.mainWindow.SetRecordActive(true);
     // The pause before a continued recording is not part of any delay.
     lastEventTime_ = c_.clock.MultimediaTime();
@@ -90,7 +94,9 @@ bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& 
     ev.message = message;
 
     WindowHandle topLevel = kNoWindow;
-    const RecordedEvent* previous = hadEvent ? &c_.events[c_.events.size() - 2] : nullptr;
+    // Only an event of this recording lends its strings: the window may have been renamed since an earlier one.
+    const std::size_t previousIndex = c_.events.size() - 2;
+    const RecordedEvent* previous = hadEvent && previousIndex >= recordingStart_ ? &c_.events[previousIndex] : nullptr;
     if (previous && previous->window == window) {
         ev.windowTitle = previous->windowTitle;
         ev.windowClass = previous->windowClass;

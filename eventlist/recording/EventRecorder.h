@@ -2,6 +2,7 @@
 // recording and appends one RecordedEvent per mouse event the hook hands it.
 // Main thread only: the hooks run there while the main window pumps messages.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -57,6 +58,7 @@ private:
     std::uint32_t lastEventTime_ = 0;
     WindowTextCache cache_;
     std::uint32_t dedicatedProcess_ = 0;  // see DedicatedProcess
+    std::size_t recordingStart_ = 0;      // the index of this recording's first event
 };
 
 }  // namespace xd

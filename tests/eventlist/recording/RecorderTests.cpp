@@ -218,6 +218,28 @@ TEST_F(RecordingTest, TopLevelWindowHasAnEmptyPathAndTitlesAreCachedPerHandle) {
     EXPECT_EQ(events[5].windowTitle, events[0].windowTitle);  // the handle's first title
 }
 
+// The cache lasts one recording: a window renamed since is recorded under its new
+// title by a fresh recording and by a continued one alike.
+TEST_F(RecordingTest, EachRecordingTakesTitlesAfresh) {
+    StartFresh();
+    ClickAt({700, 200});
+    recorder.ToggleEventRecording(false);
+    ASSERT_TRUE(sim.desktop.SetTitle(other, "新标题"));
+    recorder.ToggleEventRecording(true);
+    ClickAt({710, 210});
+    recorder.ToggleEventRecording(false);
+    ASSERT_GT(events.size(), 2u);
+    for (std::size_t i = 2; i < events.size(); ++i) {
+        EXPECT_EQ(events[i].windowTitle, sim.codePage.Utf8ToAnsi("新标题") + std::string(2, '\0')) << i;
+    }
+
+    ASSERT_TRUE(sim.desktop.SetTitle(other, "又改了"));
+    StartFresh();
+    ClickAt({700, 200});
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].windowTitle, sim.codePage.Utf8ToAnsi("又改了") + std::string(2, '\0'));
+}
+
 TEST_F(RecordingTest, DeleteLastDropsATrailingGroupOfMovesButNotASingleMove) {
     StartFresh();
     ClickAt({200, 200});
