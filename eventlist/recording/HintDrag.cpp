@@ -24,7 +24,11 @@ HintDropResult EndHintDrag(EventEditContext& c, WindowTextCache& cache, Point hi
     if (c.options.dedicatedMode) {
         RecordedEvent captured = ev;
         static_cast<void>(CaptureTargetWindow(windows, c.codePage, cache, under, captured));
-        if (captured.windowTitle != ev.windowTitle || captured.windowClass != ev.windowClass) return back();
+        // As text: a title read as a file's last table entry keeps a third zero byte.
+        if (StoredAnsiText(captured.windowTitle) != StoredAnsiText(ev.windowTitle) ||
+            StoredAnsiText(captured.windowClass) != StoredAnsiText(ev.windowClass)) {
+            return back();
+        }
         ev.window = under;
         ev.windowTitle = std::move(captured.windowTitle);
         ev.windowClass = std::move(captured.windowClass);

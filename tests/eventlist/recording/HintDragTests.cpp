@@ -70,6 +70,17 @@ TEST_F(HintDragTest, DedicatedModeSlidesBackFromAnotherProgramButMovesWithinTheS
     EXPECT_TRUE(document.modified);
 }
 
+// A title read as a file's last table entry keeps a third zero byte; it is still the same window's title.
+TEST_F(HintDragTest, DedicatedModeComparesTitleAndClassAsText) {
+    options.dedicatedMode = true;
+    RecordOnButton();
+    events[0].windowTitle = events[0].windowTitle.str() + '\0';
+    events[0].windowClass = events[0].windowClass.str() + '\0';
+    EXPECT_EQ(Drop({151, 201}), HintDropResult::Moved);
+    EXPECT_EQ(events[0].window, pane1);
+    EXPECT_TRUE(slidBack.empty());
+}
+
 TEST_F(HintDragTest, TextWithoutACommaIsLeftAndNothingIsMarked) {
     RecordOnButton();
     events[0].displayText = "x";
