@@ -41,12 +41,9 @@ bool SetEventFlagOption(EventOptions& options, IProfile& profile, const std::str
     switch (which) {
         case EventFlagOption::NoMoves: options.noMoves = on; key = evoptionkey::kNoMoves; break;
         case EventFlagOption::DedicatedMode: options.dedicatedMode = on; key = evoptionkey::kDedicatedMode; break;
-        case EventFlagOption::MoveToCurrent:
-        case EventFlagOption::MoveToStart:
-            options.moveToCurrent = on;
-            options.moveToStart = on;
-            key = evoptionkey::kMoveMouse;
-            break;
+        // One entry for both: each writes it, and only the next start-up's read gives it to the other.
+        case EventFlagOption::MoveToCurrent: options.moveToCurrent = on; key = evoptionkey::kMoveMouse; break;
+        case EventFlagOption::MoveToStart: options.moveToStart = on; key = evoptionkey::kMoveMouse; break;
         case EventFlagOption::ConfirmDelete: options.confirmDelete = on; key = evoptionkey::kConfirmDelete; break;
         case EventFlagOption::DemoClick: options.demoClick = on; key = evoptionkey::kDemoClick; break;
         case EventFlagOption::ClickEffect: options.clickEffect = on; key = evoptionkey::kClickEffect; break;

@@ -43,8 +43,8 @@ struct EventOptions {
 [[nodiscard]] EventOptions ReadEventOptions(IProfile& profile, const std::string& settingsFile);
 
 // The settings dialog's check boxes and hotkey lists: the option in memory and its
-// entry change together. The two pointer-moving options share one entry, so
-// changing either sets both as they will read back.
+// entry change together. The two pointer-moving options share one entry, which
+// each writes; the other option keeps its value in memory until the next start.
 enum class EventFlagOption {
     NoMoves,
     DedicatedMode,

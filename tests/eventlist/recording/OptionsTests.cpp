@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "eventlist/recording/EventOptions.h"
 #include "platform/sim/SimProfile.h"
 
@@ -72,12 +74,26 @@ TEST_F(EventOptionsTest, ControlsWriteTheirKeyAtOnce) {
     EXPECT_EQ(o.playKey, 116);
     ASSERT_TRUE(SetEventRecordKey(o, profile, kFile, 11));
     EXPECT_EQ(Value("录快捷键"), "123");
-    ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::MoveToStart, false));
-    EXPECT_EQ(Value("移动鼠标"), "0");
-    EXPECT_FALSE(o.moveToCurrent);
     ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::DeleteLast, false));
     EXPECT_EQ(Value("删除最后"), "0");
     EXPECT_EQ(ReadEventOptions(profile, kFile), o);
+}
+
+// Check4 and Check10 write the one entry "移动鼠标"; ticking one leaves the other
+// box as it was, and only the next start reads the entry into both.
+TEST_F(EventOptionsTest, PointerMovingBoxesShareTheirEntryButNotTheirState) {
+    for (const auto& [which, partner] : {std::pair{EventFlagOption::MoveToCurrent, &EventOptions::moveToStart},
+                                         std::pair{EventFlagOption::MoveToStart, &EventOptions::moveToCurrent}}) {
+        EventOptions o;
+        ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, which, false));
+        EXPECT_EQ(Value("移动鼠标"), "0");
+        EXPECT_TRUE(o.*partner);
+        const EventOptions next = ReadEventOptions(profile, kFile);
+        EXPECT_FALSE(next.moveToCurrent);
+        EXPECT_FALSE(next.moveToStart);
+        ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, which, true));
+        EXPECT_EQ(Value("移动鼠标"), "-1");
+    }
 }
 
 // Each box of the settings dialog reaches its own entry, and what it writes is
@@ -86,17 +102,20 @@ TEST_F(EventOptionsTest, EveryFlagWritesItsEntryAndReadsBack) {
     struct Case {
         EventFlagOption which;
         const char* key;
+        bool EventOptions::*sharesTheEntry = nullptr;  // the option the start-up read also gives it to
     };
     for (const Case c : {Case{EventFlagOption::NoMoves, "不录移动"}, Case{EventFlagOption::DedicatedMode, "专用模式"},
-                         Case{EventFlagOption::MoveToCurrent, "移动鼠标"}, Case{EventFlagOption::ConfirmDelete, "删除提醒"},
-                         Case{EventFlagOption::DemoClick, "演示点击"}, Case{EventFlagOption::ClickEffect, "点击效果"},
-                         Case{EventFlagOption::VirtualPointer, "虚拟指针"}, Case{EventFlagOption::MoveToStart, "移动鼠标"},
+                         Case{EventFlagOption::MoveToCurrent, "移动鼠标", &EventOptions::moveToStart},
+                         Case{EventFlagOption::ConfirmDelete, "删除提醒"}, Case{EventFlagOption::DemoClick, "演示点击"},
+                         Case{EventFlagOption::ClickEffect, "点击效果"}, Case{EventFlagOption::VirtualPointer, "虚拟指针"},
+                         Case{EventFlagOption::MoveToStart, "移动鼠标", &EventOptions::moveToCurrent},
                          Case{EventFlagOption::DeleteLast, "删除最后"}}) {
         for (const bool on : {false, true}) {
             // What the earlier cases wrote stays; only this entry changes.
             EventOptions o = ReadEventOptions(profile, kFile);
             ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, c.which, on));
             EXPECT_EQ(Value(c.key), on ? "-1" : "0") << c.key;
+            if (c.sharesTheEntry) o.*c.sharesTheEntry = on;
             EXPECT_EQ(ReadEventOptions(profile, kFile), o) << c.key;
         }
     }
