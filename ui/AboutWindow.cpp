@@ -27,8 +27,13 @@ const std::array<ControlSpec, 4> kControls{{
 
 AboutWindow::~AboutWindow() {
     Close();
+    FreeFonts();
+}
+
+void AboutWindow::FreeFonts() noexcept {
     if (font_) ::DeleteObject(font_);
     if (titleFont_) ::DeleteObject(titleFont_);
+    font_ = titleFont_ = nullptr;
 }
 
 void AboutWindow::Show(HINSTANCE instance, HWND owner, const AboutText& text, int dpi) noexcept {
@@ -71,6 +76,8 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Close();
         return 0;
     }
+    // Each opening makes its own fonts; its controls are gone by now.
+    if (message == WM_NCDESTROY) FreeFonts();
     return DefaultProc(message, wParam, lParam);
 }
 

@@ -27,6 +27,8 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    void FreeFonts() noexcept;
+
     HFONT font_ = nullptr;
     HFONT titleFont_ = nullptr;
 };
