@@ -77,6 +77,9 @@ public:
     // the system's, as DpiY reads it.
     virtual int DpiForWindow(WindowHandle w) = 0;
     virtual Point ScreenSize() = 0;  // primary screen width and height in pixels
+    // The rectangle that holds every monitor, in screen coordinates; absolute input with the virtual-desktop
+    // flag is addressed over it (0..65535 from its left or top edge to its right or bottom one).
+    virtual Rect VirtualScreen() = 0;
     virtual std::int16_t KeyState(int virtualKey) = 0;  // GetKeyState
     virtual std::uint32_t DoubleClickTime() = 0;
     virtual Point DoubleClickSize() = 0;  // SM_CXDOUBLECLK, SM_CYDOUBLECLK

@@ -198,6 +198,11 @@ void SimDesktop::SetScreenSize(Point size) {
     Find(desktop_)->rect = Rect{0, 0, size.x, size.y};
 }
 
+void SimDesktop::SetVirtualScreen(const Rect& area) {
+    std::lock_guard lock(mutex_);
+    virtualScreen_ = area;
+}
+
 void SimDesktop::SetDpi(int dpiX, int dpiY) {
     std::lock_guard lock(mutex_);
     dpiX_ = dpiX;
@@ -589,6 +594,18 @@ int SimDesktop::DpiForWindow(WindowHandle w) {
 Point SimDesktop::ScreenSize() {
     std::lock_guard lock(mutex_);
     return screenSize_;
+}
+
+Rect SimDesktop::VirtualScreen() {
+    std::lock_guard lock(mutex_);
+    if (virtualScreen_.Width() > 0 && virtualScreen_.Height() > 0) return virtualScreen_;
+    Rect bounds{0, 0, screenSize_.x, screenSize_.y};
+    for (std::size_t i = 1; i < monitors_.size(); ++i) {
+        const Rect& a = monitors_[i].area;
+        bounds = Rect{std::min(bounds.left, a.left), std::min(bounds.top, a.top), std::max(bounds.right, a.right),
+                      std::max(bounds.bottom, a.bottom)};
+    }
+    return bounds;
 }
 
 std::int16_t SimDesktop::KeyState(int virtualKey) {

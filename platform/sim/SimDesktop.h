@@ -103,6 +103,9 @@ public:
     void SetCurrentProcessId(std::uint32_t processId);
     void SetWorkArea(const Rect& area);
     void SetScreenSize(Point size);  // also resizes the desktop window
+    // Unless set, the virtual screen is the smallest rectangle holding every monitor; an empty rectangle
+    // goes back to that.
+    void SetVirtualScreen(const Rect& area);
     void SetDpi(int dpiX, int dpiY);  // the system's, which the primary monitor keeps unless given its own
     // Monitor 0 is the primary, at (0, 0) with the screen size; the others are added. A DPI of 0 gives the
     // monitor the system's. False when there is no such monitor.
@@ -174,6 +177,7 @@ public:
     // The monitor that holds most of the top-level window's rectangle, or the nearest one when none does.
     int DpiForWindow(WindowHandle w) override;
     Point ScreenSize() override;
+    Rect VirtualScreen() override;
     std::int16_t KeyState(int virtualKey) override;
     // GetAsyncKeyState: 0x8000 while down; the unreliable "pressed since the last
     // query" bit is never set.
@@ -233,6 +237,7 @@ private:
     std::uint32_t currentProcessId_ = 1;
     Rect workArea_{};
     Point screenSize_{};
+    Rect virtualScreen_{};  // empty: the monitors' bounds
     int dpiX_ = 96;
     int dpiY_ = 96;
     std::vector<MonitorSpec> monitors_{MonitorSpec{{}, 0}};  // [0] the primary, its area the screen's

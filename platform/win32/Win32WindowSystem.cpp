@@ -193,6 +193,12 @@ int Win32WindowSystem::DpiForWindow(WindowHandle w) {
 
 Point Win32WindowSystem::ScreenSize() { return Point{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
+Rect Win32WindowSystem::VirtualScreen() {
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return Rect{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
 std::int16_t Win32WindowSystem::KeyState(int virtualKey) { return GetKeyState(virtualKey); }
 
 std::uint32_t Win32WindowSystem::DoubleClickTime() { return GetDoubleClickTime(); }

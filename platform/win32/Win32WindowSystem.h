@@ -46,6 +46,7 @@ public:
     int DpiY() override;
     int DpiForWindow(WindowHandle w) override;
     Point ScreenSize() override;
+    Rect VirtualScreen() override;
     std::int16_t KeyState(int virtualKey) override;
     std::uint32_t DoubleClickTime() override;
     Point DoubleClickSize() override;
