@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "platform/Pixels.h"
 #include "platform/WindowDpi.h"
@@ -57,6 +58,28 @@ Point ToDevicePoint(const TargetPlace& place, int x, int y) noexcept {
 
 Point ToDevicePoint(DeviceScale& scale, IWindowSystem& windows, WindowHandle target, int x, int y) {
     return ToDevicePoint(ReadTargetPlace(scale, windows, target), x, y);
+}
+
+MouseInputRecord InputRecordAt(const Rect& virtualScreen, Point screen, std::uint32_t action,
+                               std::uint32_t mouseData) noexcept {
+    // Wide: a point read from a file may be anything.
+    const auto within = [](int from, int to, int at) {
+        const std::int64_t extent =
+            std::clamp<std::int64_t>(static_cast<std::int64_t>(to) - from, 1, std::numeric_limits<int>::max());
+        const std::int64_t pixel = std::clamp<std::int64_t>(static_cast<std::int64_t>(at) - from, 0, extent - 1);
+        // Only a screen wider than 65536 pixels would reach 65536.
+        return std::min(AbsoluteInputCoordinate(static_cast<int>(pixel), static_cast<int>(extent)), 65535);
+    };
+    MouseInputRecord record;
+    record.dx = within(virtualScreen.left, virtualScreen.right, screen.x);
+    record.dy = within(virtualScreen.top, virtualScreen.bottom, screen.y);
+    record.mouseData = mouseData;
+    record.flags = kPositionedInputFlags | action;
+    return record;
+}
+
+MouseInputRecord InputRecordAt(IWindowSystem& windows, Point screen, std::uint32_t action, std::uint32_t mouseData) {
+    return InputRecordAt(windows.VirtualScreen(), screen, action, mouseData);
 }
 
 int AbsoluteInputCoordinate(int pixel, int extent) noexcept {

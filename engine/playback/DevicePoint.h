@@ -55,4 +55,20 @@ struct TargetPlace {
 // `extent` pixels wide: ceil(pixel × 65536 / extent).
 [[nodiscard]] int AbsoluteInputCoordinate(int pixel, int extent) noexcept;
 
+// What makes an injected record carry its own position: absolute coordinates over
+// the virtual screen, and the move flag that makes the system take them.
+inline constexpr std::uint32_t kPositionedInputFlags =
+    mouseevent::kMove | mouseevent::kVirtualDesk | mouseevent::kAbsolute;
+
+// One injected record at a screen point: the button or wheel `action` in the same
+// record as the move there (kPositionedInputFlags). SendInput only queues its
+// records, and SetCursorPos may move the pointer before they are taken; a record
+// without a point of its own would act wherever the pointer is by then. A point
+// off every monitor is held to the nearest edge of the virtual screen, as the
+// pointer would be.
+[[nodiscard]] MouseInputRecord InputRecordAt(const Rect& virtualScreen, Point screen, std::uint32_t action,
+                                             std::uint32_t mouseData = 0) noexcept;
+[[nodiscard]] MouseInputRecord InputRecordAt(IWindowSystem& windows, Point screen, std::uint32_t action,
+                                             std::uint32_t mouseData = 0);
+
 }  // namespace xd

@@ -31,9 +31,4 @@ inline constexpr std::uint32_t kHitTestTimeoutMs = 100;
 [[nodiscard]] std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target,
                                                          std::intptr_t at) noexcept;
 
-// One injected mouse record at a screen point, in the absolute coordinates of the
-// primary screen.
-[[nodiscard]] MouseInputRecord InputRecordAt(IWindowSystem& windows, Point screen, std::uint32_t flags,
-                                             std::uint32_t mouseData = 0) noexcept;
-
 }  // namespace xd

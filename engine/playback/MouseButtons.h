@@ -18,9 +18,9 @@ struct MouseButton {
     std::uint32_t inputUp = 0;
 };
 
-// Injected button and wheel records carry these and never the move flag, so the
-// system acts where the real pointer is.
-inline constexpr std::uint32_t kInjectedFlags = mouseevent::kVirtualDesk | mouseevent::kAbsolute;
+// Injected button and wheel records carry their own point (see InputRecordAt): the
+// system may take them from its queue after the pointer has moved on.
+inline constexpr std::uint32_t kInjectedFlags = mouseevent::kMove | mouseevent::kVirtualDesk | mouseevent::kAbsolute;
 
 [[nodiscard]] constexpr std::optional<MouseButton> ButtonForCode(std::int32_t code) noexcept {
     switch (code) {

@@ -8,17 +8,6 @@
 
 namespace xd {
 
-MouseInputRecord InputRecordAt(IWindowSystem& windows, Point screen, std::uint32_t flags,
-                               std::uint32_t mouseData) noexcept {
-    const Point size = windows.ScreenSize();
-    MouseInputRecord record;
-    record.dx = AbsoluteInputCoordinate(screen.x, size.x);
-    record.dy = AbsoluteInputCoordinate(screen.y, size.y);
-    record.mouseData = mouseData;
-    record.flags = flags;
-    return record;
-}
-
 std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target, std::intptr_t at) noexcept {
     const std::optional<std::intptr_t> answer =
         runner.services.windows.SendMessageTimeout(target, msg::kNcHitTest, 0, at, kHitTestTimeoutMs);
@@ -39,6 +28,7 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
     const bool pressed =
         button && TryInject(runner, target,
                             {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)});
+    // The records carry their point: taken from the queue after this move back, they still act on it.
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
     // After the input, as in the background: placing the effect's window is a request to the main thread.
     if (pressed && s.config.clickEffect.load() != 0)

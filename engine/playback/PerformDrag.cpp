@@ -75,9 +75,9 @@ void ReleaseAt(Runner& runner, const std::optional<MouseButton>& button, Press p
     }
 }
 
-// A stop while the button is held lets it go where the pointer is, so no button
-// stays pressed after the playback; after a refusal too, as far as the target
-// still takes it.
+// A stop while the button is held lets it go where the drag had got to, so no
+// button stays pressed after the playback; after a refusal too, as far as the
+// target still takes it.
 void LetGo(Runner& runner, const std::optional<MouseButton>& button, Press press, const DragTarget& t, Point at) {
     PlaybackServices& s = runner.services;
     if (!button) return;

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "engine/playback/DevicePoint.h"
+
 namespace xd {
 
 namespace {
@@ -43,11 +45,13 @@ bool InjectOrRelease(IInput& input, const std::vector<MouseInputRecord>& records
     for (const auto& [down, up] : kButtons) {
         if (!(held & down)) continue;
         MouseInputRecord r;
-        // No move flag: the release happens wherever the pointer is now.
-        r.flags = mouseevent::kVirtualDesk | mouseevent::kAbsolute | up;
+        r.flags = up;
+        // At the last record's point, and carrying it as that record did: queued behind it, a release
+        // without a point of its own would act wherever the pointer has gone meanwhile.
         if (!records.empty()) {
             r.dx = records.back().dx;
             r.dy = records.back().dy;
+            r.flags |= records.back().flags & kPositionedInputFlags;
         }
         release.push_back(r);
     }

@@ -21,7 +21,7 @@ namespace xd {
                                              std::uint32_t heldBefore) noexcept;
 
 // One SendInput of `records`; when fewer went in, one more tries to let go of what
-// is held (see HeldAfterRecords) where the pointer is. True when all went in.
+// is held (see HeldAfterRecords) at the last record's point. True when all went in.
 [[nodiscard]] bool InjectOrRelease(IInput& input, const std::vector<MouseInputRecord>& records,
                                    std::uint32_t heldBefore);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/playback/DevicePoint.h"
 #include "engine/playback/RefusedInput.h"
 #include "eventlist/PlaySliders.h"
 
@@ -120,10 +121,10 @@ bool InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
     static_cast<void>(s.input.SetCursorPos(Point{event.x, event.y}));
     bool inserted = true;
     if (const std::uint32_t action = ForegroundAction(event.message); action != 0) {
-        MouseInputRecord record;
-        record.flags = mouseevent::kAbsolute | mouseevent::kVirtualDesk | action;
-        if (action == mouseevent::kWheel || action == mouseevent::kHWheel)
-            record.mouseData = static_cast<std::uint32_t>(static_cast<std::int32_t>(WheelDelta(event.keyFlags)));
+        const bool wheel = action == mouseevent::kWheel || action == mouseevent::kHWheel;
+        const std::uint32_t data = wheel ? static_cast<std::uint32_t>(WheelDelta(event.keyFlags)) : 0u;
+        // The input carries the event's point: the system may take it after the move back below.
+        const MouseInputRecord record = InputRecordAt(s.windows, Point{event.x, event.y}, action, data);
         inserted = InjectOrRelease(s.input, {record}, InputDownFlags(c.heldForeground));
     }
     if (!s.settings.moveToCurrent.load()) static_cast<void>(s.input.SetCursorPos(back));

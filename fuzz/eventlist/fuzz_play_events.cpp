@@ -164,7 +164,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (down) __builtin_trap();
     }
-    // Injected presses reach the simulated system, which keeps the button state.
+    // Injected presses reach the simulated system, which keeps the button state; what is still in its queue
+    // is taken in the end.
+    sim.input.DeliverHeldInput();
     for (const int vk : {0x01, 0x02, 0x04})
         if (sim.desktop.KeyState(vk) & 0x8000) __builtin_trap();
     return 0;

@@ -33,6 +33,15 @@ void SimClock::AdvanceLocked(std::int64_t micros) {
     if (micros > 0) micros_ += micros;
 }
 
+void SimClock::BeforeSleep() {
+    std::function<void()> hook;
+    {
+        std::lock_guard lock(mutex_);
+        hook = startHook_;
+    }
+    if (hook) hook();
+}
+
 void SimClock::AfterSleep(const SleepRecord& record) {
     SleepHook hook;
     {
@@ -45,6 +54,7 @@ void SimClock::AfterSleep(const SleepRecord& record) {
 }
 
 void SimClock::Sleep(std::uint32_t milliseconds) {
+    BeforeSleep();
     SleepRecord record;
     {
         std::lock_guard lock(mutex_);
@@ -62,6 +72,7 @@ void SimClock::SleepUntilStep(std::int64_t wakeMicros, std::int64_t deadlineMicr
 }
 
 void SimClock::SleepUntilRecorded(std::int64_t deadlineMicros, std::int64_t stepOfMicros) {
+    BeforeSleep();
     SleepRecord record;
     record.untilDeadline = true;
     record.stepOfMicros = stepOfMicros;
@@ -101,6 +112,11 @@ void SimClock::SetTickGranularity(std::uint32_t milliseconds) {
 void SimClock::SetSleepHook(SleepHook hook) {
     std::lock_guard lock(mutex_);
     hook_ = std::move(hook);
+}
+
+void SimClock::SetSleepStartHook(std::function<void()> hook) {
+    std::lock_guard lock(mutex_);
+    startHook_ = std::move(hook);
 }
 
 std::vector<SleepRecord> SimClock::Sleeps() const {

@@ -46,6 +46,9 @@ public:
     void SetTickGranularity(std::uint32_t milliseconds);
 
     void SetSleepHook(SleepHook hook);
+    // Called as each Sleep or SleepUntil begins, before the time moves, outside the clock's lock: a sleeping
+    // caller lets the system get on with what it was handed (SimPlatform lets SimInput deliver held input).
+    void SetSleepStartHook(std::function<void()> hook);
     std::vector<SleepRecord> Sleeps() const;  // kept up to kMaxSleepRecords, then only counted
     std::uint64_t SleepCount() const;
     void ClearSleeps();
@@ -54,6 +57,7 @@ public:
 
 private:
     void AdvanceLocked(std::int64_t micros);
+    void BeforeSleep();
     void AfterSleep(const SleepRecord& record);
     void SleepUntilRecorded(std::int64_t deadlineMicros, std::int64_t stepOfMicros);
     std::uint32_t MillisLocked() const;
@@ -66,6 +70,7 @@ private:
     std::uint32_t multimediaBase_ = 0;
     std::uint32_t tickGranularity_ = 1;
     SleepHook hook_;
+    std::function<void()> startHook_;
     std::vector<SleepRecord> sleeps_;
     std::uint64_t sleepCount_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/sim/SimInput.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace xd::sim {
@@ -12,12 +13,33 @@ constexpr std::size_t kMaxLogEntries = 1'000'000;
 SimInput::SimInput(IClock& clock, IWindowSystem* screen, SimHooks* hooks)
     : clock_(clock), screen_(screen), hooks_(hooks) {}
 
-Point SimInput::ScreenSizeNow() const {
-    Point size = screen_ ? screen_->ScreenSize() : Point{1920, 1080};
-    return Point{std::max(size.x, 1), std::max(size.y, 1)};
+namespace {
+
+// At least one pixel each way, so the arithmetic below has something to divide over.
+Rect NotEmpty(Rect r) {
+    r.right = std::max(r.right, r.left + 1);
+    r.bottom = std::max(r.bottom, r.top + 1);
+    return r;
 }
 
-void SimInput::Apply(const MouseInputRecord& r, Point size, std::uint32_t hookFlags, std::uint32_t tick) {
+// Inverse of dx = ceil((x - left) * 65536 / width): lands back on pixel x.
+int FromAbsolute(int coordinate, int origin, int extent) {
+    const std::int64_t scaled = static_cast<std::int64_t>(coordinate) * extent;
+    const std::int64_t pixel = scaled >= 0 ? scaled / 65536 : -((-scaled + 65535) / 65536);
+    return static_cast<int>(std::clamp<std::int64_t>(origin + pixel, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
+SimInput::Screens SimInput::ScreensNow() const {
+    if (!screen_) return Screens{Rect{0, 0, 1920, 1080}, Rect{0, 0, 1920, 1080}};
+    const Point size = screen_->ScreenSize();
+    return Screens{NotEmpty(Rect{0, 0, size.x, size.y}), NotEmpty(screen_->VirtualScreen())};
+}
+
+void SimInput::Apply(const MouseInputRecord& r, const Screens& screens, std::uint32_t hookFlags,
+                     std::uint32_t tick) {
     Point to;
     {
         std::lock_guard lock(mutex_);
@@ -25,15 +47,17 @@ void SimInput::Apply(const MouseInputRecord& r, Point size, std::uint32_t hookFl
     }
     if (r.flags & mouseevent::kMove) {
         if (r.flags & mouseevent::kAbsolute) {
-            // Inverse of dx = ceil(x * 65536 / width): lands back on pixel x.
-            to.x = static_cast<int>(static_cast<std::int64_t>(r.dx) * size.x / 65536);
-            to.y = static_cast<int>(static_cast<std::int64_t>(r.dy) * size.y / 65536);
+            const Rect& over = (r.flags & mouseevent::kVirtualDesk) ? screens.virtualScreen : screens.primary;
+            to.x = FromAbsolute(r.dx, over.left, over.Width());
+            to.y = FromAbsolute(r.dy, over.top, over.Height());
         } else {
             to.x += r.dx;
             to.y += r.dy;
         }
-        to.x = std::clamp(to.x, 0, size.x - 1);
-        to.y = std::clamp(to.y, 0, size.y - 1);
+        // The pointer can reach every monitor and no further.
+        const Rect& all = screens.virtualScreen;
+        to.x = std::clamp(to.x, all.left, all.right - 1);
+        to.y = std::clamp(to.y, all.top, all.bottom - 1);
     }
     if (hooks_) {
         // The order in which the system turns one record's flags into messages.
@@ -58,6 +82,8 @@ void SimInput::Apply(const MouseInputRecord& r, Point size, std::uint32_t hookFl
 }
 
 unsigned SimInput::SendMouseInput(const std::vector<MouseInputRecord>& records) {
+    // The queue keeps its order: what an earlier call left goes first.
+    DeliverHeldInput();
     InputBatch batch;
     batch.records = records;
     batch.tick = clock_.TickCount();
@@ -72,9 +98,20 @@ unsigned SimInput::SendMouseInput(const std::vector<MouseInputRecord>& records) 
             nextInserted_.reset();
         }
     }
-    const Point size = ScreenSizeNow();  // outside our lock: the window system has its own
-    for (std::size_t i = 0; i < inserted; ++i) Apply(records[i], size, llhook::kMouseInjected, batch.tick);
+    std::lock_guard lock(mutex_);
+    for (std::size_t i = 0; i < inserted; ++i) held_.push_back(HeldRecord{records[i], batch.tick});
     return static_cast<unsigned>(inserted);
+}
+
+void SimInput::DeliverHeldInput() {
+    std::vector<HeldRecord> held;
+    {
+        std::lock_guard lock(mutex_);
+        held.swap(held_);
+    }
+    if (held.empty()) return;
+    const Screens screens = ScreensNow();
+    for (const HeldRecord& h : held) Apply(h.record, screens, llhook::kMouseInjected, h.tick);
 }
 
 void SimInput::MoveAndDeliver(Point screen, std::uint32_t tick) {
@@ -90,12 +127,21 @@ bool SimInput::SetCursorPos(Point screen) {
         if (cursorMoves_.size() < kMaxLogEntries) cursorMoves_.push_back(move);
     }
     MoveAndDeliver(screen, move.tick);
+    // The pointer has moved before the queued input is taken: what has no point of its own acts here.
+    DeliverHeldInput();
     return true;
 }
 
-void SimInput::UserMoveTo(Point screen) { MoveAndDeliver(screen, clock_.TickCount()); }
+// The hand's input joins the queue behind what was injected before it.
+void SimInput::UserMoveTo(Point screen) {
+    DeliverHeldInput();
+    MoveAndDeliver(screen, clock_.TickCount());
+}
 
-void SimInput::UserInput(const MouseInputRecord& record) { Apply(record, ScreenSizeNow(), 0, clock_.TickCount()); }
+void SimInput::UserInput(const MouseInputRecord& record) {
+    DeliverHeldInput();
+    Apply(record, ScreensNow(), 0, clock_.TickCount());
+}
 
 Point SimInput::GetCursorPos() {
     std::lock_guard lock(mutex_);

@@ -29,18 +29,32 @@ struct CursorMove {
 // What the hooks get: each record gives a move (with the move flag) and then one
 // event per button or wheel flag, in the system's order, at the pointer position
 // after the record; SendInput events are flagged injected and stamped with the
-// record's time, or the tick count when it has none; wheel deltas arrive in the
-// high word of mouseData. SetCursorPos gives one unflagged move. The pointer and
-// the button state change after the hooks have seen the event, as on the system.
+// record's time, or the tick count of the call when it has none; wheel deltas
+// arrive in the high word of mouseData. SetCursorPos gives one unflagged move.
+// The pointer and the button state change after the hooks have seen the event,
+// as on the system.
+//
+// The race of the system's input queue, at its worst: SendInput only queues its
+// records, while SetCursorPos moves the pointer at once. The records are taken
+// from the queue after the caller's next SetCursorPos, or when the caller next
+// injects or sleeps on the clock (SimPlatform), or when the user's hand acts
+// (SimUser), so nothing is held forever. A record without the move flag acts
+// wherever the pointer is by then; one with it lands on its own point.
 class SimInput final : public IInput {
 public:
-    // `screen` supplies the screen size that absolute coordinates (0..65535) map to;
-    // without it a 1920 x 1080 screen is assumed. Without `hooks` nothing is delivered.
+    // `screen` supplies the rectangles absolute coordinates (0..65535) are spread
+    // over: the virtual screen with the virtual-desktop flag, the primary screen
+    // without it; without `screen` one 1920 x 1080 screen is assumed. Without
+    // `hooks` nothing is delivered.
     explicit SimInput(IClock& clock, IWindowSystem* screen = nullptr, SimHooks* hooks = nullptr);
 
     unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) override;
     bool SetCursorPos(Point screen) override;
     Point GetCursorPos() override;
+
+    // Takes every record SendInput still holds from the queue, as the system does
+    // when it gets round to it.
+    void DeliverHeldInput();
 
     // Puts the pointer somewhere without any event: logged and delivered nowhere.
     void PlaceCursor(Point screen);
@@ -59,9 +73,19 @@ public:
     void Clear();
 
 private:
-    Point ScreenSizeNow() const;
+    // What absolute coordinates address, read outside our lock: the window system has its own.
+    struct Screens {
+        Rect primary{};
+        Rect virtualScreen{};
+    };
+    struct HeldRecord {
+        MouseInputRecord record;
+        std::uint32_t tick = 0;
+    };
+
+    Screens ScreensNow() const;
     // Delivers the record's events with these hook flags, then moves the pointer.
-    void Apply(const MouseInputRecord& record, Point screenSize, std::uint32_t hookFlags, std::uint32_t tick);
+    void Apply(const MouseInputRecord& record, const Screens& screens, std::uint32_t hookFlags, std::uint32_t tick);
     void MoveAndDeliver(Point screen, std::uint32_t tick);
 
     IClock& clock_;
@@ -71,6 +95,7 @@ private:
     Point cursor_{};
     bool blocked_ = false;
     std::optional<std::size_t> nextInserted_;
+    std::vector<HeldRecord> held_;  // at most one batch: each SendInput takes the last one's first
     std::vector<InputBatch> batches_;
     std::vector<CursorMove> cursorMoves_;
 };

@@ -20,7 +20,11 @@
 namespace xd::sim {
 
 struct SimPlatform {
-    SimPlatform() = default;
+    // A sleeping caller lets the system take the input it was handed from the queue.
+    SimPlatform() {
+        clock.SetSleepStartHook([this] { input.DeliverHeldInput(); });
+    }
+    ~SimPlatform() { clock.SetSleepStartHook({}); }
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 

@@ -32,6 +32,8 @@ void SimUser::Wheel(int delta) {
 bool SimUser::Held(int virtualKey) { return desktop_.AsyncKeyState(virtualKey) != 0; }
 
 void SimUser::KeyChange(int virtualKey, bool down) {
+    // Keys and the mouse share one input queue: the key comes after what was injected before it.
+    input_.DeliverHeldInput();
     int key = virtualKey;
     if (key == vk::kShift) key = vk::kLShift;
     if (key == vk::kControl) key = vk::kLControl;

@@ -111,6 +111,7 @@ TEST_F(SimHooksTest, SendInputArrivesInjectedInTheSystemsOrderAtTheNewPoint) {
                    MouseInputRecord{0, 0, 0, mouseevent::kAbsolute | mouseevent::kRightDown, 777},
                    MouseInputRecord{0, 0, minus120, mouseevent::kWheel, 0}}),
               3u);
+    sim.input.DeliverHeldInput();
     const std::vector<MouseSeen> expected{
         {msg::kMouseMove, {640, 400}, 0, llhook::kMouseInjected, 5000},
         {msg::kLButtonDown, {640, 400}, 0, llhook::kMouseInjected, 5000},
@@ -129,6 +130,37 @@ TEST_F(SimHooksTest, SendInputArrivesInjectedInTheSystemsOrderAtTheNewPoint) {
     EXPECT_EQ(sim.input.SendMouseInput({Absolute(1, 1, mouseevent::kLeftDown)}), 0u);
     EXPECT_TRUE(mouse.empty());
     EXPECT_EQ(sim.desktop.AsyncKeyState(vk::kLButton), 0);
+}
+
+// The system's queue at its worst: SendInput's records wait for the caller's next SetCursorPos, injection or
+// sleep, or the user's hand; what has no point of its own acts wherever the pointer is by then.
+TEST_F(SimHooksTest, InjectedInputIsTakenLateAndOnlyItsOwnPointIsSure) {
+    WatchMouse();
+    sim.input.PlaceCursor({5, 5});
+    const auto injected = [&](std::uint32_t flags) { return MouseInputRecord{0, 0, 0, flags, 0}; };
+    ASSERT_EQ(sim.input.SendMouseInput({injected(mouseevent::kAbsolute | mouseevent::kRightDown)}), 1u);
+    EXPECT_TRUE(mouse.empty());
+    EXPECT_TRUE(sim.input.SetCursorPos({300, 200}));
+    ASSERT_EQ(sim.input.SendMouseInput({Absolute(640, 400, mouseevent::kRightUp)}), 1u);
+    EXPECT_TRUE(sim.input.SetCursorPos({1, 2}));
+    ASSERT_EQ(sim.input.SendMouseInput({injected(mouseevent::kMiddleDown)}), 1u);
+    ASSERT_EQ(sim.input.SendMouseInput({injected(mouseevent::kMiddleUp)}), 1u);  // the last call's go first
+    sim.clock.Sleep(1);
+    ASSERT_EQ(sim.input.SendMouseInput({Absolute(10, 20, mouseevent::kLeftDown)}), 1u);
+    sim.user.MoveTo({30, 40});  // the hand's move queues behind it
+    ASSERT_EQ(sim.input.SendMouseInput({Absolute(50, 60, mouseevent::kLeftUp)}), 1u);
+    sim.input.DeliverHeldInput();
+    constexpr std::uint32_t in = llhook::kMouseInjected;
+    const std::vector<MouseSeen> expected{
+        {msg::kMouseMove, {300, 200}, 0, 0, 5000},   {msg::kRButtonDown, {300, 200}, 0, in, 5000},
+        {msg::kMouseMove, {1, 2}, 0, 0, 5000},       {msg::kMouseMove, {640, 400}, 0, in, 5000},
+        {msg::kRButtonUp, {640, 400}, 0, in, 5000},  {msg::kMButtonDown, {640, 400}, 0, in, 5000},
+        {msg::kMButtonUp, {640, 400}, 0, in, 5000},  {msg::kMouseMove, {10, 20}, 0, in, 5001},
+        {msg::kLButtonDown, {10, 20}, 0, in, 5001},  {msg::kMouseMove, {30, 40}, 0, 0, 5001},
+        {msg::kMouseMove, {50, 60}, 0, in, 5001},    {msg::kLButtonUp, {50, 60}, 0, in, 5001},
+    };
+    EXPECT_EQ(mouse, expected);
+    EXPECT_EQ(sim.input.GetCursorPos(), (Point{50, 60}));
 }
 
 TEST_F(SimHooksTest, SetCursorPosIsAnUnflaggedMoveAndPlaceCursorIsSilent) {
@@ -167,6 +199,7 @@ TEST_F(SimHooksTest, ButtonStateChangesAfterTheHooksSawTheEvent) {
         leftInside.push_back(sim.desktop.AsyncKeyState(vk::kLButton));
     });
     sim.input.SendMouseInput({Absolute(10, 10, mouseevent::kLeftDown)});
+    sim.input.DeliverHeldInput();
     EXPECT_EQ(static_cast<std::uint16_t>(sim.desktop.AsyncKeyState(vk::kLButton)), 0x8000u);
     EXPECT_EQ(static_cast<std::uint16_t>(sim.desktop.KeyState(vk::kLButton)), 0x8001u);  // toggled by the press
     sim.user.Press(SimButton::Right);
@@ -249,6 +282,7 @@ TEST_F(SimHooksTest, InjectionFromAnotherThreadWhileTheTestInspects) {
             sim.input.SendMouseInput({Absolute(i % 1280, i % 800, mouseevent::kLeftDown),
                                       MouseInputRecord{0, 0, 0, mouseevent::kLeftUp, 0}});
         }
+        sim.input.DeliverHeldInput();
     });
     std::size_t looks = 0;
     while (seen.load() < 3 * kClicks && looks < 100000000) {

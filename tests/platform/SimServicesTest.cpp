@@ -122,6 +122,7 @@ TEST(SimInput, AbsoluteMovesLandOnThePixelAndHooksSeeEachRecord) {
     std::vector<MouseInputRecord> batch{absolute(101, 333), MouseInputRecord{5, -4, 0, mouseevent::kMove, 0},
                                         MouseInputRecord{0, 0, 0, mouseevent::kLeftDown, 0}};
     EXPECT_EQ(sim.input.SendMouseInput(batch), 3u);
+    sim.input.DeliverHeldInput();
     EXPECT_EQ(seen, (std::vector<Point>{{101, 333}, {106, 329}, {106, 329}}));
     seen.clear();
     EXPECT_EQ(sim.input.GetCursorPos(), (Point{106, 329}));

@@ -351,16 +351,21 @@ TEST_P(RoundTripTest, PlayedScriptRecordsAsTheSameScript) {
     ExpectSameScript(first, second);
 
     // The hooks saw the runner's input as the system delivers it: buttons and
-    // wheel injected, every pointer move (SetCursorPos) unflagged.
+    // wheel injected, each after an injected move to its own point; the glides'
+    // pointer moves (SetCursorPos) unflagged.
     std::size_t presses = 0;
+    const LowLevelMouseEvent* before = nullptr;
     for (const LowLevelMouseEvent& e : played) {
-        if (e.message == msg::kMouseMove) {
-            EXPECT_EQ(e.flags, 0u);
-        } else {
+        if (e.message != msg::kMouseMove) {
             EXPECT_EQ(e.flags, sim::llhook::kMouseInjected);
+            ASSERT_NE(before, nullptr);
+            EXPECT_EQ(before->message, msg::kMouseMove);
+            EXPECT_EQ(before->flags, sim::llhook::kMouseInjected);
+            EXPECT_EQ(before->point, e.point);
             if (e.message == msg::kLButtonDown || e.message == msg::kRButtonDown || e.message == msg::kMButtonDown)
                 ++presses;
         }
+        before = &e;
     }
     EXPECT_EQ(presses, 11u);
     // The program's own hook sees the injected presses too, so with 演示点击 on

@@ -93,5 +93,43 @@ TEST_F(DevicePointTest, PacksAndNormalisesCoordinates) {
     }
 }
 
+// What a foreground action injects, read back as the system reads it: its own pixel on any monitor, the
+// nearest edge for a point off them all.
+TEST_F(DevicePointTest, InjectedRecordsLandOnTheirPixelAnywhereOnTheVirtualScreen) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    // A second monitor left of the primary and higher: the virtual screen holds both.
+    sim.desktop.AddMonitor(sim::MonitorSpec{{-1280, -200, 0, 824}, 96});
+    const Rect both{-1280, -200, 1920, 1080};
+    EXPECT_EQ(sim.desktop.VirtualScreen(), both);
+    struct Case {
+        Rect screen;
+        Point at, lands;
+    };
+    const Case cases[] = {
+        {both, {-1280, -200}, {-1280, -200}}, {both, {-1, 517}, {-1, 517}},     {both, {0, 0}, {0, 0}},
+        {both, {1919, 1079}, {1919, 1079}},   {both, {-2000, 5000}, {-1280, 1079}},
+        {{0, 0, 1920, 1080}, {-1, 517}, {0, 517}},                               // the primary alone
+        {{0, 0, 7680, 2160}, {7679, 1}, {7679, 1}},                              // wide
+        {{0, 0, 1920, 1080}, {kMin, kMax}, {0, 1079}},                           // anything a file holds
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.at.x << "," << c.at.y);
+        sim.desktop.SetVirtualScreen(c.screen);
+        const MouseInputRecord r = InputRecordAt(sim.desktop, c.at, mouseevent::kRightDown, 7);
+        EXPECT_EQ(r.flags, 0xC009u);
+        EXPECT_EQ(r.mouseData, 7u);
+        EXPECT_TRUE(r.dx >= 0 && r.dx <= 65535 && r.dy >= 0 && r.dy <= 65535);
+        sim.input.PlaceCursor(Point{3, 3});
+        ASSERT_EQ(sim.input.SendMouseInput({r}), 1u);
+        sim.input.DeliverHeldInput();
+        EXPECT_EQ(sim.input.GetCursorPos(), c.lands);
+    }
+    // Beyond what 16 bits address, still within them.
+    const MouseInputRecord far = InputRecordAt(Rect{kMin, kMin, kMax, kMax}, Point{kMax, kMin}, 0);
+    EXPECT_EQ(far.dx, 65535);
+    EXPECT_EQ(far.dy, 0);
+}
+
 }  // namespace
 }  // namespace xd::test

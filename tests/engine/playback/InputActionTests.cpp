@@ -16,9 +16,9 @@ struct ButtonCase {
 };
 
 constexpr ButtonCase kButtons[] = {
-    {1, 0x0201, 0x0202, 0x0001, 0x00A1, 0x00A2, 0xC002, 0xC004},
-    {2, 0x0204, 0x0205, 0x0002, 0x00A4, 0x00A5, 0xC008, 0xC010},
-    {3, 0x0207, 0x0208, 0x0010, 0x00A7, 0x00A8, 0xC020, 0xC040},
+    {1, 0x0201, 0x0202, 0x0001, 0x00A1, 0x00A2, 0xC003, 0xC005},
+    {2, 0x0204, 0x0205, 0x0002, 0x00A4, 0x00A5, 0xC009, 0xC011},
+    {3, 0x0207, 0x0208, 0x0010, 0x00A7, 0x00A8, 0xC021, 0xC041},
 };
 
 std::vector<std::uint32_t> Kinds(const std::vector<sim::MessageRecord>& messages) {
@@ -67,7 +67,7 @@ TEST_F(InputActionTest, ForegroundClickInjectsDownAndUpInOneCall) {
             EXPECT_TRUE(ButtonTraffic().empty());
             const auto moves = sim.input.CursorMoves();
             if (moveMouse == 0) {
-                EXPECT_TRUE(moves.empty());  // the click lands wherever the pointer is
+                EXPECT_TRUE(moves.empty());  // the input itself takes the pointer to the point
             } else {
                 // The approach left the pointer on the point: no warp to where it already is delays the press.
                 ASSERT_GE(moves.size(), 2u);
@@ -97,6 +97,37 @@ TEST_F(InputActionTest, AForegroundPressWhereThePointerIsNotWarpsThereAndBack) {
     EXPECT_EQ(moves[moves.size() - 2].point, (Point{140, 180}));
     EXPECT_LE(moves[moves.size() - 2].micros, batches[0].micros);
     EXPECT_EQ(moves.back().point, (Point{700, 600}));
+}
+
+// SendInput only queues; the simulation takes the queue at its worst moment, after the next SetCursorPos.
+// Each press, wheel turn and release still acts on its own point.
+TEST_F(InputActionTest, ForegroundInputActsOnItsOwnPointWhereverThePointerIsWhenTheSystemTakesIt) {
+    config.foregroundMode = 1;
+    ChooseTarget();
+    std::vector<std::pair<std::uint32_t, Point>> seen;
+    sim.hooks.InstallMouseHook([&](int, const LowLevelMouseEvent& e, std::uintptr_t) {
+        if (e.message != msg::kMouseMove) seen.emplace_back(e.message, e.point);
+    });
+    // 移动鼠标 off: the pointer stays over there at (700, 600) until the input takes it.
+    config.moveMouse = 0;
+    ASSERT_EQ(PerformClick(runner, 2, 40, 50, 1, 0), 0);
+    sim.input.PlaceCursor(Point{700, 600});
+    ASSERT_EQ(PerformWheel(runner, -120, 60, 50, 1, 0), 0);
+    // The user has the pointer during the last wait: the click warps there, and back at once.
+    config.moveMouse = 1;
+    run.nextApproachMs = 50;
+    sim.clock.SetSleepHook([this](const sim::SleepRecord&) { sim.input.PlaceCursor(Point{700, 600}); });
+    ASSERT_EQ(PerformClick(runner, 1, 40, 50, 1, 0), 0);
+    sim.clock.SetSleepHook(nullptr);
+    // The drag's first step moves on before its press is taken, the next statement's glide before its release.
+    ASSERT_EQ(PerformDrag(runner, 3, 10, 10, 110, 10, 100, 0), 0);
+    ASSERT_EQ(PerformClick(runner, 4, 200, 200, 1, 500), 0);
+    sim.input.DeliverHeldInput();
+    const std::vector<std::pair<std::uint32_t, Point>> expected{
+        {msg::kRButtonDown, {140, 180}}, {msg::kRButtonUp, {140, 180}}, {msg::kMouseWheel, {160, 180}},
+        {msg::kLButtonDown, {140, 180}}, {msg::kLButtonUp, {140, 180}}, {msg::kMButtonDown, {110, 140}},
+        {msg::kMButtonUp, {210, 140}}};
+    EXPECT_EQ(seen, expected);
 }
 
 TEST_F(InputActionTest, RepeatsAreOneMillisecondApartAndOtherCodesPressNothing) {
@@ -195,8 +226,8 @@ TEST_F(InputActionTest, ForegroundDragPressesAtStartAndLeavesThePointerAtTheEnd)
     ASSERT_EQ(PerformDrag(runner, 1, 10, 10, 110, 10, 100, 0), 0);
     const auto records = sim.input.AllRecords();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].flags, 0xC002u);
-    EXPECT_EQ(records[1].flags, 0xC004u);
+    EXPECT_EQ(records[0].flags, 0xC003u);
+    EXPECT_EQ(records[1].flags, 0xC005u);
     EXPECT_EQ(sim.input.CursorMoves().front().point, (Point{110, 140}));  // whatever 移动鼠标 says
     EXPECT_EQ(sim.input.GetCursorPos(), (Point{210, 140}));
 }
@@ -215,7 +246,7 @@ TEST_F(InputActionTest, StopMidDragLetsTheButtonGo) {
         if (foreground) {
             const auto records = sim.input.AllRecords();
             ASSERT_EQ(records.size(), 2u);
-            EXPECT_EQ(records.back().flags, 0xC004u);
+            EXPECT_EQ(records.back().flags, 0xC005u);
         } else {
             const auto t = ButtonTraffic();
             ASSERT_EQ(Kinds(t), (std::vector<std::uint32_t>{msg::kLButtonDown, msg::kLButtonUp}));
@@ -240,7 +271,7 @@ TEST_F(InputActionTest, WheelTurnsOneNotchPerRepetition) {
     ASSERT_EQ(PerformWheel(runner, 120, 50, 50, 2, 0), 0);
     const auto batches = sim.input.Batches();
     ASSERT_EQ(batches.size(), 2u);
-    for (const auto& b : batches) EXPECT_EQ(b.records, (std::vector<MouseInputRecord>{{5120, 10923, 120, 0xC800, 0}}));
+    for (const auto& b : batches) EXPECT_EQ(b.records, (std::vector<MouseInputRecord>{{5120, 10923, 120, 0xC801, 0}}));
 }
 
 TEST_F(InputActionTest, StopAfterARepetitionEndsTheStatement) {

@@ -105,6 +105,7 @@ TEST_F(RefusedInputTest, RefusedReleaseOfAForegroundDragIsTriedOnce) {
     });
     EXPECT_EQ(PerformDrag(runner, 1, 10, 10, 12, 12, 0, 0), 1);
     ExpectOneBox();
+    sim.input.DeliverHeldInput();
     EXPECT_FALSE(LeftDown());
     const auto records = sim.input.AllRecords();
     ASSERT_EQ(records.size(), 3u);  // press, refused release, the release tried again

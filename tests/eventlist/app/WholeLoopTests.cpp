@@ -169,8 +169,8 @@ TEST_F(WholeLoopTest, RecordEditSaveReopenAndPlay) {
     for (const RecordedEvent& e : model.document.events) points.push_back(Point{e.x, e.y});
     EXPECT_EQ(moves, points);  // the pointer stays at each event
     const std::vector<std::pair<std::uint32_t, std::uint32_t>> injected{
-        {0xC002, 0}, {0xC004, 0}, {0xC002, 0}, {0xC004, 0}, {0xC002, 0},          {0xC004, 0},
-        {0xC800, 120}, {0xC800, static_cast<std::uint32_t>(-120)}, {0xC008, 0}, {0xC010, 0}, {0xC008, 0}, {0xC010, 0}};
+        {0xC003, 0}, {0xC005, 0}, {0xC003, 0}, {0xC005, 0}, {0xC003, 0},          {0xC005, 0},
+        {0xC801, 120}, {0xC801, static_cast<std::uint32_t>(-120)}, {0xC009, 0}, {0xC011, 0}, {0xC009, 0}, {0xC011, 0}};
     const std::vector<std::int64_t> injectedAtMs{0, 0, 400, 480, 1080, 1230, 1530, 1630, 1980, 1980, 2130, 2130};
     const auto batches = sim.input.Batches();
     ASSERT_EQ(batches.size(), injected.size());

@@ -128,15 +128,18 @@ TEST_F(EventStepTest, ForegroundSendsAbsoluteInputAtEachEventAndPutsThePointerBa
     Play();
     const auto records = sim.input.AllRecords();
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].flags, 0xC002u);
-    EXPECT_EQ(records[1].flags, 0xC004u);
-    EXPECT_EQ(records[2].flags, 0xC800u);
+    EXPECT_EQ(records[0].flags, 0xC003u);
+    EXPECT_EQ(records[1].flags, 0xC005u);
+    EXPECT_EQ(records[2].flags, 0xC801u);
     EXPECT_EQ(records[2].mouseData, static_cast<std::uint32_t>(-120));
+    // Each event's move is followed by one back to where the pointer was. Taken from the queue after that
+    // move back (SimInput's worst case), the input leaves the pointer on its own event's point, and that is
+    // where the next event finds it.
     std::vector<Point> moves;
     for (const auto& m : sim.input.CursorMoves()) moves.push_back(m.point);
-    EXPECT_EQ(moves, (std::vector<Point>{{150, 180}, {5, 5}, {160, 190}, {5, 5}, {160, 190}, {5, 5},
-                                         {160, 190}, {5, 5}}));
-    EXPECT_EQ(sim.input.GetCursorPos(), (Point{5, 5}));
+    EXPECT_EQ(moves, (std::vector<Point>{{150, 180}, {5, 5}, {160, 190}, {150, 180}, {160, 190}, {150, 180},
+                                         {160, 190}, {160, 190}}));
+    EXPECT_EQ(sim.input.GetCursorPos(), (Point{160, 190}));
     EXPECT_TRUE(PostedTo(target).empty());
     // The hint window stands in for the pointer, one pixel off the event.
     const auto places = overlays.Calls(sim::OverlayCall::PlacePointer);
@@ -152,8 +155,8 @@ TEST_F(EventStepTest, ForegroundWithMoveToCurrentLeavesThePointerAtTheEventAndHi
     Play();
     const auto records = sim.input.AllRecords();
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0].flags, 0xC020u);
-    EXPECT_EQ(records[1].flags, 0xC040u);
+    EXPECT_EQ(records[0].flags, 0xC021u);
+    EXPECT_EQ(records[1].flags, 0xC041u);
     EXPECT_EQ(sim.input.GetCursorPos(), (Point{170, 180}));
     EXPECT_EQ(sim.input.CursorMoves().size(), 2u);
     EXPECT_GE(overlays.Calls(sim::OverlayCall::Hide).size(), 2u);
@@ -161,6 +164,31 @@ TEST_F(EventStepTest, ForegroundWithMoveToCurrentLeavesThePointerAtTheEventAndHi
     const auto effects = overlays.Calls(sim::OverlayCall::PlaceClickEffect);
     ASSERT_EQ(effects.size(), 1u);
     EXPECT_EQ(effects[0].point, (Point{130, 160}));
+}
+
+// SendInput only queues; the simulation takes the queue at its worst moment, after the next SetCursorPos:
+// the move back, or with the move-to-current option the next event's move. Each press, release and wheel
+// turn still acts on its own event's point.
+TEST_F(EventStepTest, ForegroundInputActsOnItsEventsPointWhereverThePointerIsWhenTheSystemTakesIt) {
+    settings.foreground = true;
+    std::vector<std::pair<std::uint32_t, Point>> seen;
+    sim.hooks.InstallMouseHook([&](int, const LowLevelMouseEvent& e, std::uintptr_t) {
+        if (e.message != msg::kMouseMove) seen.emplace_back(e.message, e.point);
+    });
+    events = {EventIn(evmsg::kRightDown, 50, 80, 0, evflag::kRight), EventIn(evmsg::kRightUp, 60, 90, 0),
+              EventIn(evmsg::kHWheel, 70, 90, 0, 120 << 16)};
+    OneLinePerEvent();
+    for (const bool moveToCurrent : {false, true}) {
+        SCOPED_TRACE(moveToCurrent);
+        settings.moveToCurrent = moveToCurrent;
+        sim.input.PlaceCursor(Point{5, 5});
+        seen.clear();
+        Play();
+        sim.input.DeliverHeldInput();
+        const std::vector<std::pair<std::uint32_t, Point>> expected{
+            {msg::kRButtonDown, {150, 180}}, {msg::kRButtonUp, {160, 190}}, {msg::kMouseHWheel, {170, 190}}};
+        EXPECT_EQ(seen, expected);
+    }
 }
 
 }  // namespace
