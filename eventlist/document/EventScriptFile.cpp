@@ -8,7 +8,7 @@
 namespace xd {
 namespace {
 
-// The per-record share of the memory bound below (64-bit builds).
+// The per-record share of the memory bound in DecodeEventScript (64-bit builds).
 static_assert(sizeof(void*) != 8 || sizeof(RecordedEvent) <= 128);
 
 constexpr std::size_t kVersionOffset = 20;
@@ -185,11 +185,12 @@ DecodedEventScript DecodeEventScript(std::string_view bytes, const EventPlaySett
 
     // The memory bound of an open. Each table entry becomes at most two strings (as
     // a title or class with its terminator, as a path) that every event naming it
-    // shares, so the strings take at most 3 bytes per table byte and 2 * 32768 + 1
-    // allocations, however many events name them; each 32-byte record becomes one
-    // RecordedEvent and its display text, under 160 bytes. A file of F bytes thus
-    // holds less than 6 * F + 8 MB while it is read, its own bytes included: 15 MB
-    // for 1.1 MB, 1.6 GB at kMaxEventScriptFileBytes.
+    // shares, so a table of T bytes gives at most 2 * T + 4 bytes of strings in at
+    // most 2 * 32768 + 1 allocations, however many events name them. Each 32-byte
+    // record becomes one RecordedEvent and its display text, at most 168 bytes with
+    // the allocator's share. A file of F bytes thus holds less than 7 * F + 8 MB
+    // while it is read, its own bytes included: 16 MB for 1.1 MB, 1.8 GB at
+    // kMaxEventScriptFileBytes.
     TableStrings strings(count > 0 && bytes.size() > tableStart + 1
                              ? SplitEventScriptTable(bytes.substr(tableStart), kMaxEventScriptStrings)
                              : std::vector<std::string_view>{});
