@@ -11,7 +11,14 @@ namespace xd {
 
 namespace {
 
-bool Busy(const EventListContext& c) { return c.Recording() || c.Playing(); }
+// Recording or playing, or a box or dialog of the main window up: the list is not the user's to change.
+bool Busy(const EventListContext& c) { return c.Recording() || c.Playing() || c.model.prompts.Any(); }
+
+// A recording starts only from a window that is asking nothing.
+void ToggleRecording(EventListContext& c, bool continueExisting) {
+    if (!c.Recording() && c.model.prompts.Any()) return;
+    c.Recorder().ToggleEventRecording(continueExisting);
+}
 
 // An edit that may have changed `events`: a found window of the last playback no
 // longer belongs to it.
@@ -35,17 +42,19 @@ bool OnStartUp(EventListContext& c, const std::string& commandLinePath) {
     return opened;
 }
 
-void OnRecordCommand(EventListContext& c) { c.Recorder().ToggleEventRecording(false); }
-void OnContinueRecordingCommand(EventListContext& c) { c.Recorder().ToggleEventRecording(true); }
+void OnRecordCommand(EventListContext& c) { ToggleRecording(c, false); }
+void OnContinueRecordingCommand(EventListContext& c) { ToggleRecording(c, true); }
 PlaybackToggle OnPlayCommand(EventListContext& c) { return c.TogglePlayback(); }
 
 bool OnOpenCommand(EventListContext& c) {
     if (Busy(c)) return false;
+    const OpenPrompt prompts(c.model.prompts);  // the save prompt, the dialog, a refusal's box
     return OpenEventScriptCommand(c.Document());
 }
 
 EventSaveOutcome OnSaveCommand(EventListContext& c) {
     if (Busy(c)) return EventSaveOutcome::Cancelled;
+    const OpenPrompt prompts(c.model.prompts);
     return SaveEventScriptCommand(c.Document());
 }
 
@@ -65,7 +74,10 @@ void OnExpandCommand(EventListContext& c) {
     if (!c.model.expanded) c.views.window.CloseHintWindow();
 }
 
-void OnRecordToggleMessage(EventListContext& c) { OnEventRecordToggleMessage(c.Recorder()); }
+void OnRecordToggleMessage(EventListContext& c) {
+    if (!c.Recording() && c.model.prompts.Any()) return;
+    OnEventRecordToggleMessage(c.Recorder());
+}
 
 void OnPlayToggleMessage(EventListContext& c, std::uint64_t wParam) {
     if (wParam == 0) {
@@ -75,13 +87,17 @@ void OnPlayToggleMessage(EventListContext& c, std::uint64_t wParam) {
     EventPlayerFinished(c.Player(), wParam, c.ListFacts());
 }
 
-void OnPlayerSelectLine(EventListContext& c, std::int32_t line) {
-    if (!c.Playing()) return;
+void OnPlayerSelectLine(EventListContext& c, std::uint64_t generation, std::int32_t line) {
+    if (!c.Playing() || generation != c.model.playback.generation.load()) return;
     if (line >= 0 && static_cast<std::size_t>(line) < c.model.groups.lines.size()) c.views.list.Select(line);
 }
 
-void OnPlayerEventWindow(EventListContext& c, std::int32_t eventIndex, WindowHandle window) {
+void OnPlayerEventWindow(EventListContext& c, std::uint64_t generation, std::int32_t eventIndex,
+                         WindowHandle window) {
     std::vector<RecordedEvent>& events = c.model.document.events;
+    // Only the last playback's list can still be this one; an earlier player, held by its box, played a list
+    // that may since have been edited and then played again.
+    if (generation != c.model.playback.generation.load()) return;
     if (c.model.listVersion != c.model.playedListVersion) return;
     if (eventIndex < 0 || static_cast<std::size_t>(eventIndex) >= events.size()) return;
     events[static_cast<std::size_t>(eventIndex)].window = window;
@@ -134,7 +150,10 @@ void OnDelayText(EventListContext& c, std::string_view text) {
     EditList(c, [text](EventEditContext& e) { SetDelayText(e, text); });
 }
 void OnDeleteCommand(EventListContext& c) {
-    EditList(c, [](EventEditContext& e) { DeleteSelectedLine(e); });
+    EditList(c, [&c](EventEditContext& e) {
+        const OpenPrompt prompt(c.model.prompts);  // "really delete?"
+        DeleteSelectedLine(e);
+    });
 }
 void OnInsertCommand(EventListContext& c) {
     EditList(c, [](EventEditContext& e) { InsertOneEvent(e); });
@@ -156,11 +175,12 @@ HintDropResult OnHintDragEnd(EventListContext& c, WindowHandle hint, Point hintT
 }
 
 bool OnCloseRequest(EventListContext& c) {
-    // A recording ends as by Esc first, so the trailing moves go before the prompt.
+    // Whatever runs ends before the prompt: a recording as by Esc, so the trailing moves go first, and a
+    // playback, which in the foreground would go on clicking under the box.
     c.Recorder().StopEventRecording();
-    if (AskToSave(c.Document()) == SavePromptAnswer::Stop) return false;
     if (c.Playing()) static_cast<void>(c.TogglePlayback());
-    return true;
+    const OpenPrompt prompt(c.model.prompts);
+    return AskToSave(c.Document()) != SavePromptAnswer::Stop;
 }
 
 }  // namespace xd

@@ -32,9 +32,11 @@ void OnRecordToggleMessage(EventListContext& c);
 // 0x2A4A: wParam 0 from the keyboard hook (the play hotkey); a playback's
 // generation when its player ended on its own (IEventPlayerView::PostPlayerFinished).
 void OnPlayToggleMessage(EventListContext& c, std::uint64_t wParam);
-// IEventPlayerView::PostSelectLine and PostEventWindow, carried to the main thread.
-void OnPlayerSelectLine(EventListContext& c, std::int32_t line);
-void OnPlayerEventWindow(EventListContext& c, std::int32_t eventIndex, WindowHandle window);
+// IEventPlayerView::PostSelectLine and PostEventWindow, carried to the main thread. A post of any playback
+// but the last one started is dropped.
+void OnPlayerSelectLine(EventListContext& c, std::uint64_t generation, std::int32_t line);
+void OnPlayerEventWindow(EventListContext& c, std::uint64_t generation, std::int32_t eventIndex,
+                         WindowHandle window);
 
 // --- the low-level hooks (the program calls CallNextHookEx after these) ----------
 void OnEventMouseHook(EventListContext& c, int code, const LowLevelMouseEvent& event);
@@ -58,8 +60,8 @@ void OnInsertCommand(EventListContext& c);
 HintDropResult OnHintDragEnd(EventListContext& c, WindowHandle hint, Point hintTopLeft);
 
 // --- closing -------------------------------------------------------------------------
-// False when the user keeps the window (the save prompt was cancelled). Otherwise
-// a recording or playback has been stopped and the window may go.
+// A recording or playback is stopped first; then the save prompt. False when the
+// user keeps the window (the prompt was cancelled).
 bool OnCloseRequest(EventListContext& c);
 
 }  // namespace xd

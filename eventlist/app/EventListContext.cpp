@@ -21,6 +21,9 @@ EventListContext::EventListContext(EventListModel& m, EventListServices s, Event
 
 PlaybackToggle EventListContext::TogglePlayback() {
     if (recorder_.Recording()) return PlaybackToggle::NotStarted;
+    // With nothing to play the hotkey does what the play button, disabled then, does: nothing. Nor does a
+    // playback start behind a box that asks about this list.
+    if (!Playing() && (model.document.events.empty() || model.prompts.Any())) return PlaybackToggle::NotStarted;
     const PlaybackToggle result = ToggleEventPlayback(player_, services.startThread, ListFacts());
     if (result == PlaybackToggle::Started) model.playedListVersion = model.listVersion;
     return result;
@@ -71,7 +74,11 @@ void EventListContext::DocumentViewJoin::PlaySettingsReplaced() {
 
 // --- the document -------------------------------------------------------------
 
-bool EventListContext::DocumentJoin::AskToSave() { return xd::AskToSave(c_.Document()) == SavePromptAnswer::GoOn; }
+bool EventListContext::DocumentJoin::AskToSave() {
+    const OpenPrompt prompt(c_.model.prompts);
+    // What the caller is about to start may have begun some other way while the box was up.
+    return xd::AskToSave(c_.Document()) == SavePromptAnswer::GoOn && !c_.Recording() && !c_.Playing();
+}
 
 void EventListContext::DocumentJoin::ClearEventScript() { xd::ClearEventScript(c_.Document()); }
 
@@ -104,9 +111,13 @@ void EventListContext::MainWindowJoin::ShowHintWindow(Point topLeft) { c_.views.
 bool EventListContext::MainWindowJoin::BackgroundMode() { return !c_.model.document.settings.foreground; }
 
 WindowHandle EventListContext::MainWindowJoin::FindEventWindow(const RecordedEvent& event) {
+    // The box stands over the main window, and while it is up nothing may replace or grow the list the
+    // caller holds the event of.
+    const OpenPrompt prompt(c_.model.prompts);
     AbortState abort = AbortState::None;
-    return xd::FindEventWindow(WindowSearch{c_.services.platform.windows, c_.services.platform.boxes, c_.services.codePage},
-                               event, abort);
+    WindowSearch search{c_.services.platform.windows, c_.services.platform.boxes, c_.services.codePage};
+    search.owner = c_.views.window.Handle();
+    return xd::FindEventWindow(search, event, abort);
 }
 
 }  // namespace xd

@@ -12,6 +12,7 @@
 #include "eventlist/recording/EventGroups.h"
 #include "eventlist/recording/EventOptions.h"
 #include "platform/Profile.h"
+#include "platform/common/OpenPrompts.h"
 #include "platform/common/HookWatchdog.h"
 
 namespace xd {
@@ -38,6 +39,8 @@ struct EventListModel {
     // Tells a recording once that the hooks had to be put back.
     HooksReinstalledNotice hooksNotice;
     bool expanded = false;        // the list and the editors are shown
+    // While one is up, nothing starts and the list stays as it is (see OpenPrompts).
+    OpenPrompts prompts;
     // Counts changes of `events`; a window the player found is kept only while the
     // list is still the one it was played from.
     std::uint64_t listVersion = 0;

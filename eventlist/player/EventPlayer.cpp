@@ -10,6 +10,7 @@ namespace xd {
 namespace {
 
 constexpr std::uint32_t kNoScriptBoxFlags = mb::kOk | mb::kIconError;
+constexpr std::uint32_t kStillHeldBoxFlags = mb::kOk | mb::kIconWarning;
 constexpr std::uint32_t kMoveToStartPauseMs = 5;
 constexpr std::int64_t kShortestRunMicros = 1'000;
 constexpr std::int64_t kIdleRunPauseMicros = 50'000;
@@ -32,7 +33,9 @@ bool MoveToStart(EventPlayerContext& c) {
         RecordedEvent& first = c.events[0];
         if (!s.windows.IsWindow(first.window)) {
             first.window = FindEventWindow(c.Search(), first, c.abort);
-            if (first.window != kNoWindow) s.view.PostEventWindow(0, first.window);
+            // The box may have been up for long: stopped meanwhile, the playback touches nothing more.
+            if (!c.Playing()) return true;
+            if (first.window != kNoWindow) s.view.PostEventWindow(c.run->generation, 0, first.window);
             if (c.abort == AbortState::Aborted) return false;
         }
         if (s.windows.IsWindow(first.window))
@@ -52,7 +55,7 @@ void PlayGroup(EventPlayerContext& c, const EventLine& line, std::int32_t index)
     const std::int64_t end = std::clamp<std::int64_t>(first + line.eventCount, first, count);
     bool selected = false;
     const auto select = [&c, &selected, index] {
-        if (!selected) c.services.view.PostSelectLine(index);
+        if (!selected) c.services.view.PostSelectLine(c.run->generation, index);
         selected = true;
     };
     for (std::int64_t k = first; k < end; ++k) {
@@ -84,7 +87,7 @@ bool PlayRuns(EventPlayerContext& c) {
             const bool playing = c.Playing();
             // A member line has no events to wait for: selected at once.
             if (!playing || c.lines[i].IsMember()) {
-                s.view.PostSelectLine(index);
+                s.view.PostSelectLine(run.generation, index);
                 if (!playing) return false;
                 continue;
             }
@@ -119,10 +122,15 @@ void EventPlayer(const EventPlayerServices& services, std::shared_ptr<EventPlaye
     if (services.settings.virtualPointer.load()) services.overlays.ShowNoActivate(c.hint);
 
     const bool endedOnItsOwn = PlayRuns(c);
+    // Also once more what a refusal could not let go. A button the system still holds then is said, last, so
+    // that the box holds nothing up; a window that refused a posted release has had its box already.
     ReleaseHeldButtons(c);
     services.overlays.PostClose(c.hint);
     c.run->stopped.store(true);
     if (endedOnItsOwn) services.view.PostPlayerFinished(c.run->generation);
+    if (c.heldForeground != 0)
+        static_cast<void>(
+            services.boxes.Show(kNoWindow, StillHeldText(c.heldForeground), "迅点小侠", kStillHeldBoxFlags));
 }
 
 }  // namespace xd

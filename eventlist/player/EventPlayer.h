@@ -55,8 +55,11 @@ struct EventPlayerContext {
         run->stopped.store(true);
         return false;
     }
-    [[nodiscard]] WindowSearch Search() const noexcept {
-        return WindowSearch{services.windows, services.boxes, services.codePage};
+    // The search's box is this thread's; once the playback has stopped it asks no more.
+    [[nodiscard]] WindowSearch Search() const {
+        WindowSearch search{services.windows, services.boxes, services.codePage};
+        search.stillWanted = [this] { return Playing(); };
+        return search;
     }
 };
 

@@ -29,13 +29,15 @@ public:
     virtual void ShowCaptionAsStatus() = 0;
 
     // --- player thread: posted, never waited for ----------------------------
-    virtual void PostSelectLine(std::int32_t line) = 0;
+    // The posts that act on the list name the playback (its generation): a player
+    // held by a box after its stop may post long after another playback started.
+    virtual void PostSelectLine(std::uint64_t generation, std::int32_t line) = 0;
     // The player has ended on its own (repeat count reached, aborted, nothing to
     // play): the main thread answers with EventPlayerFinished(generation).
     virtual void PostPlayerFinished(std::uint64_t generation) = 0;
     // A window found for an event: the main thread keeps it in its own event, for
     // later playbacks and the selection display, if its list is still that one.
-    virtual void PostEventWindow(std::int32_t eventIndex, WindowHandle window) = 0;
+    virtual void PostEventWindow(std::uint64_t generation, std::int32_t eventIndex, WindowHandle window) = 0;
     virtual void PostEnableMainWindow(bool enabled) = 0;
     virtual void PostRepaintMainWindow() = 0;
 };

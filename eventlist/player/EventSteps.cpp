@@ -219,8 +219,9 @@ bool ForegroundStep(EventPlayerContext& c, std::size_t k) {
         PlaceHint(c, Point{event.x, event.y});
     }
     if (!InjectAt(c, event)) {
-        // InjectAt has let go of what was held.
-        c.heldForeground = 0;
+        // InjectAt has tried to let go of what was held, but nothing says that release went in: refused
+        // too, it would leave a button down that this playback no longer knew of. What was held stays
+        // noted, and the refusal lets it go again (an up of a button already up does no harm).
         Refuse(c, TopLevelAt(s.windows, Point{event.x, event.y}));
         return false;
     }
@@ -234,7 +235,11 @@ bool BackgroundStep(EventPlayerContext& c, std::size_t k) {
     const EventPlayerServices& s = c.services;
     if (!s.windows.IsWindow(event.window)) {
         event.window = FindEventWindow(c.Search(), event, c.abort);
-        if (event.window != kNoWindow) s.view.PostEventWindow(static_cast<std::int32_t>(k), event.window);
+        // The box may have been up for long: stopped meanwhile (Esc, perhaps a new playback since), the
+        // playback touches nothing more.
+        if (!c.Playing()) return false;
+        if (event.window != kNoWindow)
+            s.view.PostEventWindow(c.run->generation, static_cast<std::int32_t>(k), event.window);
         if (c.abort == AbortState::Aborted || !s.windows.IsWindow(event.window)) return false;
     }
     const Point p = EventPointInWindow(s.windows, event);
@@ -258,28 +263,40 @@ bool BackgroundStep(EventPlayerContext& c, std::size_t k) {
 }
 
 void ReleaseHeldButtons(EventPlayerContext& c) {
+    IWindowSystem& windows = c.services.windows;
+    // A release that is refused leaves its button noted as held, for the next try.
     for (const std::int32_t button : {evflag::kLeft, evflag::kRight, evflag::kMiddle}) {
         if (c.heldForeground & button) {
             RecordedEvent up = c.lastForeground;
             up.message = UpMessageOf(button);
-            static_cast<void>(InjectAt(c, up));
-            c.heldForeground &= ~button;
+            if (InjectAt(c, up)) c.heldForeground &= ~button;
         }
         const WindowHandle pressed = c.pressedWindow[ButtonIndex(button)];
-        if ((c.heldBackground & button) && c.services.windows.IsWindow(pressed)) {
+        if (!(c.heldBackground & button)) continue;
+        if (windows.IsWindow(pressed)) {
             // Where the drag had got to, said to the window that took the press.
-            const Point p = c.services.windows.IsWindow(c.lastBackground.window)
-                                ? EventPointInWindow(c.services.windows, c.lastBackground)
-                                : Point{c.lastBackground.x, c.lastBackground.y};
+            const Point p = windows.IsWindow(c.lastBackground.window) ? EventPointInWindow(windows, c.lastBackground)
+                                                                      : Point{c.lastBackground.x, c.lastBackground.y};
             RecordedEvent up = c.lastBackground;
             up.window = pressed;
             up.message = UpMessageOf(button);
-            c.heldBackground &= ~button;
-            up.keyFlags = LowHalf(up.keyFlags) & (c.heldBackground | evflag::kShift | evflag::kCtrl);
-            static_cast<void>(PostAt(c, up, p, false));
+            up.keyFlags = LowHalf(up.keyFlags) & ((c.heldBackground & ~button) | evflag::kShift | evflag::kCtrl);
+            if (PostAt(c, up, p, false) == PostOutcome::Failed && windows.IsWindow(pressed)) continue;
         }
+        // Released, or the window that took the press has gone and holds nothing.
+        c.heldBackground &= ~button;
     }
-    c.heldBackground = 0;
+}
+
+std::string StillHeldText(std::int32_t buttons) {
+    std::string names;
+    for (const auto& [button, name] : {std::pair{evflag::kLeft, "左键"}, std::pair{evflag::kRight, "右键"},
+                                       std::pair{evflag::kMiddle, "中键"}}) {
+        if (!(buttons & button)) continue;
+        if (!names.empty()) names += "、";
+        names += name;
+    }
+    return "回放结束时，鼠标" + names + "仍处于按下状态：松开它的操作被拒绝了。\r\n请自己按一下该键，将它松开。";
 }
 
 }  // namespace xd

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "eventlist/player/EventPlayer.h"
 
@@ -37,6 +38,9 @@ inline constexpr std::int64_t kWaitSliceMicros = 50'000;
 // previous event was due; checked every 50 ms so a stop ends it.
 void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs);
 // Lets go of every button a played down left pressed, in the mode that pressed it.
+// A button whose release is refused stays in heldForeground or heldBackground.
 void ReleaseHeldButtons(EventPlayerContext& c);
+// What the user is told when the system still holds buttons (evflag bits) at the end.
+[[nodiscard]] std::string StillHeldText(std::int32_t buttons);
 
 }  // namespace xd

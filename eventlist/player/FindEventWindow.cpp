@@ -56,9 +56,9 @@ WindowHandle FindEventWindow(const WindowSearch& search, const RecordedEvent& ev
             top = FindByStoredBytes(search, StoredAnsiText(event.windowTitle), StoredAnsiText(event.windowClass));
         }
         if (top != kNoWindow) return FollowChildPath(search.windows, top, event.childPath);
-        if (abort != AbortState::None) return kNoWindow;
+        if (abort != AbortState::None || (search.stillWanted && !search.stillWanted())) return kNoWindow;
         const int answer =
-            search.boxes.Show(kNoWindow, MissingWindowText(title, className), "迅点小侠", kMissingWindowBoxFlags);
+            search.boxes.Show(search.owner, MissingWindowText(title, className), "迅点小侠", kMissingWindowBoxFlags);
         if (answer == id::kRetry) continue;
         // Abort, and also a box closed some other way, ends the playback.
         abort = answer == id::kIgnore ? AbortState::IgnoreAll : AbortState::Aborted;

@@ -2,6 +2,7 @@
 // then down its child path. Asks the user to abort, retry or ignore while the
 // top-level window is missing.
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ struct WindowSearch {
     IWindowSystem& windows;
     IMessageBoxes& boxes;
     ICodePage& codePage;
+    // The box's owner: the main window when the main thread asks, none for the player.
+    WindowHandle owner = kNoWindow;
+    // Asked before each box: a player stopped meanwhile asks no more (unset: always asks).
+    std::function<bool()> stillWanted = {};
 };
 
 // The stored ANSI bytes as UTF-8, up to the first zero byte (the stored value
@@ -30,8 +35,8 @@ struct WindowSearch {
 [[nodiscard]] WindowHandle FollowChildPath(IWindowSystem& windows, WindowHandle top, std::string_view path);
 
 // kNoWindow when the window cannot be found (after Abort or Ignore, in the
-// ignore-all or aborted state, or when the child path leads nowhere). Retry looks
-// again. The box has no owner: the player's thread asks it.
+// ignore-all or aborted state, when the child path leads nowhere, or when the
+// search is no longer wanted). Retry looks again.
 [[nodiscard]] WindowHandle FindEventWindow(const WindowSearch& search, const RecordedEvent& event, AbortState& abort);
 
 }  // namespace xd

@@ -26,9 +26,9 @@ public:
     void EnableSave(bool) override {}
     void CloseSelectionHint() override {}
     void ShowCaptionAsStatus() override {}
-    void PostSelectLine(std::int32_t) override {}
+    void PostSelectLine(std::uint64_t, std::int32_t) override {}
     void PostPlayerFinished(std::uint64_t) override {}
-    void PostEventWindow(std::int32_t, xd::WindowHandle) override {}
+    void PostEventWindow(std::uint64_t, std::int32_t, xd::WindowHandle) override {}
     void PostEnableMainWindow(bool) override {}
     void PostRepaintMainWindow() override {}
 };

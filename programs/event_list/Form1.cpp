@@ -269,11 +269,17 @@ bool Form1::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcep
             static_cast<void>(OnHintDragEnd(context_, win32::FromHwnd(hint), corner));
             return true;
         }
-        case appmsg::kPlayerSelectLine: OnPlayerSelectLine(context_, static_cast<std::int32_t>(wParam)); return true;
-        case appmsg::kPlayerEventWindow:
-            OnPlayerEventWindow(context_, static_cast<std::int32_t>(wParam),
-                                win32::FromHwnd(reinterpret_cast<HWND>(lParam)));
+        case appmsg::kPlayerSelectLine:
+            OnPlayerSelectLine(context_, static_cast<std::uint64_t>(wParam), static_cast<std::int32_t>(lParam));
             return true;
+        case appmsg::kPlayerEventWindow: {
+            const auto packed = static_cast<std::uint64_t>(lParam);
+            // The handle's low 32 bits, sign-extended as the system extends them.
+            const auto handle = static_cast<LONG_PTR>(static_cast<std::int32_t>(packed & 0xFFFFFFFFu));
+            OnPlayerEventWindow(context_, static_cast<std::uint64_t>(wParam), static_cast<std::int32_t>(packed >> 32),
+                                win32::FromHwnd(reinterpret_cast<HWND>(handle)));
+            return true;
+        }
         case appmsg::kPlayerEnableWindow: ::EnableWindow(FormWindow::Handle(), wParam != 0); return true;
         case appmsg::kPlayerRepaint:
             ::RedrawWindow(FormWindow::Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);

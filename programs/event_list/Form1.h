@@ -38,8 +38,10 @@ constexpr UINT kTrayCallback = WM_APP + 1;
 // about it stands over the window.
 constexpr UINT kDeferredLoad = WM_APP + 2;
 // The player's requests, carried from its thread to this one (IEventPlayerView).
-constexpr UINT kPlayerSelectLine = WM_APP + 3;    // wParam: the line
-constexpr UINT kPlayerEventWindow = WM_APP + 4;   // wParam: the event's index, lParam: the window
+// wParam: the playback's generation; lParam: the line, or the event's index (high 32 bits) and the window
+// (low 32 bits: a window handle has 32 significant bits, so that 32- and 64-bit programs can share it).
+constexpr UINT kPlayerSelectLine = WM_APP + 3;
+constexpr UINT kPlayerEventWindow = WM_APP + 4;
 constexpr UINT kPlayerEnableWindow = WM_APP + 5;  // wParam: enabled
 constexpr UINT kPlayerRepaint = WM_APP + 6;
 // From the keyboard hook (record and play hotkeys) and for the position hint window.
@@ -98,9 +100,9 @@ private:
     void EnableSave(bool enabled) override;
     void CloseSelectionHint() override;
     void ShowCaptionAsStatus() override;
-    void PostSelectLine(std::int32_t line) override;
+    void PostSelectLine(std::uint64_t generation, std::int32_t line) override;
     void PostPlayerFinished(std::uint64_t generation) override;
-    void PostEventWindow(std::int32_t eventIndex, WindowHandle window) override;
+    void PostEventWindow(std::uint64_t generation, std::int32_t eventIndex, WindowHandle window) override;
     void PostEnableMainWindow(bool enabled) override;
     void PostRepaintMainWindow() override;
 

@@ -84,17 +84,21 @@ void Form1::CloseSelectionHint() { CloseHintWindow(); }
 void Form1::ShowCaptionAsStatus() { SetStatusIdle(model_.document.caption); }
 
 // The player's thread: posted, never sent, so a main thread waiting for the player cannot hang both.
-void Form1::PostSelectLine(std::int32_t line) {
-    ::PostMessageW(mainWindow_.load(), appmsg::kPlayerSelectLine, static_cast<WPARAM>(line), 0);
+void Form1::PostSelectLine(std::uint64_t generation, std::int32_t line) {
+    ::PostMessageW(mainWindow_.load(), appmsg::kPlayerSelectLine, static_cast<WPARAM>(generation),
+                   static_cast<LPARAM>(line));
 }
 
 void Form1::PostPlayerFinished(std::uint64_t generation) {
     ::PostMessageW(mainWindow_.load(), appmsg::kPlayToggle, static_cast<WPARAM>(generation), 0);
 }
 
-void Form1::PostEventWindow(std::int32_t eventIndex, WindowHandle window) {
-    ::PostMessageW(mainWindow_.load(), appmsg::kPlayerEventWindow, static_cast<WPARAM>(eventIndex),
-                   reinterpret_cast<LPARAM>(win32::ToHwnd(window)));
+void Form1::PostEventWindow(std::uint64_t generation, std::int32_t eventIndex, WindowHandle window) {
+    static_assert(sizeof(LPARAM) == 8, "the index and the window share lParam");
+    const auto handle = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(win32::ToHwnd(window)));
+    const std::uint64_t packed = (static_cast<std::uint64_t>(static_cast<std::uint32_t>(eventIndex)) << 32) | handle;
+    ::PostMessageW(mainWindow_.load(), appmsg::kPlayerEventWindow, static_cast<WPARAM>(generation),
+                   static_cast<LPARAM>(packed));
 }
 
 void Form1::PostEnableMainWindow(bool enabled) {

@@ -17,13 +17,15 @@ public:
     void EnableSave(bool enabled) override { save.push_back(enabled); }
     void CloseSelectionHint() override { ++selectionHintClosed; }
     void ShowCaptionAsStatus() override { ++captionShown; }
-    void PostSelectLine(std::int32_t line) override {
+    void PostSelectLine(std::uint64_t generation, std::int32_t line) override {
         selected.push_back(line);
+        selectedGenerations.push_back(generation);
         if (onSelect) onSelect(line);
     }
     void PostPlayerFinished(std::uint64_t generation) override { finished.push_back(generation); }
-    void PostEventWindow(std::int32_t eventIndex, WindowHandle window) override {
+    void PostEventWindow(std::uint64_t generation, std::int32_t eventIndex, WindowHandle window) override {
         found.emplace_back(eventIndex, window);
+        foundGenerations.push_back(generation);
     }
     void PostEnableMainWindow(bool enabled) override { mainEnabled.push_back(enabled); }
     void PostRepaintMainWindow() override { ++repaints; }
@@ -34,9 +36,11 @@ public:
     int selectionHintClosed = 0;
     int captionShown = 0;
     std::vector<std::int32_t> selected;
+    std::vector<std::uint64_t> selectedGenerations;  // of each post in `selected`
     std::function<void(std::int32_t)> onSelect;  // what else the test notes at a selection
     std::vector<std::uint64_t> finished;
     std::vector<std::pair<std::int32_t, WindowHandle>> found;
+    std::vector<std::uint64_t> foundGenerations;  // of each post in `found`
     std::vector<bool> mainEnabled;
     int repaints = 0;
 };

@@ -65,22 +65,23 @@ protected:
     }
 
     // The program's message loop: what the hooks and the player posted to the
-    // main window, handled in order.
+    // main window, handled in order. Each message is taken before it is handled,
+    // so a loop run inside a handler's box (a nested pump) goes on from there.
     void PumpMainWindow() {
-        const auto messages = sim.desktop.MessagesTo(window.handle);
-        for (std::size_t i = messagesPumped; i < messages.size(); ++i) {
-            const auto& m = messages[i];
+        for (;;) {
+            const auto messages = sim.desktop.MessagesTo(window.handle);
+            if (messagesPumped >= messages.size()) break;
+            const auto m = messages[messagesPumped++];
             if (m.sent) continue;
             if (m.message == 0x2A49) OnRecordToggleMessage(context);
             if (m.message == 0x2A4A) OnPlayToggleMessage(context, m.wParam);
         }
-        messagesPumped = messages.size();
-        for (std::size_t i = foundPumped; i < playerView.found.size(); ++i)
-            OnPlayerEventWindow(context, playerView.found[i].first, playerView.found[i].second);
-        foundPumped = playerView.found.size();
-        for (std::size_t i = finishedPumped; i < playerView.finished.size(); ++i)
-            OnPlayToggleMessage(context, playerView.finished[i]);
-        finishedPumped = playerView.finished.size();
+        while (foundPumped < playerView.found.size()) {
+            const std::size_t i = foundPumped++;
+            OnPlayerEventWindow(context, playerView.foundGenerations[i], playerView.found[i].first,
+                                playerView.found[i].second);
+        }
+        while (finishedPumped < playerView.finished.size()) OnPlayToggleMessage(context, playerView.finished[finishedPumped++]);
     }
 
     std::vector<sim::MessageRecord> PostedTo(WindowHandle w) const {

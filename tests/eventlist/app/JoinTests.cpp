@@ -185,9 +185,10 @@ TEST_F(JoinTest, WindowsThePlayerFoundAreKeptUnlessTheListChangedSince) {
     listView.Select(0);
     OnListSelectionChanged(context);
     OnDelayText(context, "50");
-    OnPlayerEventWindow(context, 0, leftPane);
+    const std::uint64_t generation = model.playback.generation.load();
+    OnPlayerEventWindow(context, generation, 0, leftPane);
     EXPECT_EQ(model.document.events[0].window, notepad);
-    OnPlayerEventWindow(context, 99, leftPane);  // out of range: nothing
+    OnPlayerEventWindow(context, generation, 99, leftPane);  // out of range: nothing
 }
 
 TEST_F(JoinTest, TheStatusTickShowsRecordingThenTheCaptionAndStepsTheClickEffects) {

@@ -370,9 +370,9 @@ public:
     void EnableSave(bool) override {}
     void CloseSelectionHint() override {}
     void ShowCaptionAsStatus() override {}
-    void PostSelectLine(std::int32_t) override {}
+    void PostSelectLine(std::uint64_t, std::int32_t) override {}
     void PostPlayerFinished(std::uint64_t generation) override { finished.set_value(generation); }
-    void PostEventWindow(std::int32_t, WindowHandle) override {}
+    void PostEventWindow(std::uint64_t, std::int32_t, WindowHandle) override {}
     void PostEnableMainWindow(bool) override {}
     void PostRepaintMainWindow() override {}
     std::promise<std::uint64_t> finished;
