@@ -39,6 +39,8 @@ void StartFreshScript(AppContext& context) {
 
 void StartRecording(AppContext& context, bool continueScript) {
     if (!continueScript && ConfirmDiscard(context)) return;
+    // The buttons again after the prompt: it holds nothing else off, and only an idle window records.
+    if (ReadAppState(context.model.window.buttons) != AppState::Idle) return;
     context.model.window.recordingStoppedAt.reset();
     SetButton(context, kRecordButton, kButtonActive);
     if (!continueScript) StartFreshScript(context);
@@ -70,6 +72,8 @@ void StopRecording(AppContext& context) {
 void ToggleRecording(AppContext& context, bool continueScript) {
     const int state = context.model.window.buttons[kRecordButton].state;
     if (state == kButtonEnabled) {
+        // Not behind a box of the window: its answer is about the script as it stands.
+        if (context.model.prompts.Any()) return;
         StartRecording(context, continueScript);
     } else if (state == kButtonActive) {
         StopRecording(context);
@@ -93,6 +97,7 @@ void TogglePlayback(AppContext& context) {
     AppModel& model = context.model;
     const int state = model.window.buttons[kPlayButton].state;
     if (state == kButtonEnabled) {
+        if (model.prompts.Any()) return;
         std::string text = context.editor.GetEditorText();
         if (!HasPlayableLines(text)) {
             static_cast<void>(context.platform.boxes.Show(context.view.Handle(), std::string(kNothingToPlayText),

@@ -9,6 +9,7 @@
 #include "documents/editor/ScriptControls.h"
 #include "engine/ScriptConfig.h"
 #include "platform/Platform.h"
+#include "platform/common/OpenPrompts.h"
 #include "recorder/MainWindowState.h"
 #include "recorder/app/MainWindowView.h"
 
@@ -24,6 +25,8 @@ struct AppModel {
     std::atomic<bool> stopRequested{false};
     std::string settingsFile;
     std::string commandLinePath;  // the script to open at start-up, "" for none
+    // While one is up, neither a recording nor a playback starts (see OpenPrompts).
+    OpenPrompts prompts;
 };
 
 struct AppContext {

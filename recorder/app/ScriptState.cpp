@@ -28,6 +28,7 @@ void MarkScriptModified(AppContext& context) {
 
 bool ConfirmDiscard(AppContext& context) {
     if (!context.model.window.modified) return false;
+    const OpenPrompt prompt(context.model.prompts);
     const int answer = context.platform.boxes.Show(context.view.Handle(), std::string(kConfirmDiscardText),
                                                    std::string(kConfirmDiscardCaption), kConfirmDiscardFlags);
     if (answer == id::kNo) return false;
@@ -47,12 +48,15 @@ bool HasPlayableLines(std::string_view scriptText) noexcept {
 }
 
 void OpenCommand(AppContext& context) {
+    // The save prompt, the dialog and the boxes of a refused file.
+    const OpenPrompt prompts(context.model.prompts);
     if (ConfirmDiscard(context)) return;
     AppBindings bindings(context);
     static_cast<void>(OpenDocument(bindings.document));
 }
 
 SaveOutcome SaveCommand(AppContext& context) {
+    const OpenPrompt prompts(context.model.prompts);
     AppBindings bindings(context);
     return SaveDocument(bindings.document);
 }

@@ -401,5 +401,53 @@ TEST_F(MainWindowTest, CustomMessagesDispatch) {
     EXPECT_EQ(editor.ShownLine(), editor.EditorLineCount() - 1);
 }
 
+// The hotkeys reach the window while its save prompt is up; nothing starts behind it, and the answer acts on
+// the window as it was.
+TEST_F(MainWindowTest, TheHotkeysStartNothingBehindTheSavePrompt) {
+    struct Case {
+        const char* name;
+        ToolbarCommand command;
+        AppState after;  // what the answer No itself leads to (the open dialog is cancelled)
+    };
+    const Case cases[] = {{"record", ToolbarCommand::ToggleRecording, AppState::Recording},
+                          {"open", ToolbarCommand::OpenDocument, AppState::Idle}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        UserTypes("x");
+        editor.AppendText("\r\n鼠标点击(1,5,6,1,300)");  // something to play
+        played.clear();
+        sim.boxes.SetResponder([&](const sim::MessageBoxRecord&) -> std::optional<int> {
+            HandleCustomMessage(context, appmsg::kPlayHotkey, 0);
+            HandleCustomMessage(context, appmsg::kRecordHotkey, 0);
+            return id::kNo;
+        });
+        sim.dialogs.QueueAnswer(std::nullopt);
+        RunToolbarCommand(context, c.command);
+        sim.boxes.SetResponder(nullptr);
+        EXPECT_TRUE(played.empty());
+        EXPECT_EQ(ReadAppState(model.window.buttons), c.after);
+        EXPECT_EQ(sim.boxes.Count(), 1u);
+        if (c.after == AppState::Recording) ToggleRecording(context, false);
+        sim.boxes.Clear();
+    }
+}
+
+TEST_F(MainWindowTest, ClosingStopsAPlaybackBeforeThePrompt) {
+    Start();
+    UserTypes("x");
+    editor.AppendText("\r\n鼠标点击(1,5,6,1,300)");
+    TogglePlayback(context);
+    ASSERT_EQ(ReadAppState(model.window.buttons), AppState::Playing);
+    std::optional<AppState> underTheBox;
+    sim.boxes.SetResponder([&](const sim::MessageBoxRecord&) -> std::optional<int> {
+        underTheBox = ReadAppState(model.window.buttons);
+        return id::kCancel;
+    });
+    EXPECT_FALSE(OnCloseRequest(context));
+    EXPECT_EQ(underTheBox, AppState::Idle);
+    EXPECT_TRUE(model.stopRequested.load());
+}
+
 }  // namespace
 }  // namespace xd
