@@ -116,7 +116,7 @@ bool Form1::Create(HINSTANCE instance, const ApplicationInfo& info, const std::s
     hintOverlays_.Bind(instance, hwnd, dpi_);
     // The hotkeys, the recording and the demonstration clicks all come through the low-level hooks, in
     // from the start. Without them the buttons still work.
-    static_cast<void>(hooks_.Install(*this));
+    model_.hooksNotice.SetInstalled(hooks_.Install(*this));
 
     static_cast<void>(CreateMenu());
     static_cast<void>(tray_.Add(hwnd, form1::kTrayIcon1, appmsg::kTrayCallback, smallIcon_, title));
@@ -349,7 +349,6 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The close request was answered in the query; the process ends once this returns.
             if (ui::SessionEnd::Ending(wParam)) CloseAnswered();
             return 0;
-        }
         case WM_DESTROY:
             ::KillTimer(FormWindow::Handle(), form1::kTimer1);
             CloseHintWindow();
