@@ -20,6 +20,12 @@ namespace xd {
 [[nodiscard]] int PerformWheel(Runner& runner, std::int32_t delta, std::int32_t x, std::int32_t y,
                                std::int32_t count, std::int32_t wait) noexcept;
 
+// A foreground button or wheel record at P (InputRecordAt). With 移动鼠标 off the player
+// leaves the pointer where the user has it and the input acts there, so the record
+// then carries no move.
+[[nodiscard]] MouseInputRecord ForegroundRecord(Runner& runner, Point p, std::uint32_t flags,
+                                                std::uint32_t mouseData = 0);
+
 // The hit test is sent with a time limit: a target that has stopped answering
 // must not hold the runner, which has to see a stop within a few steps.
 inline constexpr std::uint32_t kHitTestTimeoutMs = 100;

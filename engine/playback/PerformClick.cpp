@@ -16,6 +16,12 @@ std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target, 
     return 0;  // HTNOWHERE
 }
 
+MouseInputRecord ForegroundRecord(Runner& runner, Point p, std::uint32_t flags, std::uint32_t mouseData) {
+    MouseInputRecord record = InputRecordAt(runner.services.windows, p, flags, mouseData);
+    if (runner.services.config.moveMouse.load() == 0) record.flags &= ~mouseevent::kMove;
+    return record;
+}
+
 namespace {
 
 void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button, Point p, WindowHandle target) {
@@ -25,10 +31,15 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
     // The approach has normally left the pointer on the point already: no warp to where it stands delays
     // the press.
     if (movePointer && home != p) static_cast<void>(s.input.SetCursorPos(p));
-    const bool pressed =
-        button && TryInject(runner, target,
-                            {InputRecordAt(s.windows, p, button->inputDown), InputRecordAt(s.windows, p, button->inputUp)});
-    // The records carry their point: taken from the queue after this move back, they still act on it.
+    bool pressed = false;
+    if (button) {
+        std::vector<MouseInputRecord> records{ForegroundRecord(runner, p, button->inputDown),
+                                              ForegroundRecord(runner, p, button->inputUp)};
+        // The way back rides in the same call: the system may take the records after the move back below,
+        // and each one moves the pointer to its own point; this one brings it home after them.
+        if (movePointer && home != p) records.push_back(InputRecordAt(s.windows, home, 0));
+        pressed = TryInject(runner, target, records);
+    }
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));
     // After the input, as in the background: placing the effect's window is a request to the main thread.
     if (pressed && s.config.clickEffect.load() != 0)

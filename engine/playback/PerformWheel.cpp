@@ -15,7 +15,7 @@ int PerformWheel(Runner& runner, std::int32_t delta, std::int32_t x, std::int32_
         const Point p = ToDevicePoint(runner.place, x, y);
         if (s.config.foregroundMode.load() != 0) {
             static_cast<void>(
-                TryInject(runner, target, {InputRecordAt(s.windows, p, kInjectedFlags | mouseevent::kWheel, data)}));
+                TryInject(runner, target, {ForegroundRecord(runner, p, kInjectedFlags | mouseevent::kWheel, data)}));
         } else {
             // Delta in the high word, no key state in the low word; screen coordinates.
             const std::uintptr_t wParam = static_cast<std::uintptr_t>(data & 0xFFFFu) << 16;

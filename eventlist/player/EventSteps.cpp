@@ -1,6 +1,7 @@
 #include "eventlist/player/EventSteps.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/playback/DevicePoint.h"
 #include "engine/playback/RefusedInput.h"
@@ -117,17 +118,21 @@ std::uint32_t InputDownFlags(std::int32_t buttons) noexcept {
 bool InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
     const EventPlayerServices& s = c.services;
     const Point back = s.input.GetCursorPos();
+    const Point at{event.x, event.y};
+    const bool goBack = !s.settings.moveToCurrent.load();
     // A refused move is left as it is: the injection that follows is what tells.
-    static_cast<void>(s.input.SetCursorPos(Point{event.x, event.y}));
+    static_cast<void>(s.input.SetCursorPos(at));
     bool inserted = true;
     if (const std::uint32_t action = ForegroundAction(event.message); action != 0) {
         const bool wheel = action == mouseevent::kWheel || action == mouseevent::kHWheel;
         const std::uint32_t data = wheel ? static_cast<std::uint32_t>(WheelDelta(event.keyFlags)) : 0u;
         // The input carries the event's point: the system may take it after the move back below.
-        const MouseInputRecord record = InputRecordAt(s.windows, Point{event.x, event.y}, action, data);
-        inserted = InjectOrRelease(s.input, {record}, InputDownFlags(c.heldForeground));
+        std::vector<MouseInputRecord> records{InputRecordAt(s.windows, at, action, data)};
+        // So the way back rides in the same call, behind it: taken late, the input still leaves the pointer back.
+        if (goBack && back != at) records.push_back(InputRecordAt(s.windows, back, 0));
+        inserted = InjectOrRelease(s.input, records, InputDownFlags(c.heldForeground));
     }
-    if (!s.settings.moveToCurrent.load()) static_cast<void>(s.input.SetCursorPos(back));
+    if (goBack) static_cast<void>(s.input.SetCursorPos(back));
     return inserted;
 }
 
