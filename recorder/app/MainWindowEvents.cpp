@@ -143,8 +143,10 @@ bool HandleCustomMessage(AppContext& context, std::uint32_t message, std::uintpt
 }
 
 bool OnCloseRequest(AppContext& context) {
-    // A foreground playback would go on clicking under the prompt: it stops first.
+    // A foreground playback would go on clicking under the prompt: it stops first. A recording ends as by
+    // its stop, so the lines it wrote count as a change the prompt asks about.
     if (context.model.window.buttons[kPlayButton].state == kButtonActive) TogglePlayback(context);
+    if (ReadAppState(context.model.window.buttons) == AppState::Recording) ToggleRecording(context, false);
     if (ConfirmDiscard(context)) return false;
     SaveWindowPlacement(context.platform.windows, context.platform.profile, context.model.settingsFile,
                         context.view.Handle());

@@ -449,5 +449,18 @@ TEST_F(MainWindowTest, ClosingStopsAPlaybackBeforeThePrompt) {
     EXPECT_TRUE(model.stopRequested.load());
 }
 
+TEST_F(MainWindowTest, ClosingDuringARecordingStopsItAndAsksAboutWhatItWrote) {
+    Start();  // an unchanged new script
+    ToggleRecording(context, false);
+    ASSERT_EQ(ReadAppState(model.window.buttons), AppState::Recording);
+    editor.AppendText("\r\n鼠标点击(1,7,8,1,300)");  // as the recorder writes a gesture
+    sim.boxes.QueueAnswer(id::kCancel);
+    EXPECT_FALSE(OnCloseRequest(context));
+    EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
+    ASSERT_EQ(sim.boxes.Count(), 1u);  // the recorded line is a change: the prompt asks
+    EXPECT_TRUE(model.window.modified);
+    EXPECT_NE(editor.GetEditorText().find("鼠标点击(1,7,8,1,300)"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace xd
