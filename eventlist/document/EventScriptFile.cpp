@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace xd {
@@ -290,6 +291,17 @@ EncodedEventScript EncodeEventScript(const std::vector<RecordedEvent>& events, c
     pool.AppendTable(bytes);
     bytes += '\0';
     return result;
+}
+
+std::size_t HeldStringBytes(const std::vector<RecordedEvent>& events) {
+    std::unordered_set<const void*> seen;
+    std::size_t bytes = 0;
+    for (const RecordedEvent& e : events) {
+        for (const EventString* s : {&e.windowTitle, &e.windowClass, &e.childPath}) {
+            if (seen.insert(s->Storage()).second) bytes += s->size();
+        }
+    }
+    return bytes;
 }
 
 }  // namespace xd

@@ -62,6 +62,10 @@ struct DecodedEventScript {
 // options on, so a clear bit keeps the current value. Never reads past `bytes`.
 [[nodiscard]] DecodedEventScript DecodeEventScript(std::string_view bytes, const EventPlaySettings& current);
 
+// The bytes of the distinct strings a list holds, each shared storage counted once: what the
+// titles, classes and paths of an opened file cost beyond its events.
+[[nodiscard]] std::size_t HeldStringBytes(const std::vector<RecordedEvent>& events);
+
 // The file's strings split at every 00 00, searched from the start and resumed
 // after each separator; the last entry keeps the file's final zero byte. Entries
 // past maxEntries are left out: a 16-bit index cannot name them.

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "eventlist/document/EventDocument.h"
@@ -63,18 +62,6 @@ public:
     void EventListReplaced() override {}
     void PlaySettingsReplaced() override {}
 };
-
-// Each storage counted once, however many events share it.
-std::size_t HeldStringBytes(const std::vector<RecordedEvent>& events) {
-    std::unordered_set<const void*> seen;
-    std::size_t bytes = 0;
-    for (const RecordedEvent& e : events) {
-        for (const EventString* s : {&e.windowTitle, &e.windowClass, &e.childPath}) {
-            if (seen.insert(s->Storage()).second) bytes += s->size();
-        }
-    }
-    return bytes;
-}
 
 bool EndsWithTerminator(const std::string& s) {
     return s.size() >= 2 && s[s.size() - 1] == '\0' && s[s.size() - 2] == '\0';

@@ -11,23 +11,10 @@ namespace {
 
 class BehindABoxTest : public EventAppTest {
 protected:
-    RecordedEvent NotepadEvent(std::int32_t message, int ox, int oy) {
-        RecordedEvent e;
-        e.x = kNotepadRect.left + ox;
-        e.y = kNotepadRect.top + oy;
-        e.windowTitle = sim.codePage.Utf8ToAnsi("记事本") + std::string(2, '\0');
-        e.windowClass = sim.codePage.Utf8ToAnsi("Notepad") + std::string(2, '\0');
-        e.offsetX = (ox << 16) | ox;
-        e.offsetY = (oy << 16) | oy;
-        e.message = message;
-        e.delayMs = 100;
-        e.displayText = EventDisplayText(e);
-        return e;
-    }
     // Two clicks (two groups), opened from a file and played once per start.
     void OpenTwoClicks() {
-        const std::vector<RecordedEvent> events{NotepadEvent(513, 50, 60), NotepadEvent(514, 50, 60),
-                                                NotepadEvent(513, 80, 90), NotepadEvent(514, 80, 90)};
+        const std::vector<RecordedEvent> events{NotepadEvent(513, 50, 60, 100), NotepadEvent(514, 50, 60, 100),
+                                                NotepadEvent(513, 80, 90, 100), NotepadEvent(514, 80, 90, 100)};
         EventPlaySettings settings;
         settings.repeatPosition = 1;
         ASSERT_TRUE(sim.files.WriteFileReplacing("C:/s/two.mkx", EncodeEventScript(events, settings).bytes));

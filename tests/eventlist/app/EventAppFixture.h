@@ -91,6 +91,21 @@ protected:
         return out;
     }
 
+    // An event on the other program's top-level window, (ox, oy) from its corner.
+    RecordedEvent NotepadEvent(std::int32_t message, int ox, int oy, std::int32_t delayMs) {
+        RecordedEvent e;
+        e.x = kNotepadRect.left + ox;
+        e.y = kNotepadRect.top + oy;
+        e.windowTitle = sim.codePage.Utf8ToAnsi("记事本") + std::string(2, '\0');
+        e.windowClass = sim.codePage.Utf8ToAnsi("Notepad") + std::string(2, '\0');
+        e.offsetX = (ox << 16) | ox;
+        e.offsetY = (oy << 16) | oy;
+        e.message = message;
+        e.keyFlags = message == 513 ? 1 : 0;
+        e.delayMs = delayMs;
+        e.displayText = EventDisplayText(e);
+        return e;
+    }
     static std::intptr_t Packed(int x, int y) { return static_cast<std::intptr_t>((y << 16) | (x & 0xFFFF)); }
 
     sim::SimPlatform sim;

@@ -8,21 +8,6 @@ namespace {
 
 class JoinTest : public EventAppTest {
 protected:
-    // An event on the other program's top-level window, (ox, oy) from its corner.
-    RecordedEvent NotepadEvent(std::int32_t message, int ox, int oy, std::int32_t delayMs) {
-        RecordedEvent e;
-        e.x = kNotepadRect.left + ox;
-        e.y = kNotepadRect.top + oy;
-        e.windowTitle = sim.codePage.Utf8ToAnsi("记事本") + std::string(2, '\0');
-        e.windowClass = sim.codePage.Utf8ToAnsi("Notepad") + std::string(2, '\0');
-        e.offsetX = (ox << 16) | ox;
-        e.offsetY = (oy << 16) | oy;
-        e.message = message;
-        e.keyFlags = message == 513 ? 1 : 0;
-        e.delayMs = delayMs;
-        e.displayText = EventDisplayText(e);
-        return e;
-    }
     // Two clicks (two groups) written as a file with these settings.
     void WriteScript(const std::string& path, const EventPlaySettings& settings) {
         const std::vector<RecordedEvent> events{NotepadEvent(513, 50, 60, 100), NotepadEvent(514, 50, 60, 700),

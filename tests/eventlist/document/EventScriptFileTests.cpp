@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/Text.h"
@@ -146,18 +145,6 @@ TEST(EventScriptFile, ReadingSplitsTheTableAndTheLastEntryKeepsTheFinalZero) {
     ASSERT_EQ(last.events.size(), 1u);
     EXPECT_EQ(last.events[0].windowTitle, "AB" + Zeros(3));
     EXPECT_EQ(last.events[0].childPath, "");
-}
-
-// The bytes of the distinct strings a list holds, each storage counted once however many events share it.
-std::size_t HeldStringBytes(const std::vector<RecordedEvent>& events) {
-    std::unordered_set<const void*> seen;
-    std::size_t bytes = 0;
-    for (const RecordedEvent& e : events) {
-        for (const EventString* s : {&e.windowTitle, &e.windowClass, &e.childPath}) {
-            if (seen.insert(s->Storage()).second) bytes += s->size();
-        }
-    }
-    return bytes;
 }
 
 // A 1.1 MB file of one 1 MB entry that every event names, through the same-as-previous
