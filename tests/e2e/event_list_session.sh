@@ -745,6 +745,30 @@ foreground_playback() {
   stop_probes
 }
 
+# --- The end of the Windows session asks about a changed script ---------------------------------------------
+session_end() {
+  echo "--- 迅点小侠 log-off with a changed script: the save prompt, No, the program gone"
+  rm -f "$ini"
+  start_app || { fail "[el-session-end] no window"; return; }
+  click_toolbar "$EL_TB_MODE"
+  check_within "[el-session-end] the mode button marks the change" 5000 title_is "$EL_APP_TITLE *"
+  # wineboot sends every window WM_QUERYENDSESSION and then WM_ENDSESSION, as Windows does at log-off.
+  timeout 90 wine wineboot --end-session >/dev/null 2>&1 &
+  local ender=$! box
+  if box="$(find_box "$BOX_CAPTION" 20000)"; then
+    check "[el-session-end] the session's end asks to save the changed script" \
+      test "$(box_text "$box" | head -1)" == 当前脚本还未保存，你要保存吗？
+    xdotool key n
+  else
+    fail "[el-session-end] no save prompt when the session ends"
+    shot el-session-end-no-prompt
+  fi
+  check_within "[el-session-end] the program ends with the session" 30000 app_exited
+  wait "$APP_PID" 2>/dev/null || true
+  wait "$ender" 2>/dev/null || true
+  check "[el-session-end] the window's placement was written on the way out" test -n "$(ini_value Left)"
+}
+
 # --- Form1 at 144 DPI ----------------------------------------------------------------------------------------
 form1_at_144() {
   echo "--- 迅点小侠 Form1 at 144 DPI"
@@ -759,7 +783,7 @@ form1_at_144() {
 }
 
 # XD_E2E_GROUPS picks groups by name when debugging one of them; all run by default.
-groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play record_gestures edit_group_member abort_retry_ignore foreground_playback form1_at_144}"
+groups="${XD_E2E_GROUPS:-form1_compact_and_expanded command_line_scripts open_dialog save_and_prompt settings_dialog record_and_play record_gestures edit_group_member abort_retry_ignore foreground_playback session_end form1_at_144}"
 trap 'set_dpi 96' EXIT
 set_dpi 96
 for group in $groups; do
