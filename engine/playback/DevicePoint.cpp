@@ -48,7 +48,7 @@ int DeviceCoordinate(int origin, int logical, int dpi) noexcept {
 TargetPlace ReadTargetPlace(DeviceScale& scale, IWindowSystem& windows, WindowHandle target) {
     const DpiPair system{CachedDpi(scale.dpiX, &IWindowSystem::DpiX, windows),
                          CachedDpi(scale.dpiY, &IWindowSystem::DpiY, windows)};
-    return TargetPlace{windows.ClientRectOnScreen(target), WindowDpi(windows, target, system)};
+    return TargetPlace{windows.ClientRectOnScreen(target), WindowDpi(windows, target, system), windows.VirtualScreen()};
 }
 
 Point ToDevicePoint(const TargetPlace& place, int x, int y) noexcept {

@@ -30,6 +30,9 @@ inline constexpr int kDeviceCoordinateLimit = 1 << 20;
 struct TargetPlace {
     Rect client{};
     DpiPair dpi{};
+    // What absolute input is spread over (InputRecordAt), read with the rest ahead of the
+    // action: asking the display for it takes time a deadline does not have.
+    Rect virtualScreen{};
 };
 
 [[nodiscard]] TargetPlace ReadTargetPlace(DeviceScale& scale, IWindowSystem& windows, WindowHandle target);

@@ -17,7 +17,7 @@ std::optional<std::uintptr_t> NonClientHit(Runner& runner, WindowHandle target, 
 }
 
 MouseInputRecord ForegroundRecord(Runner& runner, Point p, std::uint32_t flags, std::uint32_t mouseData) {
-    MouseInputRecord record = InputRecordAt(runner.services.windows, p, flags, mouseData);
+    MouseInputRecord record = InputRecordAt(runner.place.virtualScreen, p, flags, mouseData);
     if (runner.services.config.moveMouse.load() == 0) record.flags &= ~mouseevent::kMove;
     return record;
 }
@@ -37,7 +37,7 @@ void ClickInForeground(Runner& runner, const std::optional<MouseButton>& button,
                                               ForegroundRecord(runner, p, button->inputUp)};
         // The way back rides in the same call: the system may take the records after the move back below,
         // and each one moves the pointer to its own point; this one brings it home after them.
-        if (movePointer && home != p) records.push_back(InputRecordAt(s.windows, home, 0));
+        if (movePointer && home != p) records.push_back(InputRecordAt(runner.place.virtualScreen, home, 0));
         pressed = TryInject(runner, target, records);
     }
     if (movePointer) static_cast<void>(s.input.SetCursorPos(home));

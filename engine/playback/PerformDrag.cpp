@@ -20,6 +20,7 @@ struct DragTarget {
     WindowHandle window = kNoWindow;
     Point origin{};
     Rect client{};
+    Rect screen{};  // the virtual screen, as read ahead of the press
 };
 
 void PostNonClientClick(Runner& runner, const MouseButton& button, WindowHandle target, Point screen) {
@@ -38,7 +39,7 @@ Press PressAt(Runner& runner, const std::optional<MouseButton>& button, const Dr
         if (!button) return Press::Foreground;
         if (effect) ShowClickEffect(s.effects, s.overlays, start, static_cast<std::int32_t>(button->down));
         // A press that did not go in holds nothing.
-        if (!TryInject(runner, t.window, {InputRecordAt(s.windows, start, button->inputDown)})) return Press::None;
+        if (!TryInject(runner, t.window, {InputRecordAt(t.screen, start, button->inputDown)})) return Press::None;
         return Press::Foreground;
     }
     if (!button) return Press::None;
@@ -62,7 +63,7 @@ void ReleaseAt(Runner& runner, const std::optional<MouseButton>& button, Press p
             static_cast<void>(s.input.SetCursorPos(end));
             if (button)
                 static_cast<void>(
-                    TryInject(runner, t.window, {InputRecordAt(s.windows, end, button->inputUp)}, button->inputDown));
+                    TryInject(runner, t.window, {InputRecordAt(t.screen, end, button->inputUp)}, button->inputDown));
             break;
         case Press::Client:
             static_cast<void>(TryPost(runner, t.window, button->up, button->keyState, PackPoint(Offset(end, t.origin))));
@@ -82,7 +83,7 @@ void LetGo(Runner& runner, const std::optional<MouseButton>& button, Press press
     PlaybackServices& s = runner.services;
     if (!button) return;
     if (press == Press::Foreground)
-        static_cast<void>(InjectOrRelease(s.input, {InputRecordAt(s.windows, at, button->inputUp)}, button->inputDown));
+        static_cast<void>(InjectOrRelease(s.input, {InputRecordAt(t.screen, at, button->inputUp)}, button->inputDown));
     else if (press == Press::Client)
         static_cast<void>(
             s.windows.PostMessage(t.window, button->up, button->keyState, PackPoint(Offset(at, t.origin))));
@@ -101,6 +102,7 @@ int PerformDrag(Runner& runner, std::int32_t buttonCode, std::int32_t startX, st
     DragTarget t;
     t.window = runner.run->targetWindow.load();
     t.client = runner.place.client;
+    t.screen = runner.place.virtualScreen;
     t.origin = Point{t.client.left, t.client.top};
     Point v = runner.overlayCorner;
     const Point start = ToDevicePoint(runner.place, startX, startY);

@@ -79,6 +79,7 @@ bool PlayRuns(EventPlayerContext& c) {
         const std::int32_t number = run.runNumber.fetch_add(1) + 1;
         const std::int32_t limit = s.settings.repeatPosition.load();
         if (limit > 0 && number > limit) return true;
+        c.virtualScreen = s.windows.VirtualScreen();
         if (number == 1 && !MoveToStart(c)) return true;
         const std::int64_t runStart = s.clock.MonotonicMicros();
         for (std::size_t i = 0; i < c.lines.size(); ++i) {

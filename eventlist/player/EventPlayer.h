@@ -40,6 +40,9 @@ struct EventPlayerContext {
     // the background the release goes to the window that got the press.
     std::int32_t heldForeground = 0;
     std::int32_t heldBackground = 0;
+    // What injected input's coordinates are spread over, read at the start of each run:
+    // asking the display at an event's due time would make it late.
+    Rect virtualScreen{};
     RecordedEvent lastForeground;
     RecordedEvent lastBackground;
     std::array<WindowHandle, 3> pressedWindow{};  // left, right, middle

@@ -127,9 +127,9 @@ bool InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
         const bool wheel = action == mouseevent::kWheel || action == mouseevent::kHWheel;
         const std::uint32_t data = wheel ? static_cast<std::uint32_t>(WheelDelta(event.keyFlags)) : 0u;
         // The input carries the event's point: the system may take it after the move back below.
-        std::vector<MouseInputRecord> records{InputRecordAt(s.windows, at, action, data)};
+        std::vector<MouseInputRecord> records{InputRecordAt(c.virtualScreen, at, action, data)};
         // So the way back rides in the same call, behind it: taken late, the input still leaves the pointer back.
-        if (goBack && back != at) records.push_back(InputRecordAt(s.windows, back, 0));
+        if (goBack && back != at) records.push_back(InputRecordAt(c.virtualScreen, back, 0));
         inserted = InjectOrRelease(s.input, records, InputDownFlags(c.heldForeground));
     }
     if (goBack) static_cast<void>(s.input.SetCursorPos(back));
