@@ -120,10 +120,13 @@ bool InjectAt(EventPlayerContext& c, const RecordedEvent& event) {
     const Point back = s.input.GetCursorPos();
     const Point at{event.x, event.y};
     const bool goBack = !s.settings.moveToCurrent.load();
+    const std::uint32_t action = ForegroundAction(event.message);
+    // A move is a warp. A button or wheel record moves the pointer itself: a warp just before it only
+    // races it, and under Wine the press then landed where the warp's late echo had put the pointer back.
     // A refused move is left as it is: the injection that follows is what tells.
-    static_cast<void>(s.input.SetCursorPos(at));
+    if (action == 0) static_cast<void>(s.input.SetCursorPos(at));
     bool inserted = true;
-    if (const std::uint32_t action = ForegroundAction(event.message); action != 0) {
+    if (action != 0) {
         const bool wheel = action == mouseevent::kWheel || action == mouseevent::kHWheel;
         const std::uint32_t data = wheel ? static_cast<std::uint32_t>(WheelDelta(event.keyFlags)) : 0u;
         // The input carries the event's point: the system may take it after the move back below.
