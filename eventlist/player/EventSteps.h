@@ -10,8 +10,8 @@
 
 namespace xd {
 
-// SendInput flags of an event's action without the 0xC000 position flags; 0 for
-// a move (the pointer is moved alone) or a message no event carries.
+// SendInput flags of an event's action, without the flags that give it its point
+// (InputRecordAt adds those); 0 for a move (a warp alone) or a message no event carries.
 [[nodiscard]] std::uint32_t ForegroundAction(std::int32_t message) noexcept;
 // The message posted for an event on a window's client area (or outside it), and
 // on its frame; nullopt when nothing is posted (wheels on the frame, unknown codes:
