@@ -28,9 +28,6 @@ public:
     [[nodiscard]] std::size_t size() const noexcept { return str().size(); }
     [[nodiscard]] bool empty() const noexcept { return str().empty(); }
     [[nodiscard]] const char* data() const noexcept { return str().data(); }
-    [[nodiscard]] std::string::const_iterator begin() const noexcept { return str().begin(); }
-    [[nodiscard]] std::string::const_iterator end() const noexcept { return str().end(); }
-    [[nodiscard]] char operator[](std::size_t i) const noexcept { return str()[i]; }
 
     // The storage these bytes live in; copies give the same one, and every empty value has none.
     [[nodiscard]] const void* Storage() const noexcept { return bytes_.get(); }
