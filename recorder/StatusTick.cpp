@@ -4,18 +4,6 @@
 
 namespace xd {
 
-namespace {
-
-constexpr std::array<std::string_view, 8> kArrows{"↖", "↑", "↗", "→", "↘", "↓", "↙", "←"};
-
-}  // namespace
-
-std::string_view ArrowGlyph(int arrowIndex) {
-    return kArrows[static_cast<std::size_t>(((arrowIndex % 8) + 8) % 8)];
-}
-
-std::string FunctionKeyName(int virtualKey) { return "F" + std::to_string(virtualKey - (kVkF1 - 1)); }
-
 std::string RecordingStatus(int editorLineCount, int recordKey, int arrowIndex) {
     return "录制鼠标操作中.." + std::to_string(editorLineCount + 1) + "，按【" + FunctionKeyName(recordKey) +
            "】或 Esc 键停止." + std::string(ArrowGlyph(arrowIndex));

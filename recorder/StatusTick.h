@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "engine/playback/ClickEffectSlots.h"
-#include "recorder/MainWindowState.h"
+#include "appcore/playback/ClickEffectSlots.h"
+#include "appcore/window/MainWindowState.h"
+#include "appcore/window/StatusGlyphs.h"
 
 namespace xd {
 
@@ -30,12 +31,6 @@ struct StatusTickResult {
     std::optional<int> showPlayingLine;  // put the caret on this line and scroll it into view
     std::array<ClickEffectFrame, kClickEffectSlotCount> effects{};
 };
-
-// The arrow glyph (UTF-8) for index 0..7: ↖ ↑ ↗ → ↘ ↓ ↙ ←, turning clockwise.
-std::string_view ArrowGlyph(int arrowIndex);
-
-// "F" + (key − 111): the function-key name of a virtual-key code.
-std::string FunctionKeyName(int virtualKey);
 
 std::string RecordingStatus(int editorLineCount, int recordKey, int arrowIndex);
 std::string PlayingStatus(int repetition, int currentLine, int playKey, int arrowIndex);

@@ -1,6 +1,6 @@
 #include "ui/ClickEffectWindows.h"
 
-#include "engine/playback/OverlayWindows.h"
+#include "appcore/playback/OverlayWindows.h"
 #include "platform/Pixels.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/Dpi.h"

@@ -1,12 +1,12 @@
 // The click-effect windows: the ring of eight small windows in which a click's growing circle is drawn
-// (engine/playback/ClickEffectSlots.h steps the slots and says what each frame shows). Both programs have them: the
+// (appcore/playback/ClickEffectSlots.h steps the slots and says what each frame shows). Both programs have them: the
 // script edition's Form点击效果 and the event-list edition's Form4.
 #pragma once
 #include <windows.h>
 
 #include <array>
 
-#include "engine/playback/ClickEffectSlots.h"
+#include "appcore/playback/ClickEffectSlots.h"
 
 namespace xd::ui {
 

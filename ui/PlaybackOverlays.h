@@ -1,5 +1,5 @@
 // The playback's overlay windows on Win32: the eight click-effect windows and the virtual pointer, created
-// on the main thread from the facts of engine/playback (OverlayWindows.h). The runner only places, shows,
+// on the main thread from the facts of appcore/playback (OverlayWindows.h). The runner only places, shows,
 // hides and closes them, always without waiting for the main thread.
 #pragma once
 #include <windows.h>
@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/playback/OverlayWindows.h"
-#include "engine/playback/ClickEffectSlots.h"
+#include "appcore/playback/ClickEffectSlots.h"
+#include "appcore/playback/OverlayWindows.h"
 
 namespace xd::ui {
 

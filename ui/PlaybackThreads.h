@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "engine/playback/ScriptRunner.h"
+#include "appcore/playback/ThreadStarter.h"
 
 namespace xd::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/PointerOverlayWindow.h"
 
-#include "engine/playback/OverlayWindows.h"
-#include "engine/playback/PointerOverlay.h"
+#include "appcore/playback/OverlayWindows.h"
+#include "appcore/playback/PointerOverlay.h"
 #include "platform/Pixels.h"
 #include "ui/Dpi.h"
 #include "ui/GdiPlus.h"

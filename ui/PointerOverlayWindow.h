@@ -1,4 +1,4 @@
-// The virtual pointer's window: a crawling dash-dot arrow with a moving silver fill (engine/playback
+// The virtual pointer's window: a crawling dash-dot arrow with a moving silver fill (appcore/playback
 // PointerOverlay.h says what each animation phase looks like). Its own timer animates it on the main thread.
 #pragma once
 #include <windows.h>

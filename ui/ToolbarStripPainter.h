@@ -1,4 +1,4 @@
-// Painting of an owner-drawn toolbar strip from the draw items the core describes (recorder/ToolbarDrawing.h):
+// Painting of an owner-drawn toolbar strip from the draw items the core describes (appcore/window/ToolbarDrawing.h):
 // both programs' strips of seven glyph buttons. The items are painted in order with GDI+ into an off-screen
 // bitmap that is then copied in one piece.
 #pragma once
@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "appcore/window/ToolbarDrawing.h"
 #include "platform/Types.h"
-#include "recorder/ToolbarDrawing.h"
 #include "ui/GdiPlus.h"
 
 namespace xd::ui {

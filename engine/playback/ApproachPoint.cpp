@@ -3,9 +3,10 @@
 #include <cmath>
 #include <string>
 
+#include "appcore/playback/PointerOverlay.h"
+#include "appcore/playback/RefusedInput.h"
 #include "engine/playback/PlaybackMessages.h"
-#include "engine/playback/PointerOverlay.h"
-#include "engine/playback/RefusedInput.h"
+#include "engine/playback/PointerShown.h"
 #include "engine/playback/Timing.h"
 
 namespace xd {

@@ -1,10 +1,11 @@
 #include <cmath>
 
+#include "appcore/playback/PointerOverlay.h"
+#include "appcore/playback/RefusedInput.h"
 #include "engine/playback/ApproachPoint.h"
 #include "engine/playback/InputActions.h"
 #include "engine/playback/MouseButtons.h"
-#include "engine/playback/PointerOverlay.h"
-#include "engine/playback/RefusedInput.h"
+#include "engine/playback/PointerShown.h"
 #include "engine/playback/Timing.h"
 #include "platform/Pixels.h"
 

@@ -8,10 +8,10 @@
 #include <mutex>
 #include <optional>
 
+#include "appcore/playback/ClickEffects.h"
+#include "appcore/playback/DevicePoint.h"
+#include "appcore/playback/OverlayWindows.h"
 #include "engine/ScriptConfig.h"
-#include "engine/playback/ClickEffects.h"
-#include "engine/playback/DevicePoint.h"
-#include "engine/playback/OverlayWindows.h"
 #include "engine/playback/PlaybackState.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"

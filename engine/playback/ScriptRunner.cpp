@@ -3,27 +3,17 @@
 #include <thread>
 #include <utility>
 
+#include "appcore/playback/PointerOverlay.h"
 #include "engine/CheckScript.h"
 #include "engine/Messages.h"
 #include "engine/Numbers.h"
 #include "engine/ScriptText.h"
 #include "engine/playback/InputActions.h"
 #include "engine/playback/PlaybackMessages.h"
-#include "engine/playback/PointerOverlay.h"
+#include "engine/playback/PointerShown.h"
 #include "engine/playback/TargetWindow.h"
 
 namespace xd {
-
-ThreadStarter DetachedThreadStarter() {
-    return [](std::function<void()> work) noexcept {
-        try {
-            std::thread(std::move(work)).detach();
-            return true;
-        } catch (...) {
-            return false;  // std::system_error: no thread could be created
-        }
-    };
-}
 
 int RunScript(const PlaybackServices& services, std::string_view text, const ThreadStarter& start) {
     PlaybackState& state = services.state;

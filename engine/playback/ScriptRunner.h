@@ -7,16 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "appcore/playback/ThreadStarter.h"
 #include "engine/playback/Playback.h"
 
 namespace xd {
-
-// Runs the given work on a new thread: true when the thread started. The program
-// starts a detached thread (DetachedThreadStarter); a test may run the work on its
-// own thread instead. A starter that throws counts as one that failed.
-using ThreadStarter = std::function<bool(std::function<void()> work)>;
-
-[[nodiscard]] ThreadStarter DetachedThreadStarter();
 
 // 0 when the runner was started as a new playback (PlaybackState::current), with
 // state of its own. 1 when the text lacks the header mark, 2 when no thread could

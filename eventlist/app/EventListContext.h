@@ -2,8 +2,8 @@
 // program implements, with the joins between the three parts: the recorder and
 // the list editing see the document and the player through the adapters here.
 #pragma once
-#include "engine/playback/OverlayWindows.h"
-#include "engine/playback/ScriptRunner.h"
+#include "appcore/playback/OverlayWindows.h"
+#include "appcore/playback/ThreadStarter.h"
 #include "eventlist/app/EventAppWindow.h"
 #include "eventlist/app/EventListModel.h"
 #include "eventlist/document/EventDocument.h"

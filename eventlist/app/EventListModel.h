@@ -6,14 +6,14 @@
 #include <mutex>
 #include <string>
 
-#include "engine/playback/ClickEffectSlots.h"
+#include "appcore/playback/ClickEffectSlots.h"
 #include "eventlist/document/EventDocument.h"
 #include "eventlist/player/EventPlaybackState.h"
 #include "eventlist/recording/EventGroups.h"
 #include "eventlist/recording/EventOptions.h"
 #include "platform/Profile.h"
-#include "platform/common/OpenPrompts.h"
 #include "platform/common/HookWatchdog.h"
+#include "platform/common/OpenPrompts.h"
 
 namespace xd {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/playback/ClickEffectSlots.h"
+#include "appcore/playback/ClickEffectSlots.h"
 #include "eventlist/app/EventListContext.h"
 
 namespace xd {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/playback/ScriptRunner.h"
+#include "appcore/playback/ThreadStarter.h"
 #include "eventlist/EventLine.h"
 #include "eventlist/RecordedEvent.h"
 #include "eventlist/player/EventPlayerServices.h"

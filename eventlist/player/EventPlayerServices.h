@@ -1,8 +1,8 @@
 // What a playback of the event-list edition works through. Owned by the main
 // window for the whole run; references only, cheap to copy into the player thread.
 #pragma once
-#include "engine/playback/ClickEffects.h"
-#include "engine/playback/OverlayWindows.h"
+#include "appcore/playback/ClickEffects.h"
+#include "appcore/playback/OverlayWindows.h"
 #include "eventlist/player/EventPlaybackState.h"
 #include "eventlist/player/EventPlayerView.h"
 #include "platform/Clock.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/playback/DevicePoint.h"
-#include "engine/playback/RefusedInput.h"
+#include "appcore/playback/DevicePoint.h"
+#include "appcore/playback/RefusedInput.h"
 #include "eventlist/PlaySliders.h"
 
 namespace xd {

@@ -9,8 +9,8 @@
 #include <mutex>
 #include <string>
 
+#include "appcore/playback/ClickEffects.h"
 #include "engine/CheckScript.h"
-#include "engine/playback/ClickEffects.h"
 #include "engine/playback/Playback.h"
 #include "engine/playback/ScriptRunner.h"
 #include "platform/sim/SimPlatform.h"

@@ -1,7 +1,7 @@
 // The event-list edition's main window: a topmost toolbar-strip form that grows into the event list and its
 // editors. A thin shell over the portable core: one EventListModel, and an EventListContext that joins the
 // document commands, the recorder, the list editing and the player (eventlist/app); this window is the four
-// views they drive. The strip's hover and hints are the shared toolbar logic (recorder/ToolbarHover.h),
+// views they drive. The strip's hover and hints are the shared toolbar logic (appcore/window/ToolbarHover.h),
 // painted by the shared window layer.
 #pragma once
 #include <windows.h>
@@ -13,14 +13,14 @@
 #include "EventListDrawing.h"
 #include "Form2.h"
 #include "Form3.h"
-#include "engine/playback/Timing.h"
+#include "appcore/playback/TickPutOff.h"
+#include "appcore/window/AppInfo.h"
+#include "appcore/window/MainWindowState.h"
+#include "appcore/window/ToolbarHover.h"
 #include "eventlist/app/EventListContext.h"
 #include "eventlist/app/EventListModel.h"
 #include "platform/win32/Win32InputHooks.h"
 #include "platform/win32/Win32Platform.h"
-#include "recorder/AppInfo.h"
-#include "recorder/MainWindowState.h"
-#include "recorder/ToolbarHover.h"
 #include "ui/AboutWindow.h"
 #include "ui/FormWindow.h"
 #include "ui/GlyphMenu.h"

@@ -1,7 +1,7 @@
 // The player's threads: started detached and counted, so the window, whose model they read, is not taken
 // down while one still runs.
 #include "Form1.h"
-#include "engine/playback/ScriptRunner.h"
+#include "appcore/playback/ThreadStarter.h"
 
 namespace xd::event_list {
 

@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include "Form1Layout.h"
+#include "appcore/window/ToolbarDrawing.h"
 #include "eventlist/app/EventListCommands.h"
-#include "recorder/ToolbarDrawing.h"
 #include "ui/ToolbarStripPainter.h"
 
 namespace xd::event_list {

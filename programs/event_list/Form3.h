@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "engine/playback/OverlayWindows.h"
+#include "appcore/playback/OverlayWindows.h"
 #include "ui/PlaybackOverlays.h"
 
 namespace xd::event_list {

@@ -7,11 +7,11 @@
 
 #include "Form1Layout.h"
 #include "ProgramName.h"
+#include "appcore/window/ToolbarDrawing.h"
 #include "documents/editor/CommandHelp.h"
 #include "documents/editor/EditMenu.h"
 #include "platform/Text.h"
 #include "recorder/StatusTick.h"
-#include "recorder/ToolbarDrawing.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
 #include "ui/Dpi.h"

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "ProgramName.h"
-#include "engine/playback/ClickEffects.h"
+#include "appcore/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
 #include "engine/playback/Timing.h"
 #include "platform/win32/WinHeaders.h"

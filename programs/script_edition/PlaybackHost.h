@@ -8,8 +8,8 @@
 #include <memory>
 #include <mutex>
 
+#include "appcore/playback/TickPutOff.h"
 #include "engine/playback/Playback.h"
-#include "engine/playback/Timing.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/StatusTick.h"
 #include "recorder/app/AppModel.h"

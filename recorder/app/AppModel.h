@@ -4,13 +4,13 @@
 #include <atomic>
 #include <string>
 
+#include "appcore/window/MainWindowState.h"
 #include "documents/Editor.h"
 #include "documents/Options.h"
 #include "documents/editor/ScriptControls.h"
 #include "engine/ScriptConfig.h"
 #include "platform/Platform.h"
 #include "platform/common/OpenPrompts.h"
-#include "recorder/MainWindowState.h"
 #include "recorder/app/MainWindowView.h"
 
 namespace xd {

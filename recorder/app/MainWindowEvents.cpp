@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "appcore/window/ToolbarHover.h"
 #include "documents/SettingsStore.h"
 #include "documents/WindowPlacementStore.h"
 #include "documents/editor/CommandHelp.h"
 #include "documents/editor/ConfigLineSync.h"
-#include "recorder/ToolbarHover.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/AppBindings.h"
 #include "recorder/app/ScriptHeader.h"

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "appcore/window/AppInfo.h"
+#include "appcore/window/ToolbarButton.h"
 #include "documents/editor/ScriptControls.h"
-#include "recorder/AppInfo.h"
-#include "recorder/ToolbarButton.h"
 #include "recorder/app/AppModel.h"
 
 namespace xd {

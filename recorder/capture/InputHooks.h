@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <functional>
 
+#include "appcore/window/ToolbarButton.h"
 #include "platform/Types.h"
 #include "platform/WindowSystem.h"
-#include "recorder/ToolbarButton.h"
 #include "recorder/app/AppModel.h"
 #include "recorder/capture/CapturedMouseEvent.h"
 #include "recorder/capture/Recorder.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/playback/OverlayWindows.h"
+#include "appcore/playback/OverlayWindows.h"
 #include "platform/sim/SimDesktop.h"
 
 namespace xd::sim {

@@ -1,9 +1,9 @@
 #include <thread>
 
 #include "PlaybackFixture.h"
-#include "engine/playback/ClickEffects.h"
+#include "appcore/playback/ClickEffects.h"
+#include "appcore/playback/PointerOverlay.h"
 #include "engine/playback/InputActions.h"
-#include "engine/playback/PointerOverlay.h"
 
 namespace xd::test {
 namespace {

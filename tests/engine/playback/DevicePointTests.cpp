@@ -1,7 +1,7 @@
 #include <limits>
 
 #include "PlaybackFixture.h"
-#include "engine/playback/DevicePoint.h"
+#include "appcore/playback/DevicePoint.h"
 
 namespace xd::test {
 namespace {

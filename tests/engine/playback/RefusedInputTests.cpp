@@ -1,10 +1,10 @@
 // A target of a program with higher rights: its posts and injected input fail,
 // and the playback stops once, with one box and no button left pressed.
 #include "PlaybackFixture.h"
+#include "appcore/playback/RefusedInput.h"
 #include "engine/playback/InputActions.h"
 #include "engine/playback/MouseButtons.h"
 #include "engine/playback/PlaybackMessages.h"
-#include "engine/playback/RefusedInput.h"
 
 namespace xd::test {
 namespace {

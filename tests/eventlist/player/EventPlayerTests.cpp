@@ -2,7 +2,7 @@
 #include <utility>
 
 #include "EventPlayerFixture.h"
-#include "engine/playback/DevicePoint.h"
+#include "appcore/playback/DevicePoint.h"
 
 namespace xd::test {
 namespace {

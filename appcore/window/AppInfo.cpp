@@ -1,4 +1,4 @@
-#include "recorder/AppInfo.h"
+#include "appcore/window/AppInfo.h"
 
 namespace xd {
 

@@ -1,4 +1,4 @@
-#include "recorder/MainWindowState.h"
+#include "appcore/window/MainWindowState.h"
 
 namespace xd {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "recorder/AppInfo.h"
-#include "recorder/MainWindowState.h"
+#include "appcore/window/AppInfo.h"
+#include "appcore/window/MainWindowState.h"
 
 namespace xd {
 namespace {

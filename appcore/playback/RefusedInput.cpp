@@ -1,9 +1,9 @@
-#include "engine/playback/RefusedInput.h"
+#include "appcore/playback/RefusedInput.h"
 
 #include <array>
 #include <utility>
 
-#include "engine/playback/DevicePoint.h"
+#include "appcore/playback/DevicePoint.h"
 
 namespace xd {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <mutex>
 
-#include "engine/playback/ClickEffectSlots.h"
-#include "engine/playback/OverlayWindows.h"
+#include "appcore/playback/ClickEffectSlots.h"
+#include "appcore/playback/OverlayWindows.h"
 
 namespace xd {
 

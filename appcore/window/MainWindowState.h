@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "engine/playback/ClickEffectSlots.h"
+#include "appcore/playback/ClickEffectSlots.h"
+#include "appcore/window/AppInfo.h"
+#include "appcore/window/ToolbarButton.h"
 #include "platform/common/HookWatchdog.h"
-#include "recorder/AppInfo.h"
-#include "recorder/ToolbarButton.h"
 
 namespace xd {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "recorder/ToolbarDrawing.h"
+#include "appcore/window/ToolbarDrawing.h"
 
 namespace xd {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/playback/DevicePoint.h"
+#include "appcore/playback/DevicePoint.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "recorder/ToolbarDrawing.h"
+#include "appcore/window/ToolbarDrawing.h"
 
 #include <array>
 
+#include "appcore/window/ToolbarHover.h"
 #include "platform/Pixels.h"
-#include "recorder/ToolbarHover.h"
 
 namespace xd {
 

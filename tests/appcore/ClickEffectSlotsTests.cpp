@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/playback/ClickEffectSlots.h"
+#include "appcore/playback/ClickEffectSlots.h"
 
 namespace xd {
 namespace {

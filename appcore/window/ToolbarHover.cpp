@@ -1,7 +1,7 @@
-#include "recorder/ToolbarHover.h"
+#include "appcore/window/ToolbarHover.h"
 
+#include "appcore/window/StatusGlyphs.h"
 #include "platform/Pixels.h"
-#include "recorder/StatusTick.h"
 
 namespace xd {
 

@@ -1,4 +1,4 @@
-#include "engine/playback/ClickEffects.h"
+#include "appcore/playback/ClickEffects.h"
 
 namespace xd {
 

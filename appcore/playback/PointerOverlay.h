@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/ScriptConfig.h"
 #include "platform/Types.h"
 
 namespace xd {
@@ -44,10 +43,5 @@ struct PointerFrame {
 
 // The arrow's tip sits one pixel right of and below the point the player acts on.
 [[nodiscard]] constexpr Point PointerCornerFor(Point action) noexcept { return Point{action.x + 1, action.y + 1}; }
-
-// Shown after the check pass only in background play, or when the real pointer stays put.
-[[nodiscard]] bool PointerShownAfterCheck(const ScriptConfig& config) noexcept;
-// Every approach and drag hides it when the real pointer does the showing.
-[[nodiscard]] bool PointerHiddenWhileActing(const ScriptConfig& config) noexcept;
 
 }  // namespace xd

@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
+#include "appcore/window/MainWindowState.h"
+#include "appcore/window/ToolbarButton.h"
 #include "platform/Types.h"
-#include "recorder/MainWindowState.h"
-#include "recorder/ToolbarButton.h"
 
 namespace xd {
 

@@ -1,4 +1,4 @@
-#include "engine/playback/PointerOverlay.h"
+#include "engine/playback/PointerShown.h"
 
 namespace xd {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "appcore/window/MainWindowState.h"
 #include "platform/Types.h"
-#include "recorder/MainWindowState.h"
 
 namespace xd {
 

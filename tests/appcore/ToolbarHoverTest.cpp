@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "recorder/ToolbarHover.h"
+#include "appcore/window/ToolbarHover.h"
 
 namespace xd {
 namespace {

@@ -1,4 +1,4 @@
-#include "recorder/ToolbarButton.h"
+#include "appcore/window/ToolbarButton.h"
 
 namespace xd {
 
