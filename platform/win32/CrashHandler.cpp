@@ -121,12 +121,16 @@ CrashFault FaultOf(const EXCEPTION_RECORD& record) {
     fault.code = record.ExceptionCode;
     const auto address = reinterpret_cast<std::uintptr_t>(record.ExceptionAddress);
     fault.offset = address;
-    HMODULE module = nullptr;
-    if (GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                           reinterpret_cast<LPCWSTR>(record.ExceptionAddress), &module)) {
-        const std::wstring path = ModulePath(module);
-        fault.module = Narrow(std::wstring_view(path).substr(FolderOf(path).size()));
-        fault.offset = address - reinterpret_cast<std::uintptr_t>(module);
+    // The region an image was mapped into starts at its module's base. (GetModuleHandleEx would also do, but under
+    // Wine it takes address 0, a call through a null pointer, for the program itself.)
+    MEMORY_BASIC_INFORMATION region{};
+    if (VirtualQuery(record.ExceptionAddress, &region, sizeof region) && region.Type == MEM_IMAGE &&
+        region.AllocationBase) {
+        const std::wstring path = ModulePath(static_cast<HMODULE>(region.AllocationBase));
+        if (!path.empty()) {
+            fault.module = Narrow(std::wstring_view(path).substr(FolderOf(path).size()));
+            fault.offset = address - reinterpret_cast<std::uintptr_t>(region.AllocationBase);
+        }
     }
     return fault;
 }

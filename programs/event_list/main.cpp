@@ -6,6 +6,7 @@
 
 #include "Form1.h"
 #include "platform/Text.h"
+#include "platform/win32/CrashHandler.h"
 #include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 #include "ui/MessageLoop.h"
@@ -24,6 +25,7 @@ xd::ApplicationInfo EventListInfo() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    xd::win32::InstallCrashHandler("迅点小侠", EventListInfo().fileVersion);
     xd::ui::EnableDpiAwareness();
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};

@@ -7,12 +7,14 @@
 
 #include "Form1.h"
 #include "platform/Text.h"
+#include "platform/win32/CrashHandler.h"
 #include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 #include "ui/MessageLoop.h"
 #include "ui/ProgramStart.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    xd::win32::InstallCrashHandler("迅点小侠4", xd::ApplicationInfo{}.fileVersion);
     xd::ui::EnableDpiAwareness();
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
