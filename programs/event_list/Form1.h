@@ -8,27 +8,22 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "EventListDrawing.h"
 #include "Form2.h"
 #include "Form3.h"
-#include "appcore/playback/TickPutOff.h"
 #include "appcore/window/AppInfo.h"
 #include "appcore/window/MainWindowState.h"
-#include "appcore/window/ToolbarHover.h"
 #include "eventlist/app/EventListContext.h"
 #include "eventlist/app/EventListModel.h"
 #include "platform/win32/Win32InputHooks.h"
 #include "platform/win32/Win32Platform.h"
-#include "ui/AboutWindow.h"
 #include "ui/FormWindow.h"
-#include "ui/GlyphMenu.h"
+#include "ui/MainWindow.h"
 #include "ui/PlaybackOverlays.h"
 #include "ui/PlaybackThreads.h"
-#include "ui/Resources.h"
-#include "ui/SessionEnd.h"
-#include "ui/TrayIcon.h"
 
 namespace xd::event_list {
 
@@ -51,6 +46,7 @@ constexpr UINT kShowHint = 0x2A4B;
 }  // namespace appmsg
 
 class Form1 final : public ui::FormWindow<Form1>,
+                    public ui::MainWindow,
                     private IEventListView,
                     private IEventDocumentView,
                     private IEventPlayerView,
@@ -64,11 +60,23 @@ public:
     void Show(int showCommand) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // The toolbar strip (Picture1) reports here from its subclass procedure.
-    void PaintStrip(HWND strip) noexcept;
-    void OnStripMouse(UINT message, POINT p, bool leftButtonHeld) noexcept;
-
 private:
+    // ui::MainWindow (Form1.cpp)
+    HWND Window() const noexcept override { return FormWindow::Handle(); }
+    MainWindowState& ToolbarState() noexcept override { return window_; }
+    bool StripExpanded() noexcept override { return model_.expanded; }
+    void OnStatusTick() noexcept override;
+    std::optional<std::int64_t> NextActionMicros() noexcept override;
+    void OnSlider(int id, int position) noexcept override;
+    void OnCommand(int id, int code) noexcept override;
+    bool CloseRequest() noexcept override;
+    // After a close request said yes: hooks out, placement saved, window destroyed.
+    void CloseAnswered() noexcept override;
+    bool MeasureOwnItem(MEASUREITEMSTRUCT& measure) noexcept override;
+    bool DrawOwnItem(const DRAWITEMSTRUCT& draw) noexcept override;
+    void OnDpiChanging() noexcept override { hintOverlays_.SetDpi(dpi_); }
+    void OnDestroying() noexcept override { CloseHintWindow(); }
+
     // IEventListView (Form1List.cpp)
     void AppendItems(int count) override;
     void InsertItems(int at, int count) override;
@@ -121,18 +129,9 @@ private:
     ThreadStarter CountedThreadStarter();
     void WaitForPlayers() noexcept;
 
-    // Form1.cpp: creation, layout, the status tick, sliders, dispatch.
+    // Form1.cpp: creation, the status tick, sliders, dispatch.
     bool CreateChildren() noexcept;
-    void ApplyFonts() noexcept;
-    void LayoutStrip() noexcept;
-    void OnTimer() noexcept;
-    // After a close request said yes: hooks out, placement saved, window destroyed.
-    void CloseAnswered() noexcept;
-    void OnHScroll(HWND bar, int code) noexcept;
-    void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
     void SetWindowSize96(int width, int height) noexcept;
-    HWND Child(int id) const noexcept { return ::GetDlgItem(FormWindow::Handle(), id); }
-    void OnCommand(int id, int code) noexcept;
     bool OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void SetStatusIdle(const std::string& text) noexcept;
 
@@ -141,20 +140,15 @@ private:
     std::optional<EventListLineLook> LineLook(int line) const;
     void SetListCount(int count) noexcept;
 
-    // Form1Toolbar.cpp: the strip and the seven buttons' commands.
-    void ApplyHoverOutcome(const HoverOutcome& outcome) noexcept;
-    void RunToolbarCommand(ToolbarCommand command) noexcept;
-    void RedrawToolbar() noexcept;
+    // Form1Toolbar.cpp: the seven buttons' commands.
+    void RunToolbarCommand(ToolbarCommand command) noexcept override;
 
     // Form1Menu.cpp: the menu of the toolbar's last button and the tray icon, and the settings dialog.
     bool CreateMenu() noexcept;
     void OpenSettings() noexcept;
-    void ShowMenuAtPointer() noexcept;
-    void RunMenuCommand(int command) noexcept;
-    void OnTrayMessage(LPARAM mouseMessage) noexcept;
-    void SetVisible(bool visible) noexcept;
+    void OnMenuCommand(int command) noexcept override;
+    void OnTrayMouse(LPARAM mouseMessage) noexcept override;
 
-    win32::Win32Platform& win32_;
     ApplicationInfo info_;
     // The document, the groups, the options and the playback state: all the window's own data.
     EventListModel model_;
@@ -173,24 +167,11 @@ private:
     std::atomic<HWND> mainWindow_{nullptr};
     EventListLookup listLookup_;
     std::string commandLinePath_;
-    ui::AboutWindow about_;
     Form2 settingsDialog_;
-    ui::PrivateFont iconFont_;
-    ui::TrayIcon tray_;
-    ui::SessionEnd sessionEnd_;
-    ui::GlyphMenu menu_;
-    HINSTANCE instance_ = nullptr;
-    HFONT uiFont_ = nullptr;
-    HICON largeIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    int dpi_ = 96;
-    bool trackingLeave_ = false;
     // Set while ShowDetails fills the editors: their notifications are not the user's.
     bool fillingDetails_ = false;
     bool deleteEnabled_ = false;
     bool insertEnabled_ = false;
-    TickPutOff tickPutOff_;
-    bool tickTimerChanged_ = false;  // the status tick's timer set for a tick put off
     bool editingEnabled_ = true;
 };
 

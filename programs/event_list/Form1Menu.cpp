@@ -9,16 +9,11 @@
 #include "eventlist/app/EventListCommands.h"
 #include "platform/MessageBoxes.h"
 #include "platform/win32/WinHeaders.h"
-#include "ui/HelpPage.h"
 
 namespace xd::event_list {
 namespace {
 
 enum MenuCommand : int { kSettings = 101, kHelp = 102, kAbout = 103, kMakeProgram = 104, kShow = 106, kHide = 107 };
-
-constexpr wchar_t kMenuTextFace[] = L"Microsoft YaHei";
-constexpr int kMenuTextPoints = 9;
-constexpr int kMenuGlyphPoints = 14;
 
 // The help page ships as a resource and is written out under this name when asked for.
 constexpr char kHelpPageFileName[] = "迅点小侠帮助.html";
@@ -41,37 +36,20 @@ constexpr ui::GlyphMenuItem kMenuItems[] = {
 
 }  // namespace
 
-bool Form1::CreateMenu() noexcept {
-    return menu_.Create(kMenuItems, L"iconfont", kMenuGlyphPoints, kMenuTextFace, kMenuTextPoints, dpi_);
-}
+bool Form1::CreateMenu() noexcept { return MainWindow::CreateMenu(kMenuItems); }
 
-void Form1::ShowMenuAtPointer() noexcept {
-    POINT at{};
-    ::GetCursorPos(&at);
-    // The menu closes when the user clicks elsewhere only if its owner is the foreground window.
-    ::SetForegroundWindow(FormWindow::Handle());
-    if (const int chosen = menu_.Track(FormWindow::Handle(), at)) RunMenuCommand(chosen);
-}
-
-void Form1::RunMenuCommand(int command) noexcept {
+void Form1::OnMenuCommand(int command) noexcept {
     HWND hwnd = FormWindow::Handle();
     switch (command) {
         case kSettings: OpenSettings(); break;
-        case kHelp: {
-            Platform platform = win32_.platform();
-            ui::ShowHelpPage(instance_, platform, kHelpPageFileName, info_.programFolder, kBoxCaption, hwnd);
-            break;
-        }
-        case kAbout:
-            about_.Show(instance_, hwnd, {kInternalName, info_.productName, info_.productVersion, info_.fileDescription},
-                        dpi_);
-            break;
+        case kHelp: ShowHelp(kHelpPageFileName, info_.programFolder, kBoxCaption); break;
+        case kAbout: ShowAbout(info_); break;
         case kMakeProgram:
             static_cast<void>(win32_.boxes.Show(win32::FromHwnd(hwnd), kMakeProgramText, kBoxCaption,
                                                 mb::kOk | mb::kIconInformation));
             break;
-        case kShow: SetVisible(true); break;
-        case kHide: SetVisible(false); break;
+        case kShow: ShowWindowTo(true); break;
+        case kHide: ShowWindowTo(false); break;
         default: break;
     }
 }
@@ -84,20 +62,15 @@ void Form1::OpenSettings() noexcept {
                              // The button hints name the hotkeys.
                              window_.recordKey = model_.options.recordKey;
                              window_.playKey = model_.options.playKey;
-                             RedrawToolbar();
+                             RedrawStrip();
                          }};
     settingsDialog_.Open(instance_, FormWindow::Handle(), std::move(context));
 }
 
-void Form1::OnTrayMessage(LPARAM mouseMessage) noexcept {
-    if (mouseMessage == WM_LBUTTONDOWN) SetVisible(true);
-    if (mouseMessage == WM_RBUTTONDOWN) ShowMenuAtPointer();
-}
-
-void Form1::SetVisible(bool visible) noexcept {
-    HWND hwnd = FormWindow::Handle();
-    ::ShowWindow(hwnd, visible ? SW_SHOW : SW_HIDE);
-    if (visible) ::SetForegroundWindow(hwnd);
+void Form1::OnTrayMouse(LPARAM mouseMessage) noexcept {
+    if (mouseMessage == WM_LBUTTONDOWN) ShowWindowTo(true);
+    // The menu closes when the user clicks elsewhere only if its owner is the foreground window.
+    if (mouseMessage == WM_RBUTTONDOWN) ShowMenuAtPointer(true);
 }
 
 }  // namespace xd::event_list

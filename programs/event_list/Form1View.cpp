@@ -19,7 +19,7 @@ void Form1::SetCaption(const std::string& caption) {
 
 void Form1::SetSaveEnabled(bool enabled) {
     window_.buttons[kSaveButton].state = enabled ? kButtonEnabled : kButtonDisabled;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::SetRepeatSlider(std::int32_t position, const std::string& label) {
@@ -27,19 +27,19 @@ void Form1::SetRepeatSlider(std::int32_t position, const std::string& label) {
     ::SetWindowTextW(Child(form1::kLabel1Repeat), Widen(label).c_str());
     // The strip shows the captions in the expanded window.
     window_.label1Captions[0] = label;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::SetSpeedSlider(std::int32_t position, const std::string& label) {
     ::SetScrollPos(Child(form1::kHScrollSpeed), SB_CTL, position, TRUE);
     ::SetWindowTextW(Child(form1::kLabel1Speed), Widen(label).c_str());
     window_.label1Captions[1] = label;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::SetHasEvents(bool hasEvents) {
     window_.buttons[kPlayButton].state = hasEvents ? kButtonEnabled : kButtonDisabled;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::SetWaitCursor(bool waiting) { ::SetCursor(::LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW)); }
@@ -52,7 +52,7 @@ void Form1::EventListReplaced() {
 void Form1::PlaySettingsReplaced() {
     window_.buttons[kModeButton].state = model_.document.settings.foreground ? kButtonActive : kButtonEnabled;
     window_.playKey = model_.options.playKey;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 // --- IEventPlayerView ------------------------------------------------------------------------------------------
@@ -61,7 +61,7 @@ void Form1::SetPlayButton(PlayButtonState state) {
     window_.buttons[kPlayButton].state = state == PlayButtonState::Playing ? kButtonActive
                                          : state == PlayButtonState::Ready ? kButtonEnabled
                                                                            : kButtonDisabled;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::EnableEditing(bool enabled) {
@@ -74,7 +74,7 @@ void Form1::EnableEditing(bool enabled) {
     // The record button goes with the editors while playing; a recording keeps its own (active) button.
     ToolbarButton& record = window_.buttons[kRecordButton];
     if (record.state != kButtonActive) record.state = enabled ? kButtonEnabled : kButtonDisabled;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::EnableSave(bool enabled) { SetSaveEnabled(enabled); }
@@ -113,7 +113,7 @@ WindowHandle Form1::Handle() { return win32::FromHwnd(FormWindow::Handle()); }
 
 void Form1::SetRecordActive(bool on) {
     window_.buttons[kRecordButton].state = on ? kButtonActive : kButtonEnabled;
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 void Form1::ShowHintWindow(Point topLeft) {
@@ -139,7 +139,7 @@ void Form1::SetExpanded(bool expanded) {
         SetWindowSize96(form1::kCompactWidth, form1::kCompactHeight);
     }
     LayoutStrip();
-    RedrawToolbar();
+    RedrawStrip();
 }
 
 // --- the low-level hooks -----------------------------------------------------------------------------------------

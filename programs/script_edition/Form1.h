@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Form2Host.h"
@@ -11,19 +13,17 @@
 #include "Recording.h"
 #include "ScintillaEditor.h"
 #include "appcore/window/AppInfo.h"
-#include "appcore/window/ToolbarHover.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/app/AppModel.h"
-#include "ui/AboutWindow.h"
 #include "ui/FormWindow.h"
-#include "ui/GlyphMenu.h"
-#include "ui/Resources.h"
-#include "ui/SessionEnd.h"
-#include "ui/TrayIcon.h"
+#include "ui/MainWindow.h"
 
 namespace xd::script_edition {
 
-class Form1 final : public ui::FormWindow<Form1>, private IMainWindowView, private IScriptControls {
+class Form1 final : public ui::FormWindow<Form1>,
+                    public ui::MainWindow,
+                    private IMainWindowView,
+                    private IScriptControls {
 public:
     explicit Form1(win32::Win32Platform& platform);
     ~Form1();
@@ -32,11 +32,23 @@ public:
     void Show(int showCommand) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // The toolbar strip (Picture1) reports here from its subclass procedure.
-    void PaintStrip(HWND strip) noexcept;
-    void OnStripMouse(UINT message, POINT p, bool leftButtonHeld) noexcept;
-
 private:
+    // ui::MainWindow
+    HWND Window() const noexcept override { return FormWindow::Handle(); }
+    MainWindowState& ToolbarState() noexcept override { return model_.window; }
+    bool StripExpanded() noexcept override;
+    void OnStatusTick() noexcept override;
+    std::optional<std::int64_t> NextActionMicros() noexcept override { return playback_.NextActionMicros(); }
+    void OnSlider(int id, int position) noexcept override;
+    void OnCommand(int id, int code) noexcept override;
+    void OnMenuCommand(int command) noexcept override;
+    void OnTrayMouse(LPARAM mouseMessage) noexcept override;
+    void RunToolbarCommand(ToolbarCommand command) noexcept override;
+    bool CloseRequest() noexcept override;
+    void OnHoverOutcome(const HoverOutcome& outcome) noexcept override;
+    void OnFontsApplied() noexcept override;
+    void OnDestroying() noexcept override { recording_.Stop(); }
+
     // IMainWindowView
     WindowHandle Handle() override;
     void SetWindowTitle(const std::string& title) override;
@@ -64,35 +76,15 @@ private:
 
     MainWindowHooks MakeHooks();
     bool CreateChildren() noexcept;
-    void ApplyFonts() noexcept;
-    void LayoutStrip() noexcept;
-    void OnTimer() noexcept;
-    void OnHScroll(HWND bar, int code) noexcept;
-    void OnCommand(int id, int code) noexcept;
     void OnEditorContextMenu(LPARAM lParam) noexcept;
-    void ApplyHoverOutcome(const HoverOutcome& outcome) noexcept;
-    void OnDpiChanged(int dpi, const RECT& suggested) noexcept;
-    HWND Child(int id) const noexcept { return ::GetDlgItem(FormWindow::Handle(), id); }
 
-    win32::Win32Platform& win32_;
     AppModel model_;
     ScintillaEditor editor_;
     AppContext context_;
     Recording recording_;  // after context_: it plugs into context_.hooks
     PlaybackHost playback_{model_, win32_};  // after model_: the runner shares its state
-    ui::AboutWindow about_;
     Form2Host settings_;
-    ui::PrivateFont iconFont_;
-    ui::TrayIcon tray_;
-    ui::SessionEnd sessionEnd_;
-    ui::GlyphMenu helpMenu_;
-    HINSTANCE instance_ = nullptr;
-    HFONT uiFont_ = nullptr;
     HBITMAP helpImage_ = nullptr;
-    HICON largeIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    int dpi_ = 96;
-    bool trackingLeave_ = false;
 };
 
 }  // namespace xd::script_edition

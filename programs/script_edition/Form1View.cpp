@@ -62,21 +62,11 @@ void Form1::ShowHelpImage(bool show) {
     ::ShowWindow(Child(form1::kImage1), show ? SW_SHOWNA : SW_HIDE);
 }
 
-void Form1::ShowHelpMenuAtPointer() {
-    POINT at{};
-    ::GetCursorPos(&at);
-    if (const int chosen = helpMenu_.Track(FormWindow::Handle(), at)) {
-        static_cast<void>(RunHelpMenuCommand(context_, chosen));
-    }
-}
+void Form1::ShowHelpMenuAtPointer() { ShowMenuAtPointer(false); }
 
 bool Form1::IsVisible() { return ::IsWindowVisible(FormWindow::Handle()) != FALSE; }
 
-void Form1::SetVisible(bool visible) {
-    HWND hwnd = FormWindow::Handle();
-    ::ShowWindow(hwnd, visible ? SW_SHOW : SW_HIDE);
-    if (visible) ::SetForegroundWindow(hwnd);
-}
+void Form1::SetVisible(bool visible) { ShowWindowTo(visible); }
 
 void Form1::RepaintAll() {
     ::RedrawWindow(FormWindow::Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -104,6 +94,6 @@ void Form1::SetTemplateText(const std::string& text) { ::SetWindowTextW(Child(fo
 // The state itself lives in the toolbar record the strip is drawn from.
 void Form1::SetModeButtonState(int) { RedrawToolbar(); }
 
-void Form1::RedrawToolbar() { ::InvalidateRect(Child(form1::kPicture1), nullptr, FALSE); }
+void Form1::RedrawToolbar() { RedrawStrip(); }
 
 }  // namespace xd::script_edition

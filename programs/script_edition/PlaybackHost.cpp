@@ -43,9 +43,9 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
     return true;
 }
 
-UINT PlaybackHost::TickDelayMs() noexcept {
-    if (!state_.current) return 0;
-    return tickPutOff_.DelayMs(services_.clock.MonotonicMicros(), state_.current->nextActionMicros.load());
+std::optional<std::int64_t> PlaybackHost::NextActionMicros() const noexcept {
+    if (!state_.current) return std::nullopt;
+    return state_.current->nextActionMicros.load();
 }
 
 StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept {

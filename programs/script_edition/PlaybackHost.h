@@ -7,8 +7,8 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
 
-#include "appcore/playback/TickPutOff.h"
 #include "engine/playback/Playback.h"
 #include "platform/win32/Win32Platform.h"
 #include "recorder/StatusTick.h"
@@ -35,8 +35,9 @@ public:
     // The 100 ms status tick with the runner's repetition and line, the click-effect frames painted.
     // hooksReinstalled: the hooks were put back on this tick.
     StatusTickResult Tick(MainWindowState& window, IEditor& editor, bool hooksReinstalled) noexcept;
-    // How long a tick due now waits so that its work stays off the playback's next action; 0: none.
-    [[nodiscard]] UINT TickDelayMs() noexcept;
+    // When the playback's next action is due (monotonic µs), for the status tick to keep off it; nullopt
+    // with no playback.
+    [[nodiscard]] std::optional<std::int64_t> NextActionMicros() const noexcept;
 
     // The click effect at a screen point for a button-down message, from any thread (the mouse hook's
     // click demonstration uses it too).
@@ -50,7 +51,6 @@ private:
     ui::PlaybackOverlays overlays_;
     PlaybackServices services_;
     ui::PlaybackThreads threads_;
-    TickPutOff tickPutOff_;
 };
 
 }  // namespace xd::script_edition
