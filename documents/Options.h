@@ -15,6 +15,10 @@ struct Options {
     std::int32_t virtualPointer = 1;
     std::int32_t moveToStart = 1;
     std::int32_t deleteLastMove = 1;
+    // How long a playback waits for its target window to appear; 0 fails at once.
+    std::int32_t waitForWindowSeconds = 0;
+    // A physical mouse move during a foreground playback stops it.
+    std::int32_t stopOnMouseMove = 1;
     friend bool operator==(const Options&, const Options&) = default;
 };
 

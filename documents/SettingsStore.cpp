@@ -25,6 +25,12 @@ int ClampHotkey(int virtualKey) noexcept {
     return virtualKey;
 }
 
+int ClampWaitForWindowSeconds(std::int64_t seconds) noexcept {
+    if (seconds < 0) return 0;
+    if (seconds > kMaxWaitForWindowSeconds) return kMaxWaitForWindowSeconds;
+    return static_cast<int>(seconds);
+}
+
 Options ReadOptions(IProfile& profile, const std::string& settingsFile) {
     Options o;
     // Six keys are asked with a trailing blank, as the program always has; the
@@ -39,6 +45,8 @@ Options ReadOptions(IProfile& profile, const std::string& settingsFile) {
     o.virtualPointer = ReadInt(profile, settingsFile, "虚拟指针 ", "1");
     o.moveToStart = ReadInt(profile, settingsFile, "移动鼠标 ", "1");
     o.deleteLastMove = ReadInt(profile, settingsFile, "删除最后 ", "1");
+    o.waitForWindowSeconds = ClampWaitForWindowSeconds(ReadInt(profile, settingsFile, optionkey::kWaitForWindow, "0"));
+    o.stopOnMouseMove = ReadInt(profile, settingsFile, optionkey::kStopOnMouseMove, "1");
     o.recordKey = ClampHotkey(o.recordKey);
     o.playKey = ClampHotkey(o.playKey);
     return o;

@@ -26,6 +26,8 @@ inline constexpr std::string_view kClickEffect = "点击效果";
 inline constexpr std::string_view kVirtualPointer = "虚拟指针";
 inline constexpr std::string_view kMoveToStart = "移动鼠标";
 inline constexpr std::string_view kDeleteLastMove = "删除最后";
+inline constexpr std::string_view kWaitForWindow = "等待窗口";
+inline constexpr std::string_view kStopOnMouseMove = "移动停止";
 }  // namespace optionkey
 
 // Room for 4 085 characters plus the terminator.
@@ -39,7 +41,11 @@ std::string SettingsFilePath(std::string_view programFolder);
 
 int ClampHotkey(int virtualKey) noexcept;
 
-// Start-up read of all ten options, defaults for whatever is missing.
+// Ten minutes is already far past any program's start; more is a typing slip.
+inline constexpr int kMaxWaitForWindowSeconds = 600;
+int ClampWaitForWindowSeconds(std::int64_t seconds) noexcept;
+
+// Start-up read of all the options, defaults for whatever is missing.
 Options ReadOptions(IProfile& profile, const std::string& settingsFile);
 
 // One write of one key; failures are the caller's to ignore.

@@ -32,6 +32,8 @@ EventOptions ReadEventOptions(IProfile& profile, const std::string& settingsFile
     o.virtualPointer = ReadInt(profile, f, "虚拟指针 ", "1") != 0;
     o.moveToStart = ReadInt(profile, f, "移动鼠标 ", "1") != 0;
     o.deleteLast = ReadInt(profile, f, "删除最后 ", "1") != 0;
+    o.waitForWindowSeconds = ClampWaitForWindowSeconds(ReadInt(profile, f, evoptionkey::kWaitForWindow, "0"));
+    o.stopOnMouseMove = ReadInt(profile, f, evoptionkey::kStopOnMouseMove, "1") != 0;
     return o;
 }
 
@@ -49,6 +51,10 @@ bool SetEventFlagOption(EventOptions& options, IProfile& profile, const std::str
         case EventFlagOption::ClickEffect: options.clickEffect = on; key = evoptionkey::kClickEffect; break;
         case EventFlagOption::VirtualPointer: options.virtualPointer = on; key = evoptionkey::kVirtualPointer; break;
         case EventFlagOption::DeleteLast: options.deleteLast = on; key = evoptionkey::kDeleteLast; break;
+        case EventFlagOption::StopOnMouseMove:
+            options.stopOnMouseMove = on;
+            key = evoptionkey::kStopOnMouseMove;
+            break;
     }
     return Write(profile, settingsFile, key, FormatProfileFlag(on));
 }
@@ -61,6 +67,12 @@ bool SetEventRecordKey(EventOptions& options, IProfile& profile, const std::stri
 bool SetEventPlayKey(EventOptions& options, IProfile& profile, const std::string& settingsFile, int itemIndex) {
     options.playKey = ClampHotkey(kFirstHotkey + itemIndex);
     return Write(profile, settingsFile, evoptionkey::kPlayKey, FormatProfileInt(options.playKey));
+}
+
+bool SetEventWaitForWindowSeconds(EventOptions& options, IProfile& profile, const std::string& settingsFile,
+                                  std::int64_t seconds) {
+    options.waitForWindowSeconds = ClampWaitForWindowSeconds(seconds);
+    return Write(profile, settingsFile, evoptionkey::kWaitForWindow, FormatProfileInt(options.waitForWindowSeconds));
 }
 
 }  // namespace xd

@@ -22,6 +22,8 @@ inline constexpr std::string_view kDemoClick = "演示点击";
 inline constexpr std::string_view kClickEffect = "点击效果";
 inline constexpr std::string_view kVirtualPointer = "虚拟指针";
 inline constexpr std::string_view kDeleteLast = "删除最后";
+inline constexpr std::string_view kWaitForWindow = "等待窗口";
+inline constexpr std::string_view kStopOnMouseMove = "移动停止";
 }  // namespace evoptionkey
 
 struct EventOptions {
@@ -36,6 +38,8 @@ struct EventOptions {
     bool virtualPointer = true;
     bool moveToStart = true;
     bool deleteLast = true;        // drop the trailing group of moves at the end of a recording
+    std::int32_t waitForWindowSeconds = 0;  // 0..600: how long the window search waits for the window
+    bool stopOnMouseMove = true;   // a physical mouse move stops a foreground playback
     friend bool operator==(const EventOptions&, const EventOptions&) = default;
 };
 
@@ -54,12 +58,16 @@ enum class EventFlagOption {
     ClickEffect,
     VirtualPointer,
     MoveToStart,
-    DeleteLast
+    DeleteLast,
+    StopOnMouseMove
 };
 bool SetEventFlagOption(EventOptions& options, IProfile& profile, const std::string& settingsFile,
                         EventFlagOption which, bool on);
 // itemIndex 0..11 of the "F1".."F12" lists.
 bool SetEventRecordKey(EventOptions& options, IProfile& profile, const std::string& settingsFile, int itemIndex);
 bool SetEventPlayKey(EventOptions& options, IProfile& profile, const std::string& settingsFile, int itemIndex);
+// Clamped to 0..600 before it is kept and written.
+bool SetEventWaitForWindowSeconds(EventOptions& options, IProfile& profile, const std::string& settingsFile,
+                                  std::int64_t seconds);
 
 }  // namespace xd

@@ -50,6 +50,7 @@ bool IsOn(const EventOptions& o, EventFlagOption option) noexcept {
         case EventFlagOption::VirtualPointer: return o.virtualPointer;
         case EventFlagOption::MoveToStart: return o.moveToStart;
         case EventFlagOption::DeleteLast: return o.deleteLast;
+        case EventFlagOption::StopOnMouseMove: return o.stopOnMouseMove;
     }
     return false;
 }
