@@ -14,6 +14,11 @@ std::string PlayingStatus(int repetition, int currentLine, int playKey, int arro
            FunctionKeyName(playKey) + "】或 Esc 键停止." + std::string(ArrowGlyph(arrowIndex));
 }
 
+std::string WaitingForWindowStatus(std::string_view title, int playKey, int arrowIndex) {
+    return "等待目标窗口出现：" + std::string(title) + "，按【" + FunctionKeyName(playKey) + "】或 Esc 键停止." +
+           std::string(ArrowGlyph(arrowIndex));
+}
+
 StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input) {
     StatusTickResult result;
     state.arrowIndex = (state.arrowIndex + 1) % 8;
@@ -45,7 +50,10 @@ StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input
                 result.stopPlayback = true;
                 break;
             }
-            state.statusIdle = PlayingStatus(input.repetition, input.currentLine, state.playKey, state.arrowIndex);
+            state.statusIdle =
+                input.waitingForWindow
+                    ? WaitingForWindowStatus(*input.waitingForWindow, state.playKey, state.arrowIndex)
+                    : PlayingStatus(input.repetition, input.currentLine, state.playKey, state.arrowIndex);
             if (state.hoverButton == 0) state.statusText = state.statusIdle;
             if (input.caretLine != input.currentLine) result.showPlayingLine = input.currentLine;
             result.redraw = true;

@@ -23,6 +23,8 @@ struct StatusTickInput {
     bool stopRequested = false;
     int caretLine = 0;
     bool hooksReinstalled = false;  // the hook watchdog put the hooks back on this tick
+    // The title of the window a 目标窗口 line is waiting for; unset while the runner is not waiting.
+    std::optional<std::string> waitingForWindow;
 };
 
 struct StatusTickResult {
@@ -34,6 +36,7 @@ struct StatusTickResult {
 
 std::string RecordingStatus(int editorLineCount, int recordKey, int arrowIndex);
 std::string PlayingStatus(int repetition, int currentLine, int playKey, int arrowIndex);
+std::string WaitingForWindowStatus(std::string_view title, int playKey, int arrowIndex);
 
 StatusTickResult StatusTick(MainWindowState& state, const StatusTickInput& input);
 

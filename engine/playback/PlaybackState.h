@@ -34,6 +34,8 @@ struct PlaybackRun {
     std::atomic<std::int64_t> nextActionMicros{0};
     // Latched once this playback has stopped, whoever asked: it never plays again.
     std::atomic<bool> stopped{false};
+    // Set while a 目标窗口 line waits for its window to appear, for the status line.
+    std::atomic<bool> waitingForWindow{false};
 };
 
 struct PlaybackState {
@@ -51,6 +53,8 @@ struct PlaybackState {
     // Held while a playback starts (number and flag renewed together) and while a
     // runner sets the flag, so a stale runner cannot stop its successor.
     std::mutex handover;
+    // How long a 目标窗口 line waits for its window (0..600 s), taken from the options as each playback starts.
+    std::atomic<std::int32_t> waitForWindowSeconds{0};
     // The current playback, for the status tick. Main thread only.
     std::shared_ptr<PlaybackRun> current;
 

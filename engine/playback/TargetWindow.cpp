@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "appcore/playback/WindowWait.h"
 #include "engine/Numbers.h"
+#include "engine/ScriptSyntax.h"
 #include "engine/playback/ApproachPoint.h"
 #include "engine/playback/PlaybackMessages.h"
 
@@ -17,6 +19,11 @@ std::string UndoubleQuotes(std::string_view text) {
         if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') ++i;
     }
     return out;
+}
+
+std::string TargetWindowTitle(std::string_view line) {
+    const std::vector<std::string> arguments = SplitArguments(line);
+    return arguments.empty() ? std::string() : UndoubleQuotes(arguments[0]);
 }
 
 namespace {
@@ -47,6 +54,23 @@ WindowHandle NthChild(IWindowSystem& windows, WindowHandle parent, int n) {
     return w;
 }
 
+// Where a search got to: the window at the end of the path, or the element that could not be followed.
+struct PathWalk {
+    WindowHandle window = kNoWindow;
+    std::size_t failedElement = 0;
+};
+
+PathWalk WalkPath(IWindowSystem& windows, WindowHandle top, const std::vector<std::string_view>& path) {
+    WindowHandle w = top;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const std::int32_t n = ReadInteger(path[i]);
+        if (n <= 0) break;
+        w = NthChild(windows, w, std::min(n, kMaxChildPosition));
+        if (w == kNoWindow) return PathWalk{kNoWindow, i};
+    }
+    return PathWalk{w, 0};
+}
+
 }  // namespace
 
 int ResolveTargetWindow(Runner& runner, std::string_view titleArgument, std::string_view classArgument,
@@ -57,28 +81,40 @@ int ResolveTargetWindow(Runner& runner, std::string_view titleArgument, std::str
     const std::vector<std::string_view> path = SplitPath(childPath);
     runner.run->targetWindow.store(kNoWindow);
 
-    WindowHandle w = FindTopLevel(s, className, title);
-    if (w == kNoWindow) {
+    WindowHandle top = FindTopLevel(s, className, title);
+    PathWalk walk;
+    if (top != kNoWindow) {
+        s.clock.Sleep(kTargetSearchPauseMs);
+        if (runner.StopRequested()) return 99;
+        walk = WalkPath(s.windows, top, path);
+    }
+    const std::int32_t waitSeconds = s.state.waitForWindowSeconds.load();
+    if (walk.window == kNoWindow && waitSeconds > 0) {
+        runner.run->waitingForWindow.store(true);
+        const WindowWaitResult waited = WaitForWindow(
+            s.clock, waitSeconds,
+            [&] {
+                top = s.windows.FindWindow(className, title);
+                walk = top != kNoWindow ? WalkPath(s.windows, top, path) : PathWalk{};
+                return walk.window;
+            },
+            [&runner] { return runner.StopRequested(); });
+        runner.run->waitingForWindow.store(false);
+        if (waited.end == WindowWaitEnd::Stopped) return 99;
+    }
+    if (top == kNoWindow) {
         runner.RequestStop();
         ShowRunError(runner, std::string(kTargetNotFoundText) + title + std::string(kClassNameLabel) + className);
         return 1;
     }
-    s.clock.Sleep(kTargetSearchPauseMs);
-
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (runner.StopRequested()) return 99;
-        const std::int32_t n = ReadInteger(path[i]);
-        if (n <= 0) break;
-        w = NthChild(s.windows, w, std::min(n, kMaxChildPosition));
-        if (w == kNoWindow) {
-            ShowRunError(runner, std::string(kChildNotFoundText) + title + std::string(kClassNameLabel) + className +
-                                     std::string(kChildPathLabel) + std::string(childPath) +
-                                     std::string(kFailingElementLabel) + std::to_string(i));
-            runner.RequestStop();
-            return 2;
-        }
+    if (walk.window == kNoWindow) {
+        ShowRunError(runner, std::string(kChildNotFoundText) + title + std::string(kClassNameLabel) + className +
+                                 std::string(kChildPathLabel) + std::string(childPath) +
+                                 std::string(kFailingElementLabel) + std::to_string(walk.failedElement));
+        runner.RequestStop();
+        return 2;
     }
-    runner.run->targetWindow.store(w);
+    runner.run->targetWindow.store(walk.window);
     return 0;
 }
 

@@ -16,9 +16,16 @@ inline constexpr int kMaxChildPosition = 999;
 // split keeps inner pairs as they are: undo the doubling before the search.
 [[nodiscard]] std::string UndoubleQuotes(std::string_view text);
 
+// The title argument of a 目标窗口 line as the search uses it, for the status
+// line while the runner waits for it; "" for a line without one.
+[[nodiscard]] std::string TargetWindowTitle(std::string_view line);
+
 // 0 chosen (PlaybackState::targetWindow set), 1 top-level window not found,
 // 2 an element of the child path cannot be followed, 99 stop requested during
-// the walk. Failures are reported in a box and set the stop flag.
+// the search. With PlaybackState::waitForWindowSeconds above 0 a window or child
+// still missing after the first search is looked for every 100 ms until it is
+// there or the time is up, and only then reported. Failures are reported in a
+// box and set the stop flag.
 [[nodiscard]] int ResolveTargetWindow(Runner& runner, std::string_view title, std::string_view className,
                                       std::string_view childPath) noexcept;
 

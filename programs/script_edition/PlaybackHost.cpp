@@ -6,6 +6,7 @@
 #include "ProgramName.h"
 #include "appcore/playback/ClickEffects.h"
 #include "engine/playback/ScriptRunner.h"
+#include "engine/playback/TargetWindow.h"
 #include "engine/playback/Timing.h"
 #include "platform/win32/WinHeaders.h"
 
@@ -22,7 +23,8 @@ constexpr ULONGLONG kRunnerEndWaitMs = 3000;
 PlaybackHost::PlaybackHost(AppModel& model, win32::Win32Platform& platform)
     : model_(model),
       state_(model.stopRequested),
-      services_{model.config,     state_,    platform.windows, platform.input,
+      input_(platform.input, model.pointerTrail),
+      services_{model.config,     state_,    platform.windows, input_,
                 platform.clock,   platform.boxes, overlays_,   SharedClickEffects{model.window.effects, effectsGuard_},
                 scale_,           kNoWindow} {}
 
@@ -36,7 +38,9 @@ bool PlaybackHost::Install(HINSTANCE instance, int dpi, MainWindowHooks& hooks, 
     services_.mainWindow = win32::FromHwnd(mainWindow);
     hooks.startPlayback = [this](const std::string& text) {
         // A refusal or a failed start has already been shown and the stop flag set; the status tick
-        // returns to idle.
+        // returns to idle. The options in force as it starts are the playback's.
+        state_.waitForWindowSeconds.store(model_.options.waitForWindowSeconds);
+        model_.pointerTrail.Reset(input_.GetCursorPos());
         static_cast<void>(RunScript(services_, text, threads_.Starter()));
     };
     hooks.createClickEffectWindows = [this] { CreateClickEffectWindows(services_.effects, overlays_); };
@@ -53,6 +57,8 @@ StatusTickResult PlaybackHost::Tick(MainWindowState& window, IEditor& editor, bo
     // a click's circle, and must never wait for the editor to scroll.
     StatusTickInput input = ReadStatusTickInput(window, editor, state_.Repetition(), state_.CurrentLine(),
                                                 model_.stopRequested.load());
+    if (state_.current && state_.current->waitingForWindow.load())
+        input.waitingForWindow = TargetWindowTitle(editor.GetEditorLine(state_.CurrentLine()));
     input.hooksReinstalled = hooksReinstalled;
     StatusTickResult result;
     {

@@ -49,6 +49,7 @@ private:
     std::mutex effectsGuard_;
     DeviceScale scale_;
     ui::PlaybackOverlays overlays_;
+    PointerTrailInput input_;
     PlaybackServices services_;
     ui::PlaybackThreads threads_;
 };

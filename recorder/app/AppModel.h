@@ -4,6 +4,7 @@
 #include <atomic>
 #include <string>
 
+#include "appcore/playback/PlayerPointerTrail.h"
 #include "appcore/window/MainWindowState.h"
 #include "documents/Editor.h"
 #include "documents/Options.h"
@@ -23,6 +24,8 @@ struct AppModel {
     Options options;
     ScriptConfig config;
     std::atomic<bool> stopRequested{false};
+    // Where the runner put the pointer lately: the mouse hook tells the user's hand from it.
+    PlayerPointerTrail pointerTrail;
     std::string settingsFile;
     std::string commandLinePath;  // the script to open at start-up, "" for none
     // While one is up, neither a recording nor a playback starts (see OpenPrompts).

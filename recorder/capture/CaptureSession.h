@@ -34,6 +34,7 @@ public:
 
     void OnKeyboardHook(const LowLevelKeyEvent& event) { RunKeyboardHook(context_, event); }
     void OnMouseHook(int code, const LowLevelMouseEvent& event, std::uintptr_t extra) {
+        static_cast<void>(RunStopByHand(context_, code, event));
         RunMouseHook(mouse_, context_.model, code, event, extra);
     }
     // Main thread: puts the waiting lines into the editor.

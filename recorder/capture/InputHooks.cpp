@@ -1,5 +1,6 @@
 #include "recorder/capture/InputHooks.h"
 
+#include "appcore/playback/StopByHand.h"
 #include "recorder/app/Activities.h"
 
 namespace xd {
@@ -35,6 +36,19 @@ void RunKeyboardHook(AppContext& context, const LowLevelKeyEvent& event) {
         case EscapeAction::StopPlayback: TogglePlayback(context); break;
         case EscapeAction::None: break;
     }
+}
+
+bool RunStopByHand(AppContext& context, int code, const LowLevelMouseEvent& event) {
+    AppModel& model = context.model;
+    const bool foregroundPlayback = ReadAppState(model.window.buttons) == AppState::Playing &&
+                                    !model.stopRequested.load() && model.config.foregroundMode.load() != 0;
+    if (!IsStopByHand(model.pointerTrail, code, event, foregroundPlayback, model.options.stopOnMouseMove != 0))
+        return false;
+    TogglePlayback(context);
+    model.window.statusIdle = std::string(kStoppedByHandStatus);
+    model.window.statusText = model.window.statusIdle;
+    context.controls.RedrawToolbar();
+    return true;
 }
 
 MouseHookDecision DecideMouseHook(int code, std::uint32_t message, bool recording, bool demoClick) noexcept {

@@ -57,6 +57,10 @@ struct MouseHookTargets {
     std::function<void(Point screen, std::uint32_t message)> showClickEffect;
 };
 
+// A stop by hand: the user's own mouse move during a foreground playback stops it as Esc does, and the
+// status line says why. True when it stopped the playback. Main thread only.
+bool RunStopByHand(AppContext& context, int code, const LowLevelMouseEvent& event);
+
 // Main thread only (it reads the run state and options the main window owns).
 void RunMouseHook(MouseHookTargets& targets, const AppModel& model, int code, const LowLevelMouseEvent& event,
                   std::uintptr_t extra);

@@ -105,6 +105,60 @@ TEST_F(TargetWindowTest, WindowThatOpensLateIsFoundWithinTheRetries) {
     }
 }
 
+// With a wait set, a window (or a child) that is not there yet is looked for every 100 ms: the runner takes it
+// within one poll of its opening, ends within one poll of a stop, and reports a missing one only at the end.
+TEST_F(TargetWindowTest, AWaitForTheWindowEndsWhenItOpensIsStoppedOrRunsOut) {
+    struct Case {
+        const char* what;
+        const char* path;
+        std::int64_t opensAtMs;  // -1: never
+        std::int64_t stopAtMs;   // -1: never
+        int result;
+        std::int64_t endsAtMs;
+    };
+    const Case cases[] = {
+        {"opens at 2.3 s of 5", "", 2300, -1, 0, 2300},
+        {"its child appears at 2.3 s", "4", 2300, -1, 0, 2300},
+        {"never opens", "", -1, -1, 1, 5000},
+        {"its child never appears", "4", -1, -1, 2, 5000},
+        {"stopped during the wait", "", -1, 1250, 99, 1300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ClearStop();
+        sim.boxes.Clear();
+        state.waitForWindowSeconds = 5;
+        const bool child = c.path[0] != '\0';
+        const std::int64_t start = sim.clock.MonotonicMicros();
+        const auto at = [&](std::int64_t ms) { return ms >= 0 && sim.clock.MonotonicMicros() - start >= ms * 1000; };
+        WindowHandle opened = kNoWindow;
+        bool sawWaiting = false;
+        sim.clock.SetSleepHook([&, this](const sim::SleepRecord&) {
+            sawWaiting = sawWaiting || run.waitingForWindow.load();
+            if (opened == kNoWindow && at(c.opensAtMs)) opened = child ? AddChild(target) : sim.desktop.AddWindow([] {
+                sim::WindowSpec spec;
+                spec.title = "稍后";
+                spec.className = "Later";
+                return spec;
+            }());
+            if (at(c.stopAtMs)) stopFlag = true;
+        });
+        const int r = child ? ResolveTargetWindow(runner, "记事本", "Notepad", c.path)
+                            : ResolveTargetWindow(runner, "稍后", "Later", c.path);
+        sim.clock.SetSleepHook(nullptr);
+        EXPECT_EQ(r, c.result);
+        EXPECT_EQ(run.targetWindow.load(), c.result == 0 ? opened : kNoWindow);
+        // The first search's own retries (200 ms, or the pause after the window) come before the wait.
+        const std::int64_t firstSearchMs = child ? 10 : 200;
+        EXPECT_LE(sim.clock.MonotonicMicros() - start, (std::max(c.endsAtMs, firstSearchMs) + firstSearchMs) * 1000);
+        EXPECT_GE(sim.clock.MonotonicMicros() - start, c.endsAtMs * 1000);
+        EXPECT_EQ(sim.boxes.Count(), c.result == 1 || c.result == 2 ? 1u : 0u);
+        EXPECT_TRUE(sawWaiting);
+        EXPECT_FALSE(run.waitingForWindow.load());
+        if (opened != kNoWindow) sim.desktop.DestroyWindow(opened);
+    }
+}
+
 TEST_F(TargetWindowTest, RecordedQuotesInTitleAndClassFindTheWindow) {
     sim::WindowSpec spec;
     spec.title = R"(说 "你好" 吧)";

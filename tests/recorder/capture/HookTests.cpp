@@ -1,4 +1,5 @@
 #include "CaptureFixture.h"
+#include "appcore/playback/StopByHand.h"
 
 namespace xd::test {
 namespace {
@@ -65,6 +66,43 @@ TEST_F(CaptureTest, EscStopsPlaybackInsideTheHook) {
     PressEsc();
     EXPECT_EQ(ReadAppState(model.window.buttons), AppState::Idle);
     EXPECT_TRUE(model.stopRequested.load());
+}
+
+// The user's hand takes the pointer back from a foreground playback; the runner's own moves, a hand resting on
+// the mouse, a background playback and the option turned off leave it playing.
+TEST_F(CaptureTest, AMouseMoveByHandStopsAForegroundPlaybackAndSaysWhy) {
+    struct Case {
+        const char* what;
+        bool foreground;
+        bool option;
+        Point move;
+        std::uint32_t flags;
+        bool stops;
+    };
+    const Case cases[] = {
+        {"the hand moves away", true, true, {640, 400}, 0, true},
+        {"the hand rests", true, true, {603, 402}, 0, false},
+        {"the runner set the pointer there", true, true, {900, 700}, 0, false},
+        {"injected input", true, true, {1200, 50}, 1, false},
+        {"in the background", false, true, {640, 400}, 0, false},
+        {"the option is off", true, false, {640, 400}, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        model.stopRequested = false;
+        model.window.statusText.clear();
+        model.options.stopOnMouseMove = c.option ? 1 : 0;
+        model.config.foregroundMode = c.foreground ? 1 : 0;
+        editor.SetEditorText(Header() + "\r\n鼠标点击(1,1,1,1,1)");
+        TogglePlayback(context);
+        ASSERT_EQ(ReadAppState(model.window.buttons), AppState::Playing);
+        model.pointerTrail.Reset({600, 400});
+        model.pointerTrail.Record({900, 700});
+        session.OnMouseHook(0, LowLevelMouseEvent{msg::kMouseMove, c.move, 0, c.flags, sim.clock.TickCount()}, 0);
+        EXPECT_EQ(ReadAppState(model.window.buttons), c.stops ? AppState::Idle : AppState::Playing);
+        EXPECT_EQ(model.window.statusText == kStoppedByHandStatus, c.stops);
+        if (!c.stops) TogglePlayback(context);
+    }
 }
 
 // The hook must return within the system's limit however long the queue: Esc
