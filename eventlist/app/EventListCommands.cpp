@@ -58,6 +58,13 @@ EventSaveOutcome OnSaveCommand(EventListContext& c) {
     return SaveEventScriptCommand(c.Document());
 }
 
+MadeProgramOutcome OnMakeProgramCommand(EventListContext& c, IProgramCopies& copies) {
+    if (Busy(c)) return MadeProgramOutcome::Cancelled;
+    const OpenPrompt prompts(c.model.prompts);
+    EventDocumentContext& document = c.Document();
+    return MakeProgram(document.dialogs, document.boxes, copies, EventScriptProgramRequest(document));
+}
+
 void OnModeCommand(EventListContext& c) {
     EventPlaySettings& settings = c.model.document.settings;
     settings.foreground = !settings.foreground;

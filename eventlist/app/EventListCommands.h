@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "appcore/madeprogram/MakeProgram.h"
 #include "eventlist/app/EventListContext.h"
 #include "eventlist/recording/HintDrag.h"
 #include "platform/Types.h"
@@ -23,6 +24,8 @@ void OnContinueRecordingCommand(EventListContext& c);  // "继续录制"
 PlaybackToggle OnPlayCommand(EventListContext& c);
 bool OnOpenCommand(EventListContext& c);            // nothing while recording or playing
 EventSaveOutcome OnSaveCommand(EventListContext& c);
+// 生成软件: a copy of this program carrying the script, which plays it when started (see MakeProgram).
+MadeProgramOutcome OnMakeProgramCommand(EventListContext& c, IProgramCopies& copies);
 void OnModeCommand(EventListContext& c);            // background <-> foreground
 void OnExpandCommand(EventListContext& c);
 

@@ -81,6 +81,22 @@ std::size_t Utf8CharStart(std::string_view text, std::size_t end) {
 
 }  // namespace
 
+MadeProgramRequest EventScriptProgramRequest(const EventDocumentContext& context) {
+    const EventDocument& document = context.document;
+    MadeProgramRequest request{context.owner, std::string(kEventBoxCaption), document.filePath, {}, {}};
+    if (document.events.empty()) {
+        request.refusal = kNoEventsToPlayText;
+        return request;
+    }
+    EncodedEventScript encoded = EncodeEventScript(document.events, document.settings);
+    if (encoded.problem != EventScriptStoreProblem::None) {
+        request.refusal = std::string(kEventCannotStoreText) + CannotStoreReason(encoded, document.events);
+    } else {
+        request.script = std::move(encoded.bytes);
+    }
+    return request;
+}
+
 std::string EventScriptRefusalText(EventScriptVerdict verdict, const std::string& path, std::int32_t fileVersion) {
     switch (verdict) {
         case EventScriptVerdict::NotAScript: return std::string(kNotAnEventScriptText) + path;

@@ -13,6 +13,7 @@
 #include "eventlist/EventPlaySettings.h"
 #include "eventlist/RecordedEvent.h"
 #include "eventlist/document/EventScriptFile.h"
+#include "appcore/madeprogram/MakeProgram.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -109,6 +110,10 @@ void ShowEventPlaySliders(EventDocumentContext& context) noexcept;
 
 // The file name after the last ':', '/' or '\' less its last four characters.
 [[nodiscard]] std::string EventScriptCaption(std::string_view path);
+
+// What 生成软件 carries: the file's bytes with the play settings. Refused, with the box's text, for an empty
+// list ("没有脚本，无法播放。", as Play says) or one the file cannot hold (as Save says).
+[[nodiscard]] MadeProgramRequest EventScriptProgramRequest(const EventDocumentContext& context);
 
 [[nodiscard]] FileDialogRequest OpenEventScriptDialogRequest(WindowHandle owner, const std::string& folder);
 [[nodiscard]] FileDialogRequest SaveEventScriptDialogRequest(WindowHandle owner);

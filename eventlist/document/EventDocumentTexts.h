@@ -28,6 +28,8 @@ inline constexpr std::string_view kEventSaveFailedText = "保存脚本文件失�
 // A list the file cannot hold is refused before anything is written; followed by
 // the path, "\r\n" and the reason.
 inline constexpr std::string_view kEventCannotStoreText = "无法保存脚本文件：\r\n";
+// What Play says of an empty list, and 生成软件 too.
+inline constexpr std::string_view kNoEventsToPlayText = "没有脚本，无法播放。";
 
 inline constexpr std::uint32_t kEventErrorBoxFlags = mb::kOk | mb::kIconError;
 

@@ -13,6 +13,7 @@
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimProfile.h"
+#include "platform/sim/SimProgramCopies.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimUser.h"
@@ -42,6 +43,7 @@ struct SimPlatform {
     // Beside the bundle: only some parts of the core need them.
     GbkCodePage codePage;
     SimShell shell;
+    SimProgramCopies copies;
 
     Platform platform() { return Platform{desktop, input, clock, boxes, files, profile, registry, dialogs}; }
 };

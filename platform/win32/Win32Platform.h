@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Profile.h"
+#include "platform/win32/Win32ProgramCopies.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32WindowSystem.h"
@@ -30,6 +31,7 @@ struct Win32Platform {
     // Beside the bundle: only some parts of the core need them.
     Win32CodePage codePage;
     Win32Shell shell;
+    Win32ProgramCopies copies;
 
     Platform platform() { return Platform{windows, input, clock, boxes, files, profile, registry, dialogs}; }
 };

@@ -1,5 +1,6 @@
 // Form1's menu, opened from the toolbar's last button and by the tray icon's right button: settings, help,
-// about, 生成软件, show and hide; the tray icon's left button; and the settings dialog.
+// about, 生成软件 (a program made from the script), show and hide; the tray icon's left button; and the
+// settings dialog.
 #include "Form1.h"
 
 #include <utility>
@@ -7,7 +8,6 @@
 #include "Form1Layout.h"
 #include "ProgramName.h"
 #include "eventlist/app/EventListCommands.h"
-#include "platform/MessageBoxes.h"
 #include "platform/win32/WinHeaders.h"
 
 namespace xd::event_list {
@@ -18,11 +18,6 @@ enum MenuCommand : int { kSettings = 101, kHelp = 102, kAbout = 103, kMakeProgra
 // The help page ships as a resource and is written out under this name when asked for.
 constexpr char kHelpPageFileName[] = "迅点小侠帮助.html";
 constexpr char kBoxCaption[] = "迅点小侠";
-// 生成软件 makes nothing: it says what it would be for and how to get the same without it.
-constexpr char kMakeProgramText[] =
-    "“生成软件”可以把脚本做成一个能单独运行的小软件。\r\n"
-    "本版本没有这个功能：请把脚本保存为 .mkx 文件，需要时用本软件打开并回放。";
-
 // The glyph and colour beside each command.
 constexpr ui::GlyphMenuItem kMenuItems[] = {
     {kSettings, L"设置", 0xE78E, RGB(0x00, 0x00, 0xCD)},
@@ -39,15 +34,11 @@ constexpr ui::GlyphMenuItem kMenuItems[] = {
 bool Form1::CreateMenu() noexcept { return MainWindow::CreateMenu(kMenuItems); }
 
 void Form1::OnMenuCommand(int command) noexcept {
-    HWND hwnd = FormWindow::Handle();
     switch (command) {
         case kSettings: OpenSettings(); break;
         case kHelp: ShowHelp(kHelpPageFileName, info_.programFolder, kBoxCaption); break;
         case kAbout: ShowAbout(info_); break;
-        case kMakeProgram:
-            static_cast<void>(win32_.boxes.Show(win32::FromHwnd(hwnd), kMakeProgramText, kBoxCaption,
-                                                mb::kOk | mb::kIconInformation));
-            break;
+        case kMakeProgram: static_cast<void>(OnMakeProgramCommand(context_, win32_.copies)); break;
         case kShow: ShowWindowTo(true); break;
         case kHide: ShowWindowTo(false); break;
         default: break;

@@ -12,6 +12,7 @@
 #include "recorder/StatusTick.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
+#include "recorder/app/ScriptProgram.h"
 #include "ui/Dpi.h"
 
 namespace xd::script_edition {
@@ -33,6 +34,7 @@ constexpr ui::GlyphMenuItem kHelpMenuItems[] = {
     {helpmenu::kSettings, L"设置", 0xE78E, RGB(0x00, 0x00, 0xCD)},
     {helpmenu::kHelp, L"帮助", 0xE783, RGB(0x00, 0x64, 0x00)},
     {helpmenu::kAbout, L"关于", 0xE77E, RGB(0x80, 0x00, 0x80)},
+    {helpmenu::kMakeProgram, L"生成软件", 0xE6F5, RGB(0xB4, 0x00, 0xB0)},
     {105, nullptr, 0, 0},
     {helpmenu::kShow, L"显示", 0xEC86, RGB(0x80, 0x80, 0x80)},
     {helpmenu::kHide, L"隐藏", 0xEBE3, RGB(0x00, 0x00, 0x00)},
@@ -63,6 +65,7 @@ MainWindowHooks Form1::MakeHooks() {
         ShowHelp(kHelpPageFileName, model_.window.info.programFolder, model_.window.info.productName);
     };
     hooks.showAboutWindow = [this] { ShowAbout(model_.window.info); };
+    hooks.makeProgram = [this] { static_cast<void>(MakeScriptProgram(context_, win32_.copies)); };
     return hooks;
 }
 

@@ -102,6 +102,7 @@ bool RunHelpMenuCommand(AppContext& context, int commandId) {
         case helpmenu::kSettings: RunHook(context.hooks.openSettingsDialog); return true;
         case helpmenu::kHelp: RunHook(context.hooks.openHelpPage); return true;
         case helpmenu::kAbout: RunHook(context.hooks.showAboutWindow); return true;
+        case helpmenu::kMakeProgram: RunHook(context.hooks.makeProgram); return true;
         case helpmenu::kShow: context.view.SetVisible(true); return true;
         case helpmenu::kHide: context.view.SetVisible(false); return true;
         default: return false;

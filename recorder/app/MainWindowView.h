@@ -43,6 +43,7 @@ constexpr int kHelp = 103;
 constexpr int kAbout = 104;
 constexpr int kShow = 106;
 constexpr int kHide = 107;
+constexpr int kMakeProgram = 108;
 }  // namespace helpmenu
 
 class IMainWindowView {
@@ -79,6 +80,8 @@ struct MainWindowHooks {
     std::function<void()> openSettingsDialog;
     std::function<void()> openHelpPage;
     std::function<void()> showAboutWindow;
+    // 生成软件: a copy of the program carrying the script (MakeScriptProgram).
+    std::function<void()> makeProgram;
 };
 
 }  // namespace xd

@@ -174,6 +174,28 @@ TEST_F(EventDocumentTest, ListTheFileCannotHoldIsRefusedAndNothingWritten) {
     EXPECT_EQ(sim.dialogs.Requests().size(), 2u);
 }
 
+// 生成软件 carries exactly what Save would write, and refuses what Play or Save would refuse.
+TEST_F(EventDocumentTest, AMadeProgramCarriesTheSavedBytesOrIsRefused) {
+    const MadeProgramRequest empty = EventScriptProgramRequest(context);
+    EXPECT_EQ(empty.refusal, "没有脚本，无法播放。");
+    EXPECT_EQ(empty.script, "");
+
+    document.events = test::SampleRecording();
+    document.settings = test::SampleSettings();
+    document.filePath = kPath;
+    const MadeProgramRequest made = EventScriptProgramRequest(context);
+    EXPECT_EQ(made.refusal, "");
+    EXPECT_EQ(made.scriptPath, kPath);
+    EXPECT_EQ(made.caption, "迅点小侠");
+    EXPECT_EQ(made.owner, kMainWindow);
+    ASSERT_EQ(SaveEventScript(context, kPath), EventSaveOutcome::Saved);
+    EXPECT_EQ(sim.files.Get(kPath), made.script);
+
+    document.events[2].x = 40000;
+    EXPECT_EQ(EventScriptProgramRequest(context).refusal,
+              "无法保存脚本文件：\r\n第 3 条记录的位置（40000,220）超出了脚本文件能保存的范围（-32768 到 32767）。");
+}
+
 TEST_F(EventDocumentTest, TooManyWindowsAreRefusedWithTheirCount) {
     for (int i = 0; i < 32767; ++i)
         document.events.push_back(test::SampleEvent(0x200, 1, 1, "窗口" + std::to_string(i), "C", "\x01", 0));

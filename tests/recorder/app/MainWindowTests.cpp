@@ -10,6 +10,7 @@
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
 #include "recorder/app/ScriptHeader.h"
+#include "recorder/app/ScriptProgram.h"
 #include "recorder/app/ScriptState.h"
 #include "tests/support/MainWindowView.h"
 #include "tests/support/MemoryEditor.h"
@@ -460,6 +461,38 @@ TEST_F(MainWindowTest, ClosingDuringARecordingStopsItAndAsksAboutWhatItWrote) {
     ASSERT_EQ(sim.boxes.Count(), 1u);  // the recorded line is a change: the prompt asks
     EXPECT_TRUE(model.window.modified);
     EXPECT_NE(editor.GetEditorText().find("鼠标点击(1,7,8,1,300)"), std::string::npos);
+}
+
+// 生成软件 carries the text as Save writes it, and refuses what the playback's check would.
+TEST_F(MainWindowTest, AMadeProgramCarriesTheSavedTextOrTheCheckSaysNo) {
+    Start();
+    struct Case {
+        const char* text;
+        const char* refusalStarts;  // "" when made
+    };
+    const Case cases[] = {
+        {"鼠标点击(1,5,6,1,300)", "此脚本不是岚榕迅点小侠脚本格式"},
+        {nullptr, "脚本里没有可以回放的鼠标操作。"},
+        {"\r\n鼠标点击(1,5,6,1,300", "发现脚本语法错误：第 "},
+        {"\r\n鼠标点击(1,5,6,1,300)", ""},
+    };
+    const std::string header = editor.GetEditorText();
+    for (const Case& c : cases) {
+        editor.SetEditorText(c.text == nullptr ? header : c.text[0] == '\r' ? header + c.text : std::string(c.text));
+        const MadeProgramRequest request = ScriptProgramRequest(context);
+        EXPECT_EQ(request.refusal.rfind(c.refusalStarts, 0), 0u) << request.refusal;
+        if (*c.refusalStarts == 0) {
+            EXPECT_EQ(request.refusal, "");
+            EXPECT_EQ(request.script, kBom + editor.GetEditorText());
+            EXPECT_EQ(request.caption, "岚榕_迅点小侠");
+        } else {
+            EXPECT_EQ(request.script, "");
+        }
+    }
+    // While playing, 生成软件 asks nothing.
+    model.window.buttons[kPlayButton].state = kButtonActive;
+    EXPECT_EQ(MakeScriptProgram(context, sim.copies), MadeProgramOutcome::Cancelled);
+    EXPECT_TRUE(sim.dialogs.Requests().empty());
 }
 
 }  // namespace

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "appcore/madeprogram/MakeProgram.h"
+#include "platform/sim/SimFileDialogs.h"
+#include "platform/sim/SimMessageBoxes.h"
+#include "platform/sim/SimProgramCopies.h"
+
+namespace xd {
+namespace {
+
+// Nothing is asked of a script that would not play, nothing is written unless the user chose where, and a
+// failed write leaves no copy behind; each way ends with at most one box saying what happened.
+TEST(MakeProgram, RefusesAsksWritesOrSaysWhyNot) {
+    struct Case {
+        const char* name;
+        std::string refusal;
+        std::optional<std::string> chosen;
+        bool failWrite;
+        MadeProgramOutcome outcome;
+        std::size_t dialogs;
+        std::uint32_t boxFlags;  // 0: no box
+        std::string boxStarts;
+    };
+    const Case cases[] = {
+        {"refused", "发现脚本语法错误：第 3 行", std::nullopt, false, MadeProgramOutcome::Refused, 0,
+         mb::kIconWarning, "发现脚本语法错误：第 3 行"},
+        {"cancelled", "", std::nullopt, false, MadeProgramOutcome::Cancelled, 1, 0, ""},
+        {"written", "", "D:\\每日.exe", false, MadeProgramOutcome::Written, 1, mb::kIconInformation, "已生成软件："},
+        {"failed", "", "D:\\每日.exe", true, MadeProgramOutcome::Failed, 1, mb::kIconError, "无法生成软件："},
+    };
+    for (const Case& c : cases) {
+        sim::SimFileDialogs dialogs;
+        sim::SimMessageBoxes boxes;
+        sim::SimProgramCopies copies;
+        if (c.dialogs) dialogs.QueueAnswer(c.chosen);
+        copies.SetFailWrites(c.failWrite);
+        const MadeProgramRequest request{42, "迅点小侠", "D:\\脚本\\每日.mkx", "SCRIPT-BYTES", c.refusal};
+
+        EXPECT_EQ(MakeProgram(dialogs, boxes, copies, request), c.outcome) << c.name;
+        ASSERT_EQ(dialogs.Requests().size(), c.dialogs) << c.name;
+        if (c.dialogs) {
+            EXPECT_TRUE(dialogs.Requests()[0].save) << c.name;
+            EXPECT_EQ(dialogs.Requests()[0].request.initialName, "每日") << c.name;
+        }
+        const std::map<std::string, std::string> written = copies.Written();
+        if (c.outcome == MadeProgramOutcome::Written) {
+            EXPECT_EQ(written, (std::map<std::string, std::string>{{"D:\\每日.exe", "SCRIPT-BYTES"}}));
+        } else {
+            EXPECT_TRUE(written.empty()) << c.name;
+        }
+        ASSERT_EQ(boxes.Count(), c.boxFlags ? 1u : 0u) << c.name;
+        if (c.boxFlags) {
+            const sim::MessageBoxRecord box = boxes.Shown()[0];
+            EXPECT_EQ(box.flags & 0xF0, c.boxFlags) << c.name;
+            EXPECT_EQ(box.caption, "迅点小侠") << c.name;
+            EXPECT_EQ(box.owner, 42u) << c.name;
+            EXPECT_EQ(box.text.rfind(c.boxStarts, 0), 0u) << c.name << ": " << box.text;
+        }
+    }
+}
+
+TEST(MakeProgram, TheProgramIsNamedAfterTheScript) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"D:\\脚本\\每日.mkx", "每日"}, {"C:/a.b/c.mkx", "c"}, {"plain", "plain"}, {"D:\\.mkx", ".mkx"}, {"", "未命名"},
+    };
+    for (const auto& [path, name] : cases) {
+        const FileDialogRequest request = MadeProgramDialogRequest(7, path);
+        EXPECT_EQ(request.initialName, name) << path;
+        EXPECT_EQ(request.defaultExtension, "exe");
+        EXPECT_EQ(request.filters.at(0).second, "*.exe");
+    }
+}
+
+}  // namespace
+}  // namespace xd
