@@ -81,13 +81,13 @@ form1_compact_and_expanded() {
   else
     fail "[el-form1] 关于 from the menu"
   fi
-  # 生成软件, the fourth item: an information box and nothing else.
+  # 生成软件, the fourth item: an empty list would not play, so it is refused before anything is asked.
   click_toolbar "$EL_TB_MENU"
   wait_until 5000 menu_shows || fail "[el-form1] the menu opens no second time"
   xdotool key Down Down Down Down Return
   local box
   if box="$(find_box "$BOX_CAPTION" 10000)"; then
-    check "[el-form1] 生成软件 explains itself" grep -q "生成软件" <<<"$(box_text "$box")"
+    check "[el-form1] 生成软件 refuses an empty list as Play does" grep -q "没有脚本，无法播放。" <<<"$(box_text "$box")"
     xdotool key Return
     window_gone "$BOX_CLASS" "$BOX_CAPTION" 5000 || fail "[el-form1] the 生成软件 box stays"
   else
