@@ -43,6 +43,8 @@ bool StartEventUnattendedPlayback(EventListContext& c, const PlayRequest& reques
         c.model.document.settings.foreground != (request.mode == PlayModeOverride::Foreground)) {
         OnModeCommand(c);
     }
+    // For this run only: the settings file keeps its own value.
+    if (request.waitSeconds) c.model.options.waitForWindowSeconds = *request.waitSeconds;
     return OnPlayCommand(c) == PlaybackToggle::Started;
 }
 

@@ -18,7 +18,8 @@ namespace xd {
 // The speed slider's position nearest a factor (hundredths): by tenths below 4, by whole factors from 4 on.
 [[nodiscard]] std::int32_t EventSpeedPositionFor(std::int32_t hundredths) noexcept;
 
-// After OnStartUp: the command line's values replace the script's repeat, speed and mode, and the playback
+// After OnStartUp: the command line's values replace the script's repeat, speed and mode and the option's
+// wait for a window, and the playback
 // starts. False when it did not start (the file was not opened, or holds no event).
 [[nodiscard]] bool StartEventUnattendedPlayback(EventListContext& c, const PlayRequest& request, bool opened);
 

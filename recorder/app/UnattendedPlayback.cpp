@@ -42,6 +42,8 @@ bool StartUnattendedPlayback(AppContext& context, const PlayRequest& request) {
         overrides += "\r\n" + ForegroundModeLine(request.mode == PlayModeOverride::Foreground);
     }
     if (!overrides.empty()) context.editor.AppendText(overrides);
+    // For this run only: the settings file keeps its own value.
+    if (request.waitSeconds) context.model.options.waitForWindowSeconds = *request.waitSeconds;
     TogglePlayback(context);
     return context.model.window.buttons[kPlayButton].state == kButtonActive;
 }

@@ -16,8 +16,8 @@ namespace xd {
 [[nodiscard]] std::span<const BoxCause> ScriptPlayCauses() noexcept;
 
 // After the deferred load: the command line's values override the script's 配置 lines (appended after the
-// script's own lines, which the check applies in order, so line numbers stay as in the file) and the
-// playback starts. False when it did not start: the opened file was refused or holds nothing to play, and a
+// script's own lines, which the check applies in order, so line numbers stay as in the file), /wait over
+// the option, and the playback starts. False when it did not start: the opened file was refused or holds nothing to play, and a
 // box has said so.
 [[nodiscard]] bool StartUnattendedPlayback(AppContext& context, const PlayRequest& request);
 

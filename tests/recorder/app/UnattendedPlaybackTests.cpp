@@ -42,8 +42,10 @@ struct ScriptWorld {
         notepad.title = "记事本";
         notepad.className = "Notepad";
         target = sim.desktop.AddWindow(notepad);
-        // As on its own thread: the runner starts once the start has returned.
+        // As the program's playback host starts it, on a thread of its own: the runner starts once the start
+        // has returned.
         context.hooks.startPlayback = [this](const std::string& text) {
+            state.waitForWindowSeconds.store(model.options.waitForWindowSeconds);
             static_cast<void>(RunScript(services, text, [this](std::function<void()> work) {
                 pending = std::move(work);
                 return true;
@@ -141,6 +143,18 @@ TEST(UnattendedScriptTest, EachExitFromItsCause) {
         // Opening a script copies its options to the settings file; not in this mode.
         EXPECT_TRUE(world->sim.profile.Writes().empty());
     }
+}
+
+TEST(UnattendedScriptTest, WaitGivesTheWindowItsTimeBeforeTheExitSaysNotFound) {
+    ScriptWorld world;
+    world.sim.files.Put(kScript, kBom + ScriptHeaderText("4.0.2", false, false, false) +
+                                     "\r\n目标窗口(\"没有\",\"NoSuchClass\",\"0\")\r\n" + kClick);
+    PlayRequest request;
+    request.scriptPath = kScript;
+    request.waitSeconds = 3;
+    const std::int64_t start = world.sim.clock.MonotonicMicros();
+    EXPECT_EQ(world.Play(request).exit, PlayExit::WindowNotFound);
+    EXPECT_GE(world.sim.clock.MonotonicMicros() - start, 3'000'000);
 }
 
 }  // namespace
