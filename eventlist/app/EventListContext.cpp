@@ -1,5 +1,6 @@
 #include "eventlist/app/EventListContext.h"
 
+#include "appcore/playback/StopByHand.h"
 #include "eventlist/player/FindEventWindow.h"
 
 namespace xd {
@@ -13,9 +14,10 @@ EventListContext::EventListContext(EventListModel& m, EventListServices s, Event
                                      m.document.events, m.groups, m.options, v.list, documentJoin_, mainWindow_}),
       edit_{services.platform.windows, services.codePage, m.document.events, m.groups, m.options, v.list,
             documentJoin_, mainWindow_, services.platform.boxes, recorder_},
+      playerInput_(services.platform.input, m.pointerTrail),
       player_{m.playback,          m.live,
               v.player,            services.platform.windows,
-              services.platform.input, services.platform.clock,
+              playerInput_,        services.platform.clock,
               services.platform.boxes, services.codePage,
               services.overlays,   SharedClickEffects{m.effects, m.effectGuard}} {}
 
@@ -24,6 +26,12 @@ PlaybackToggle EventListContext::TogglePlayback() {
     // With nothing to play the hotkey does what the play button, disabled then, does: nothing. Nor does a
     // playback start behind a box that asks about this list.
     if (!Playing() && (model.document.events.empty() || model.prompts.Any())) return PlaybackToggle::NotStarted;
+    if (!Playing()) {
+        // The options in force as it starts are the playback's.
+        model.live.waitForWindowSeconds.store(model.options.waitForWindowSeconds);
+        model.pointerTrail.Reset(services.platform.input.GetCursorPos());
+        model.stoppedByHand = false;
+    }
     const PlaybackToggle result = ToggleEventPlayback(player_, services.startThread, ListFacts());
     if (result == PlaybackToggle::Started) model.playedListVersion = model.listVersion;
     return result;
@@ -109,6 +117,15 @@ void EventListContext::MainWindowJoin::ShowClickEffect(Point screen, std::uint32
 
 void EventListContext::MainWindowJoin::ShowHintWindow(Point topLeft) { c_.views.window.ShowHintWindow(topLeft); }
 bool EventListContext::MainWindowJoin::BackgroundMode() { return !c_.model.document.settings.foreground; }
+
+bool EventListContext::MainWindowJoin::StopPlaybackByHand(int code, const LowLevelMouseEvent& event) {
+    EventListModel& m = c_.model;
+    const bool foregroundPlayback = c_.Playing() && m.live.foreground.load();
+    if (!IsStopByHand(m.pointerTrail, code, event, foregroundPlayback, m.options.stopOnMouseMove)) return false;
+    StopPlayback();
+    m.stoppedByHand = true;
+    return true;
+}
 
 WindowHandle EventListContext::MainWindowJoin::FindEventWindow(const RecordedEvent& event) {
     // The box stands over the main window, and while it is up nothing may replace or grow the list the

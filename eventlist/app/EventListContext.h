@@ -106,6 +106,7 @@ private:
         void ShowHintWindow(Point topLeft) override;
         bool BackgroundMode() override;
         WindowHandle FindEventWindow(const RecordedEvent& event) override;
+        bool StopPlaybackByHand(int code, const LowLevelMouseEvent& event) override;
 
     private:
         EventListContext& c_;
@@ -117,6 +118,7 @@ private:
     EventDocumentContext document_;
     EventRecorder recorder_;
     EventEditContext edit_;
+    PointerTrailInput playerInput_;
     EventPlayerServices player_;
 };
 

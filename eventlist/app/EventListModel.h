@@ -7,6 +7,7 @@
 #include <string>
 
 #include "appcore/playback/ClickEffectSlots.h"
+#include "appcore/playback/PlayerPointerTrail.h"
 #include "eventlist/document/EventDocument.h"
 #include "eventlist/player/EventPlaybackState.h"
 #include "eventlist/recording/EventGroups.h"
@@ -33,6 +34,10 @@ struct EventListModel {
     // The eight click-effect slots; the player takes slots from its thread.
     ClickEffectSlots effects;
     std::mutex effectGuard;
+    // Where the player put the pointer lately: the mouse hook tells the user's hand from it.
+    PlayerPointerTrail pointerTrail;
+    // The user's hand stopped the last playback: the next status tick says so.
+    bool stoppedByHand = false;
 
     int statusFrame = 0;          // the status line's arrow, 0..7
     bool recordingAtLastTick = false;

@@ -61,12 +61,25 @@ void EventPlayerFinished(const EventPlayerServices& services, std::uint64_t gene
     if (state.playing.load() && state.generation.load() == generation) StopEventPlayback(services, list);
 }
 
-std::string EventPlayingStatusText(std::int32_t run, std::int32_t line, std::size_t lineCount,
-                                   std::int32_t playHotkey, int frame) {
+namespace {
+
+std::string_view StatusArrow(int frame) {
     static constexpr std::string_view kArrows = "↖↑↗→↘↓↙←";  // three bytes each
     const auto index = static_cast<std::size_t>(((frame % 8) + 8) % 8);
+    return kArrows.substr(index * 3, 3);
+}
+
+}  // namespace
+
+std::string EventPlayingStatusText(std::int32_t run, std::int32_t line, std::size_t lineCount,
+                                   std::int32_t playHotkey, int frame) {
     return "回放中..第" + std::to_string(run) + "次:" + std::to_string(line + 1) + "/" + std::to_string(lineCount) +
-           "，按【F" + std::to_string(playHotkey - 111) + "】或 Esc 键停止." + std::string(kArrows.substr(index * 3, 3));
+           "，按【F" + std::to_string(playHotkey - 111) + "】或 Esc 键停止." + std::string(StatusArrow(frame));
+}
+
+std::string EventWaitingStatusText(std::string_view title, std::int32_t playHotkey, int frame) {
+    return "等待目标窗口出现：" + std::string(title) + "，按【F" + std::to_string(playHotkey - 111) + "】或 Esc 键停止." +
+           std::string(StatusArrow(frame));
 }
 
 std::string EventPlayingStatusText(const EventPlaybackState& state, std::size_t lineCount, std::int32_t playHotkey,

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "appcore/playback/ThreadStarter.h"
@@ -42,7 +43,11 @@ void EventPlayerFinished(const EventPlayerServices& services, std::uint64_t gene
 // frame's arrow, for the 100 ms status tick; line is the 0-based line record.
 [[nodiscard]] std::string EventPlayingStatusText(std::int32_t run, std::int32_t line, std::size_t lineCount,
                                                  std::int32_t playHotkey, int frame);
+// "等待目标窗口出现：" title "，按【F" n "】或 Esc 键停止." and the arrow, while the
+// player waits for an event's window to appear.
+[[nodiscard]] std::string EventWaitingStatusText(std::string_view title, std::int32_t playHotkey, int frame);
 // The same for the current playback, as its player has got; main thread.
+
 [[nodiscard]] std::string EventPlayingStatusText(const EventPlaybackState& state, std::size_t lineCount,
                                                  std::int32_t playHotkey, int frame);
 

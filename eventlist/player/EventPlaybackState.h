@@ -27,6 +27,8 @@ struct EventPlayerRun {
     // When the next event is due (monotonic µs), so the main thread can keep its own work off that moment.
     std::atomic<std::int64_t> nextEventMicros{0};
     std::atomic<bool> stopped{false};                 // latched once the player saw a stop
+    // The event whose window the player is waiting to appear, for the status line; -1 while it is not waiting.
+    std::atomic<std::int32_t> waitingEvent{-1};
 };
 
 struct EventPlaybackState {
@@ -53,6 +55,8 @@ struct LiveEventPlaySettings {
     std::atomic<bool> clickEffect{true};
     std::atomic<bool> virtualPointer{true};
     std::atomic<bool> moveToStart{true};
+    // Not the script's: from the options, as each playback starts. How long a missing window is waited for.
+    std::atomic<std::int32_t> waitForWindowSeconds{0};
 
     void Store(const EventPlaySettings& s) noexcept {
         repeatPosition.store(s.repeatPosition);

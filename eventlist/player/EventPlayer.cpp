@@ -32,7 +32,7 @@ bool MoveToStart(EventPlayerContext& c) {
         s.overlays.PlacePointerOverlay(c.hint, c.hintCorner);
         RecordedEvent& first = c.events[0];
         if (!s.windows.IsWindow(first.window)) {
-            first.window = FindEventWindow(c.Search(), first, c.abort);
+            first.window = FindEventWindow(c.Search(0), first, c.abort);
             // The box may have been up for long: stopped meanwhile, the playback touches nothing more.
             if (!c.Playing()) return true;
             if (first.window != kNoWindow) s.view.PostEventWindow(c.run->generation, 0, first.window);

@@ -58,10 +58,14 @@ struct EventPlayerContext {
         run->stopped.store(true);
         return false;
     }
-    // The search's box is this thread's; once the playback has stopped it asks no more.
-    [[nodiscard]] WindowSearch Search() const {
+    // The search's box is this thread's; once the playback has stopped it asks no more. A wait for the
+    // window of event `eventIndex` shows on the status line.
+    [[nodiscard]] WindowSearch Search(std::int32_t eventIndex) const {
         WindowSearch search{services.windows, services.boxes, services.codePage};
         search.stillWanted = [this] { return Playing(); };
+        search.clock = &services.clock;
+        search.waitSeconds = services.settings.waitForWindowSeconds.load();
+        search.waiting = [this, eventIndex](bool on) { run->waitingEvent.store(on ? eventIndex : -1); };
         return search;
     }
 };

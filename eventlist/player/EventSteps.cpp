@@ -242,7 +242,7 @@ bool BackgroundStep(EventPlayerContext& c, std::size_t k) {
     RecordedEvent& event = c.events[k];
     const EventPlayerServices& s = c.services;
     if (!s.windows.IsWindow(event.window)) {
-        event.window = FindEventWindow(c.Search(), event, c.abort);
+        event.window = FindEventWindow(c.Search(static_cast<std::int32_t>(k)), event, c.abort);
         // The box may have been up for long: stopped meanwhile (Esc, perhaps a new playback since), the
         // playback touches nothing more.
         if (!c.Playing()) return false;

@@ -1,5 +1,7 @@
 #include "eventlist/player/FindEventWindow.h"
 
+#include "appcore/playback/WindowWait.h"
+
 namespace xd {
 
 namespace {
@@ -50,11 +52,27 @@ WindowHandle FollowChildPath(IWindowSystem& windows, WindowHandle top, std::stri
 WindowHandle FindEventWindow(const WindowSearch& search, const RecordedEvent& event, AbortState& abort) {
     const std::string title = StoredWindowText(search.codePage, event.windowTitle);
     const std::string className = StoredWindowText(search.codePage, event.windowClass);
+    const auto findTop = [&] {
+        const WindowHandle top = search.windows.FindWindow(className, title);
+        if (top != kNoWindow) return top;
+        return FindByStoredBytes(search, StoredAnsiText(event.windowTitle), StoredAnsiText(event.windowClass));
+    };
+    // The user who chose Ignore wants no more holding up; the wait is for a window that is on its way.
+    if (search.clock && search.waitSeconds > 0 && abort == AbortState::None) {
+        const auto look = [&] {
+            const WindowHandle top = findTop();
+            return top != kNoWindow ? FollowChildPath(search.windows, top, event.childPath) : kNoWindow;
+        };
+        if (const WindowHandle w = look(); w != kNoWindow) return w;
+        if (search.waiting) search.waiting(true);
+        const WindowWaitResult waited = WaitForWindow(*search.clock, search.waitSeconds, look, [&search] {
+            return search.stillWanted && !search.stillWanted();
+        });
+        if (search.waiting) search.waiting(false);
+        if (waited.end != WindowWaitEnd::TimedOut) return waited.window;
+    }
     for (;;) {
-        WindowHandle top = search.windows.FindWindow(className, title);
-        if (top == kNoWindow) {
-            top = FindByStoredBytes(search, StoredAnsiText(event.windowTitle), StoredAnsiText(event.windowClass));
-        }
+        const WindowHandle top = findTop();
         if (top != kNoWindow) return FollowChildPath(search.windows, top, event.childPath);
         if (abort != AbortState::None || (search.stillWanted && !search.stillWanted())) return kNoWindow;
         const int answer =

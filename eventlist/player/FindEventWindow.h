@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "eventlist/RecordedEvent.h"
+#include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/MessageBoxes.h"
 #include "platform/WindowSystem.h"
@@ -24,6 +25,12 @@ struct WindowSearch {
     WindowHandle owner = kNoWindow;
     // Asked before each box: a player stopped meanwhile asks no more (unset: always asks).
     std::function<bool()> stillWanted = {};
+    // A window still missing at the first look is looked for every 100 ms for this long (0..600 s) before the
+    // box asks; only with a clock.
+    IClock* clock = nullptr;
+    std::int32_t waitSeconds = 0;
+    // Told true as the wait begins and false as it ends, for the status line.
+    std::function<void(bool)> waiting = {};
 };
 
 // The stored ANSI bytes as UTF-8, up to the first zero byte (the stored value
@@ -36,7 +43,8 @@ struct WindowSearch {
 
 // kNoWindow when the window cannot be found (after Abort or Ignore, in the
 // ignore-all or aborted state, when the child path leads nowhere, or when the
-// search is no longer wanted). Retry looks again.
+// search is no longer wanted). Retry looks again. With a wait, the window and its
+// child path are waited for first, except in the ignore-all or aborted state.
 [[nodiscard]] WindowHandle FindEventWindow(const WindowSearch& search, const RecordedEvent& event, AbortState& abort);
 
 }  // namespace xd

@@ -67,6 +67,7 @@ void RunEventKeyboardHook(EventRecorder& recorder, const LowLevelKeyEvent& event
 
 void RunEventMouseHook(EventRecorder& recorder, int code, const LowLevelMouseEvent& event) {
     const EventRecorderContext& c = recorder.Context();
+    static_cast<void>(c.mainWindow.StopPlaybackByHand(code, event));
     const EventMouseDecision d = DecideEventMouseHook(code, event.message, recorder.Recording(), c.events.empty(),
                                                       c.options.noMoves, c.options.demoClick);
     if (d.record) static_cast<void>(recorder.RecordEvent(static_cast<std::int32_t>(event.message), event));

@@ -88,6 +88,9 @@ public:
     virtual bool BackgroundMode() = 0;
     // The player's window search for an event; kNoWindow when nothing is found.
     virtual WindowHandle FindEventWindow(const RecordedEvent& event) = 0;
+    // A mouse event the hook saw: a move of the user's hand during a foreground playback stops it as Esc does,
+    // and the status line says why. True when it stopped the playback.
+    virtual bool StopPlaybackByHand(int code, const LowLevelMouseEvent& event) = 0;
 };
 
 }  // namespace xd

@@ -114,6 +114,7 @@ public:
         hintAt = topLeft;
     }
     bool BackgroundMode() override { return background; }
+    bool StopPlaybackByHand(int, const LowLevelMouseEvent&) override { return false; }
     WindowHandle FindEventWindow(const RecordedEvent&) override {
         ++searches;
         return found;

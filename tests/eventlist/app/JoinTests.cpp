@@ -1,4 +1,5 @@
 // The joins between the document, the recorder and the player, one behaviour each.
+#include "appcore/playback/StopByHand.h"
 #include "eventlist/document/EventScriptFile.h"
 #include "eventlist/recording/LineDrawing.h"
 #include "tests/eventlist/app/EventAppFixture.h"
@@ -154,6 +155,54 @@ TEST_F(JoinTest, WhilePlayingTheRecordKeyAndEditingAreIgnoredAndEscStops) {
     EXPECT_FALSE(context.Playing());
     EXPECT_EQ(playerView.playButton.back(), PlayButtonState::Ready);
     EXPECT_EQ(playerView.save.back(), true);
+}
+
+// The hooks stop a foreground playback that the user's hand takes over, and the status line says why; a
+// foreground playback nobody touches plays to its end through its own moves, injected input and their echoes.
+TEST_F(JoinTest, TheUsersHandStopsAForegroundPlaybackAndNothingElseDoes) {
+    struct Case {
+        const char* what;
+        bool foreground;
+        bool option;
+        std::optional<Point> hand;  // none: the player runs to its end untouched
+        bool stops;
+    };
+    const Case cases[] = {
+        {"the hand moves away", true, true, Point{760, 600}, true},
+        {"the hand rests", true, true, Point{702, 601}, false},
+        {"in the background", false, true, Point{760, 600}, false},
+        {"the option is off", true, false, Point{760, 600}, false},
+        {"nobody touches it", true, true, std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EventPlaySettings settings;
+        settings.repeatPosition = 2;
+        WriteScript("C:/s/two.mkx", settings);
+        Open("C:/s/two.mkx");
+        // A file only ever turns the mode on: the mode button sets it either way.
+        if (model.document.settings.foreground != c.foreground) OnModeCommand(context);
+        model.options.stopOnMouseMove = c.option;
+        sim.input.PlaceCursor(Point{700, 600});
+        const std::size_t finished = playerView.finished.size();
+        if (c.hand) {
+            held = [](std::function<void()>) { return true; };
+            ASSERT_EQ(heldContext.TogglePlayback(), PlaybackToggle::Started);
+            sim.user.MoveTo(*c.hand);
+            EXPECT_EQ(context.Playing(), !c.stops);
+            EXPECT_EQ(OnStatusTick(context).statusText == std::string(kStoppedByHandStatus), c.stops);
+            if (context.Playing()) {
+                ASSERT_EQ(context.TogglePlayback(), PlaybackToggle::Stopped);
+            }
+        } else {
+            // The inline player plays both runs on this thread; the pointer glides and clicks the while.
+            ASSERT_EQ(context.TogglePlayback(), PlaybackToggle::Started);
+            EXPECT_FALSE(model.stoppedByHand);
+            EXPECT_EQ(playerView.finished.size(), finished + 1);
+            EXPECT_FALSE(sim.input.AllRecords().empty());
+            PumpMainWindow();
+        }
+    }
 }
 
 TEST_F(JoinTest, WindowsThePlayerFoundAreKeptUnlessTheListChangedSince) {

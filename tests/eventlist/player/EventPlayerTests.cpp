@@ -270,6 +270,54 @@ TEST_F(EventPlayerTest, RetryAfterTheWindowAppearsGoesOn) {
     EXPECT_EQ(view.found.front(), (std::pair<std::int32_t, WindowHandle>{0, calculator}));
 }
 
+// With a wait set, a window that is not there yet is waited for (the status line names the event it waits
+// for), a stop ends the wait, and only a window still missing at the end brings the box.
+TEST_F(EventPlayerTest, AWaitForTheWindowEndsWhenItOpensIsStoppedOrRunsOut) {
+    struct Case {
+        const char* what;
+        std::int64_t opensAtMs;  // -1: never
+        std::int64_t stopAtMs;   // -1: never
+        std::size_t boxes;
+        std::size_t posts;
+    };
+    const Case cases[] = {
+        {"opens at 2.3 s of 5", 2300, -1, 0, 2},
+        {"never opens", -1, -1, 1, 0},
+        {"stopped during the wait", -1, 1250, 0, 0},
+    };
+    const Rect elsewhere{600, 100, 900, 400};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        sim.boxes.Clear();
+        sim.boxes.QueueAnswer(id::kAbort);
+        settings.repeatPosition = 1;
+        settings.waitForWindowSeconds = 5;
+        const std::string className = std::string("Calc") + c.what;
+        events = {EventIn(evmsg::kLeftDown, 10, 40, 10, 1, "计算器", className, elsewhere),
+                  EventIn(evmsg::kLeftUp, 10, 40, 0, 0, "计算器", className, elsewhere)};
+        GroupAs({2});
+        const std::int64_t start = sim.clock.MonotonicMicros();
+        const auto at = [&](std::int64_t ms) { return ms >= 0 && sim.clock.MonotonicMicros() - start >= ms * 1000; };
+        WindowHandle opened = kNoWindow;
+        std::int32_t waitingFor = -1;
+        sim.clock.SetSleepHook([&](const sim::SleepRecord&) {
+            if (state.current) waitingFor = std::max(waitingFor, state.current->waitingEvent.load());
+            if (opened == kNoWindow && at(c.opensAtMs)) opened = AddTopLevel("计算器", className, elsewhere);
+            if (at(c.stopAtMs)) StopFromMainThread();
+        });
+        Play();
+        sim.clock.SetSleepHook(nullptr);
+        EXPECT_EQ(waitingFor, 0);
+        EXPECT_EQ(state.current->waitingEvent.load(), -1);
+        EXPECT_EQ(sim.boxes.Count(), c.boxes);
+        EXPECT_EQ(opened != kNoWindow ? PostedTo(opened).size() : 0u, c.posts);
+        if (c.opensAtMs >= 0) {
+            EXPECT_LE(sim.clock.MonotonicMicros() - start, (c.opensAtMs + 100) * 1000);
+        }
+        if (state.playing.load()) StopFromMainThread();
+    }
+}
+
 TEST_F(EventPlayerTest, AbortEndsThePlayback) {
     settings.repeatPosition = 0;
     events = {EventIn(evmsg::kMove, 50, 80, 10),
