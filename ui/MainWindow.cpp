@@ -8,6 +8,7 @@
 #include "ui/Dpi.h"
 #include "ui/HelpPage.h"
 #include "ui/ToolbarStripPainter.h"
+#include "ui/UnattendedStart.h"
 #include "ui/WindowClass.h"
 
 namespace xd::ui {
@@ -95,7 +96,16 @@ bool MainWindow::CreateMenu(std::span<const GlyphMenuItem> items) noexcept {
 }
 
 void MainWindow::AddTrayIcon(const std::string& tip) noexcept {
-    static_cast<void>(tray_.Add(Window(), spec_.trayIconId, spec_.trayCallback, smallIcon_, Widen(tip)));
+    static_cast<void>(tray_.Add(Window(), spec_.trayIconId, spec_.trayCallback, smallIcon_, Widen(TrayTip(tip))));
+}
+
+std::string MainWindow::TrayTip(const std::string& tip) const {
+    return unattended_ ? unattended_->TrayTip(Narrow(std::wstring(spec_.programName))) : tip;
+}
+
+void MainWindow::EndUnattended(bool stoppedByUser) noexcept {
+    if (unattended_) unattended_->Finish(stoppedByUser);
+    ::DestroyWindow(Window());
 }
 
 void MainWindow::StartStatusTick() noexcept { ::SetTimer(Window(), spec_.timerId, spec_.timerMs, nullptr); }
@@ -239,6 +249,8 @@ void MainWindow::OnDestroy() noexcept {
     tray_.Remove();
     about_.Close();
     ::RemoveWindowSubclass(Child(spec_.stripId), &StripProc, 1);
+    // Closed from the tray before the playback ended: a stop by hand.
+    if (unattended_) unattended_->Finish(true);
     ::PostQuitMessage(0);
 }
 

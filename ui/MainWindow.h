@@ -44,10 +44,15 @@ struct MainWindowSpec {
     UINT trayCallback = 0;  // the tray icon's mouse messages, lParam = the mouse message
 };
 
+class UnattendedStart;
+
 class MainWindow {
 public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
+
+    // Before Create: this window plays the command line's script unattended (`/play`).
+    void SetUnattended(UnattendedStart& start) noexcept { unattended_ = &start; }
 
     // The toolbar strip reports here from its subclass procedure.
     void PaintStrip(HWND strip) noexcept;
@@ -82,6 +87,11 @@ protected:
     void ShowAbout(const ApplicationInfo& info) noexcept;
     void ShowHelp(const char* pageFileName, const std::string& programFolder, const std::string& caption) noexcept;
     HWND Child(int id) const noexcept { return ::GetDlgItem(Window(), id); }
+    // The tray tip: `tip`, or what an unattended playback plays.
+    [[nodiscard]] std::string TrayTip(const std::string& tip) const;
+    // The unattended playback ended (or never started): reported, and the window goes without its close
+    // request, as there is nothing to save and no placement to keep.
+    void EndUnattended(bool stoppedByUser) noexcept;
 
     win32::Win32Platform& win32_;
     HINSTANCE instance_ = nullptr;
@@ -90,6 +100,7 @@ protected:
     ui::TrayIcon tray_;
     ui::GlyphMenu menu_;
     ui::AboutWindow about_;
+    UnattendedStart* unattended_ = nullptr;
 
 private:
     // What each program's window says for itself.

@@ -22,14 +22,16 @@ std::string OwnProgramPath() {
     }
 }
 
-std::string CommandLinePath() {
+std::vector<std::string> CommandLineArguments() {
     int count = 0;
     LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (!arguments) return {};
     std::vector<std::string> rest;
     for (int i = 1; i < count; ++i) rest.push_back(Narrow(arguments[i]));
     ::LocalFree(arguments);
-    return JoinCommandLinePath(rest);
+    return rest;
 }
+
+std::string CommandLinePath() { return JoinCommandLinePath(CommandLineArguments()); }
 
 }  // namespace xd::ui

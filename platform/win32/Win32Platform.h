@@ -17,15 +17,19 @@ namespace xd::win32 {
 
 struct Win32Platform {
     Win32Platform() = default;
+    // An unattended playback: boxes nobody sees, and a settings file that is read but never written.
+    Win32Platform(IMessageBoxes& otherBoxes, IProfile& otherProfile) : boxes(otherBoxes), profile(otherProfile) {}
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
     Win32WindowSystem windows;
     Win32Input input;
     Win32Clock clock;
-    Win32MessageBoxes boxes;
+    Win32MessageBoxes systemBoxes;
+    IMessageBoxes& boxes = systemBoxes;
     Win32FileSystem files;
-    Win32Profile profile;
+    Win32Profile fileProfile;
+    IProfile& profile = fileProfile;
     Win32Registry registry;
     Win32FileDialogs dialogs;
     // Beside the bundle: only some parts of the core need them.

@@ -11,10 +11,12 @@
 #include "eventlist/PlaySliders.h"
 #include "eventlist/app/EventListCommands.h"
 #include "eventlist/app/EventStatusTick.h"
+#include "eventlist/app/EventUnattendedPlayback.h"
 #include "platform/Pixels.h"
 #include "platform/Text.h"
 #include "platform/win32/WinHeaders.h"
 #include "ui/Dpi.h"
+#include "ui/UnattendedStart.h"
 
 namespace xd::event_list {
 namespace {
@@ -125,7 +127,22 @@ std::optional<std::int64_t> Form1::NextActionMicros() noexcept {
     return model_.playback.current->nextEventMicros.load();
 }
 
+void Form1::StartUnattended(bool opened) noexcept {
+    unattendedPlaying_ = StartEventUnattendedPlayback(context_, unattended_->Request(), opened);
+    if (!unattendedPlaying_) EndUnattended(false);
+}
+
+void Form1::EndUnattendedPlayback(bool stoppedByUser) noexcept {
+    unattendedPlaying_ = false;
+    EndUnattended(stoppedByUser);
+}
+
 void Form1::OnStatusTick() noexcept {
+    // Only this thread ends a playback; without the player's own end, Esc or the window's close did.
+    if (unattendedPlaying_ && !context_.Playing()) {
+        EndUnattendedPlayback(true);
+        return;
+    }
     const EventStatusTick tick = ::xd::OnStatusTick(context_, hooks_.CheckAndReinstall());
     window_.arrowIndex = model_.statusFrame;
     if (tick.statusText) SetStatusIdle(*tick.statusText);
@@ -152,12 +169,22 @@ void Form1::OnCommand(int id, int code) noexcept {
 
 bool Form1::OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     switch (message) {
-        case appmsg::kDeferredLoad:
+        case appmsg::kDeferredLoad: {
             // A path naming no file is ignored; a refused one has shown its box and leaves a new, empty script.
-            static_cast<void>(OnStartUp(context_, commandLinePath_));
+            const bool opened = OnStartUp(context_, commandLinePath_);
+            if (unattended_) StartUnattended(opened);
             return true;
-        case appmsg::kRecordToggle: OnRecordToggleMessage(context_); return true;
-        case appmsg::kPlayToggle: OnPlayToggleMessage(context_, static_cast<std::uint64_t>(wParam)); return true;
+        }
+        // Unattended, the hotkeys do nothing: a copy of the program open beside this one keeps them.
+        case appmsg::kRecordToggle:
+            if (!unattended_) OnRecordToggleMessage(context_);
+            return true;
+        case appmsg::kPlayToggle:
+            if (unattended_ && wParam == 0) return true;
+            OnPlayToggleMessage(context_, static_cast<std::uint64_t>(wParam));
+            // The player ended on its own: played to the end, or a box has said why not.
+            if (unattendedPlaying_ && !context_.Playing()) EndUnattendedPlayback(false);
+            return true;
         case appmsg::kShowHint: return true;  // the hint window shows from ShowHintWindow
         case form3::kDragEnded: {
             HWND hint = reinterpret_cast<HWND>(wParam);

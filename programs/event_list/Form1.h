@@ -134,6 +134,9 @@ private:
     void SetWindowSize96(int width, int height) noexcept;
     bool OnPrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void SetStatusIdle(const std::string& text) noexcept;
+    // `/play`: after the start-up opened the script, and once its playback ended.
+    void StartUnattended(bool opened) noexcept;
+    void EndUnattendedPlayback(bool stoppedByUser) noexcept;
 
     // Form1List.cpp: the list's lines and the editors' notifications.
     void OnListCommand(int id, int code) noexcept;
@@ -173,6 +176,7 @@ private:
     bool deleteEnabled_ = false;
     bool insertEnabled_ = false;
     bool editingEnabled_ = true;
+    bool unattendedPlaying_ = false;
 };
 
 }  // namespace xd::event_list

@@ -2,15 +2,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 
 #include "Form1.h"
+#include "eventlist/app/EventUnattendedPlayback.h"
 #include "platform/Text.h"
 #include "platform/win32/CrashHandler.h"
 #include "ui/Dpi.h"
 #include "ui/GdiPlus.h"
 #include "ui/MessageLoop.h"
 #include "ui/ProgramStart.h"
+#include "ui/UnattendedStart.h"
 
 namespace {
 
@@ -27,6 +30,9 @@ xd::ApplicationInfo EventListInfo() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     xd::win32::InstallCrashHandler("迅点小侠", EventListInfo().fileVersion);
     xd::ui::EnableDpiAwareness();
+    // A script to open, or `/play`: then a bad command line or a missing script ends here with its code.
+    xd::ui::UnattendedStart start(xd::EventPlayLimits(), xd::EventPlayCauses());
+    if (const std::optional<int> ended = start.EndsAtOnce()) return *ended;
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -34,15 +40,19 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     int exitCode = 1;
     {
         const xd::ui::GdiPlusSession gdiplus;
-        xd::win32::Win32Platform platform;
-        xd::event_list::Form1 form(platform);
-        if (form.Create(instance, EventListInfo(), xd::ui::CommandLinePath())) {
-            form.Show(showCommand);
+        xd::event_list::Form1 form(start.Platform());
+        if (start.Unattended()) form.SetUnattended(start);
+        if (form.Create(instance, EventListInfo(), start.ScriptPath())) {
+            // Unattended, the window stays hidden until the user opens it from the tray.
+            if (!start.Unattended()) form.Show(showCommand);
             using Form = xd::ui::FormWindow<xd::event_list::Form1>;
-            exitCode = xd::ui::RunMessageLoop(form.Form::Handle());
+            exitCode = start.ProcessExitCode(xd::ui::RunMessageLoop(form.Form::Handle()));
         } else {
-            // "The main window could not be created."
-            ::MessageBoxW(nullptr, L"无法创建主窗口。", L"迅点小侠", MB_OK | MB_ICONERROR);
+            // "The main window could not be created." Unattended, the box only goes to the log.
+            static_cast<void>(start.Platform().boxes.Show(xd::kNoWindow, "无法创建主窗口。", "迅点小侠",
+                                                          xd::mb::kOk | xd::mb::kIconError));
+            start.Finish(false);
+            exitCode = start.ProcessExitCode(exitCode);
         }
     }
     return exitCode;

@@ -12,8 +12,10 @@
 #include "recorder/StatusTick.h"
 #include "recorder/app/Activities.h"
 #include "recorder/app/MainWindowEvents.h"
+#include "recorder/app/UnattendedPlayback.h"
 #include "recorder/app/ScriptProgram.h"
 #include "ui/Dpi.h"
+#include "ui/UnattendedStart.h"
 
 namespace xd::script_edition {
 namespace {
@@ -124,8 +126,18 @@ bool Form1::StripExpanded() noexcept {
 
 void Form1::OnStatusTick() noexcept {
     const StatusTickResult result = playback_.Tick(model_.window, editor_, recording_.CheckHooks());
+    const std::optional<bool> unattendedEnd = unattendedPlaying_ ? UnattendedPlaybackEnd(model_) : std::nullopt;
     if (result.stopPlayback) TogglePlayback(context_);
     if (result.redraw) RedrawToolbar();
+    if (unattendedEnd) {
+        unattendedPlaying_ = false;
+        EndUnattended(*unattendedEnd);
+    }
+}
+
+void Form1::StartUnattended() noexcept {
+    unattendedPlaying_ = StartUnattendedPlayback(context_, unattended_->Request());
+    if (!unattendedPlaying_) EndUnattended(false);
 }
 
 void Form1::OnSlider(int id, int position) noexcept {
@@ -222,7 +234,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
     }
     if (recording_.HandleMessage(message)) return 0;
-    if (message >= WM_USER && HandleCustomMessage(context_, message, wParam)) return 0;
+    // Unattended, the hotkeys do nothing: a copy of the program open beside this one keeps them.
+    if (unattended_ && (message == appmsg::kRecordHotkey || message == appmsg::kPlayHotkey)) return 0;
+    if (message >= WM_USER && HandleCustomMessage(context_, message, wParam)) {
+        if (message == appmsg::kDeferredLoad && unattended_) StartUnattended();
+        return 0;
+    }
     return DefaultProc(message, wParam, lParam);
 }
 

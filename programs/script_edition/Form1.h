@@ -77,6 +77,8 @@ private:
     MainWindowHooks MakeHooks();
     bool CreateChildren() noexcept;
     void OnEditorContextMenu(LPARAM lParam) noexcept;
+    // `/play`: after the deferred load opened the script.
+    void StartUnattended() noexcept;
 
     AppModel model_;
     ScintillaEditor editor_;
@@ -85,6 +87,7 @@ private:
     PlaybackHost playback_{model_, win32_};  // after model_: the runner shares its state
     Form2Host settings_;
     HBITMAP helpImage_ = nullptr;
+    bool unattendedPlaying_ = false;
 };
 
 }  // namespace xd::script_edition

@@ -20,7 +20,7 @@ WindowHandle Form1::Handle() { return reinterpret_cast<WindowHandle>(FormWindow:
 
 void Form1::SetWindowTitle(const std::string& title) { ::SetWindowTextW(FormWindow::Handle(), Widen(title).c_str()); }
 
-void Form1::SetTrayTip(const std::string& tip) { tray_.SetTip(Widen(tip)); }
+void Form1::SetTrayTip(const std::string& tip) { tray_.SetTip(Widen(TrayTip(tip))); }
 
 void Form1::SetWindowSize(WindowSize96 size) {
     HWND hwnd = FormWindow::Handle();
