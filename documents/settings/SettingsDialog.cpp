@@ -68,6 +68,7 @@ void LoadSettingsDialog(SettingsDialogContext& context) noexcept {
     for (const OptionCheckBox& row : kOptionCheckBoxes) {
         view.SetChecked(row.box, context.script.options.*row.option != 0);
     }
+    view.SetWaitSecondsText(FormatProfileInt(ClampWaitForWindowSeconds(context.script.options.waitForWindowSeconds)));
     const HotkeyItems items = MakeHotkeyItems();
     view.SetHotkeyItems(HotkeyList::Record, items);
     view.SetHotkeyItems(HotkeyList::Play, items);
@@ -105,6 +106,23 @@ void OnSettingsCheckClicked(SettingsDialogContext& context, SettingsCheck box) n
         return;
     }
     if (const OptionCheckBox* row = FindOptionCheckBox(box)) ApplyCheckBox(context, *row, ticked);
+}
+
+void OnWaitSecondsChanged(SettingsDialogContext& context) noexcept {
+    if (context.state.dialogLoading) return;
+    const int seconds = ClampWaitForWindowSeconds(ParseProfileInt64(context.view.WaitSecondsText()));
+    if (seconds == context.script.options.waitForWindowSeconds) return;
+    context.script.options.waitForWindowSeconds = seconds;
+    StoreOption(context, optionkey::kWaitForWindow, FormatProfileInt(seconds));
+}
+
+void OnWaitSecondsDone(SettingsDialogContext& context) noexcept {
+    const std::string shown = FormatProfileInt(context.script.options.waitForWindowSeconds);
+    if (context.view.WaitSecondsText() == shown) return;
+    // Not the user's typing: nothing to store.
+    context.state.dialogLoading = true;
+    context.view.SetWaitSecondsText(shown);
+    context.state.dialogLoading = false;
 }
 
 void OnSettingsOkClicked(SettingsDialogContext& context) noexcept {

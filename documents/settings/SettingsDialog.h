@@ -51,7 +51,7 @@ struct OptionCheckBox {
 inline constexpr std::string_view kMoveComment = " '=0不移动 =1移动";
 inline constexpr std::string_view kShowComment = " '=0不显示 =1显示";
 
-inline constexpr std::array<OptionCheckBox, 8> kOptionCheckBoxes{{
+inline constexpr std::array<OptionCheckBox, 9> kOptionCheckBoxes{{
     {SettingsCheck::Check3, &Options::exclusiveMode, optionkey::kExclusiveMode, std::nullopt, "", ""},
     {SettingsCheck::Check4, &Options::moveMouse, optionkey::kMoveMouse, ConfigMember::MoveMouse, "配置.移动鼠标", kMoveComment},
     {SettingsCheck::Check6, &Options::confirmDelete, optionkey::kConfirmDelete, std::nullopt, "", ""},
@@ -62,6 +62,7 @@ inline constexpr std::array<OptionCheckBox, 8> kOptionCheckBoxes{{
     {SettingsCheck::Check9, &Options::deleteLastMove, optionkey::kDeleteLastMove, std::nullopt, "", ""},
     {SettingsCheck::Check10, &Options::moveToStart, optionkey::kMoveToStart, ConfigMember::StartPosition, "配置.开始位置",
      kMoveComment},
+    {SettingsCheck::Check11, &Options::stopOnMouseMove, optionkey::kStopOnMouseMove, std::nullopt, "", ""},
 }};
 
 // nullptr for Check2.
@@ -86,6 +87,10 @@ void LoadSettingsDialog(SettingsDialogContext& context) noexcept;
 
 void OnHotkeyListChanged(SettingsDialogContext& context, HotkeyList list) noexcept;
 void OnSettingsCheckClicked(SettingsDialogContext& context, SettingsCheck box) noexcept;
+// Text1 changed: the seconds it reads as, clamped to 0..600, are in force and stored at once.
+void OnWaitSecondsChanged(SettingsDialogContext& context) noexcept;
+// Text1 lost the focus: it shows the value in force (what was typed, clamped; 0 for nothing).
+void OnWaitSecondsDone(SettingsDialogContext& context) noexcept;
 void OnSettingsOkClicked(SettingsDialogContext& context) noexcept;
 
 // WM_CLOSE, from 确定 or the caption's close box. True when the dialog closed.

@@ -11,7 +11,7 @@
 namespace xd {
 
 // The dialog's check boxes by designer name; Check1 does not exist.
-enum class SettingsCheck { Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check9, Check10 };
+enum class SettingsCheck { Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check9, Check10, Check11 };
 
 // Combo1 index 0 and 1.
 enum class HotkeyList { Record = 0, Play = 1 };
@@ -48,6 +48,9 @@ public:
     // -1: no item selected.
     virtual int SelectedHotkeyItem(HotkeyList list) = 0;
     virtual void SelectHotkeyItem(HotkeyList list, int index) = 0;
+    // Text1, the seconds to wait for a target window.
+    virtual std::string WaitSecondsText() = 0;
+    virtual void SetWaitSecondsText(const std::string& text) = 0;
 };
 
 }  // namespace xd

@@ -1,12 +1,15 @@
 #include "Form2.h"
 
 #include <array>
+#include <iterator>
 #include <string>
 
 #include "Form2Layout.h"
 #include "ProgramName.h"
+#include "documents/ProfileValues.h"
 #include "documents/SettingsStore.h"
 #include "documents/settings/FileAssociation.h"
+#include "platform/Text.h"
 #include "ui/Dpi.h"
 #include "ui/OwnedPlacement.h"
 #include "ui/Resources.h"
@@ -27,7 +30,7 @@ struct CheckRow {
 };
 
 // The option boxes; Check2, the association, is handled apart.
-constexpr std::array<CheckRow, 9> kOptionChecks{{
+constexpr std::array<CheckRow, 10> kOptionChecks{{
     {form2::kCheck1, EventFlagOption::NoMoves},
     {form2::kCheck3, EventFlagOption::DedicatedMode},
     {form2::kCheck4, EventFlagOption::MoveToCurrent},
@@ -37,6 +40,7 @@ constexpr std::array<CheckRow, 9> kOptionChecks{{
     {form2::kCheck8, EventFlagOption::VirtualPointer},
     {form2::kCheck9, EventFlagOption::DeleteLast},
     {form2::kCheck10, EventFlagOption::MoveToStart},
+    {form2::kCheck11, EventFlagOption::StopOnMouseMove},
 }};
 
 bool IsOn(const EventOptions& o, EventFlagOption option) noexcept {
@@ -54,6 +58,8 @@ bool IsOn(const EventOptions& o, EventFlagOption option) noexcept {
     }
     return false;
 }
+
+std::wstring SecondsText(std::int32_t seconds) { return std::to_wstring(ClampWaitForWindowSeconds(seconds)); }
 
 // The list item (0 for F1 .. 11 for F12); a hotkey out of range still selects an item.
 WPARAM HotkeyItem(std::int32_t key) noexcept { return static_cast<WPARAM>(ClampHotkey(key) - kFirstHotkey); }
@@ -107,6 +113,7 @@ bool Form2::Create(HINSTANCE instance, HWND owner) noexcept {
         ::DestroyWindow(hwnd);
         return false;
     }
+    ::SendMessageW(Child(form2::kText1), EM_LIMITTEXT, form2::kWaitSecondsDigits, 0);
     ApplyFont();
     return true;
 }
@@ -128,6 +135,7 @@ void Form2::Fill() noexcept {
     for (const CheckRow& row : kOptionChecks) {
         ::SendMessageW(Child(row.id), BM_SETCHECK, IsOn(options, row.option) ? BST_CHECKED : BST_UNCHECKED, 0);
     }
+    ::SetWindowTextW(Child(form2::kText1), SecondsText(options.waitForWindowSeconds).c_str());
     for (int id : {form2::kComboRecord, form2::kComboPlay}) {
         HWND combo = Child(id);
         ::SendMessageW(combo, CB_RESETCONTENT, 0, 0);
@@ -154,6 +162,23 @@ void Form2::OnCommand(int id, int code) noexcept {
             static_cast<void>(SetEventPlayKey(c.options, c.profile, c.settingsFile, item));
         }
         if (c.changed) c.changed();
+        return;
+    }
+    if (id == form2::kText1) {
+        if (code == EN_CHANGE) {
+            wchar_t text[16] = {};
+            ::GetWindowTextW(Child(id), text, static_cast<int>(std::size(text)));
+            const std::int32_t seconds = ClampWaitForWindowSeconds(ParseProfileInt64(Narrow(text)));
+            // Every change is in force and written at once; a failed write keeps it for this run.
+            if (seconds != c.options.waitForWindowSeconds)
+                static_cast<void>(SetEventWaitForWindowSeconds(c.options, c.profile, c.settingsFile, seconds));
+        } else if (code == EN_KILLFOCUS) {
+            // What was typed, clamped; the change this causes finds the value already in force.
+            const std::wstring shown = SecondsText(c.options.waitForWindowSeconds);
+            wchar_t text[16] = {};
+            ::GetWindowTextW(Child(id), text, static_cast<int>(std::size(text)));
+            if (shown != text) ::SetWindowTextW(Child(id), shown.c_str());
+        }
         return;
     }
     if (code != BN_CLICKED) return;

@@ -1,5 +1,8 @@
 #include "Form2.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "ProgramName.h"
 #include "documents/settings/SettingsDialogLayout.h"
 #include "platform/Text.h"
@@ -29,6 +32,7 @@ int IdOf(SettingsCheck box) noexcept {
         case SettingsCheck::Check8: return layout::ctl::kCheck8;
         case SettingsCheck::Check9: return layout::ctl::kCheck9;
         case SettingsCheck::Check10: return layout::ctl::kCheck10;
+        case SettingsCheck::Check11: return layout::ctl::kCheck11;
     }
     return 0;
 }
@@ -36,7 +40,7 @@ int IdOf(SettingsCheck box) noexcept {
 bool CheckOf(int id, SettingsCheck& box) noexcept {
     for (SettingsCheck c : {SettingsCheck::Check2, SettingsCheck::Check3, SettingsCheck::Check4, SettingsCheck::Check5,
                             SettingsCheck::Check6, SettingsCheck::Check7, SettingsCheck::Check8, SettingsCheck::Check9,
-                            SettingsCheck::Check10}) {
+                            SettingsCheck::Check10, SettingsCheck::Check11}) {
         if (IdOf(c) == id) {
             box = c;
             return true;
@@ -52,6 +56,7 @@ int ComboId(HotkeyList list) noexcept {
 struct Win32Kind {
     const wchar_t* className;
     DWORD style;
+    DWORD exStyle = 0;
 };
 
 Win32Kind KindOf(layout::ControlKind kind) noexcept {
@@ -61,6 +66,8 @@ Win32Kind KindOf(layout::ControlKind kind) noexcept {
         case layout::ControlKind::DropDownList: return {L"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
         case layout::ControlKind::CheckBox: return {L"Button", BS_AUTOCHECKBOX | WS_TABSTOP};
         case layout::ControlKind::Button: return {L"Button", BS_PUSHBUTTON | WS_TABSTOP};
+        case layout::ControlKind::NumberBox:
+            return {L"Edit", ES_NUMBER | ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP, WS_EX_CLIENTEDGE};
     }
     return {L"Static", 0};
 }
@@ -79,7 +86,8 @@ Form2::Form2() : instance_(::GetModuleHandleW(nullptr)) {
         const layout::ControlSpec& c = layout::kControls[i];
         const Win32Kind kind = KindOf(c.kind);
         controls_.push_back(ui::ControlSpec{texts_[2 * i].c_str(), kind.className, c.id, c.x, c.y, c.width, c.height,
-                                            kind.style | (c.visible ? WS_VISIBLE : 0u), 0, texts_[2 * i + 1].c_str()});
+                                            kind.style | (c.visible ? WS_VISIBLE : 0u), kind.exStyle,
+                                            texts_[2 * i + 1].c_str()});
     }
 }
 
@@ -125,6 +133,7 @@ bool Form2::Create(WindowHandle owner) {
         ::DestroyWindow(hwnd);
         return false;
     }
+    ::SendMessageW(Child(layout::ctl::kText1), EM_LIMITTEXT, layout::kWaitSecondsDigits, 0);
     ApplyFont();
     return true;
 }
@@ -198,8 +207,24 @@ void Form2::SelectHotkeyItem(HotkeyList list, int index) {
     ::SendMessageW(Child(ComboId(list)), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+std::string Form2::WaitSecondsText() {
+    HWND edit = Child(layout::ctl::kText1);
+    wchar_t text[16] = {};
+    const int length = ::GetWindowTextW(edit, text, static_cast<int>(std::size(text)));
+    return Narrow(std::wstring_view(text, static_cast<std::size_t>(std::max(length, 0))));
+}
+
+void Form2::SetWaitSecondsText(const std::string& text) {
+    ::SetWindowTextW(Child(layout::ctl::kText1), Widen(text).c_str());
+}
+
 void Form2::OnCommand(int id, int code) noexcept {
     if (!context_) return;
+    if (id == layout::ctl::kText1) {
+        if (code == EN_CHANGE) OnWaitSecondsChanged(*context_);
+        if (code == EN_KILLFOCUS) OnWaitSecondsDone(*context_);
+        return;
+    }
     if (id == layout::ctl::kComboRecord || id == layout::ctl::kComboPlay) {
         if (code == CBN_SELCHANGE) {
             OnHotkeyListChanged(*context_, id == layout::ctl::kComboRecord ? HotkeyList::Record : HotkeyList::Play);

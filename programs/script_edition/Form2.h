@@ -41,6 +41,8 @@ public:
     void SetHotkeyItems(HotkeyList list, const HotkeyItems& items) override;
     int SelectedHotkeyItem(HotkeyList list) override;
     void SelectHotkeyItem(HotkeyList list, int index) override;
+    std::string WaitSecondsText() override;
+    void SetWaitSecondsText(const std::string& text) override;
 
 private:
     void OnCommand(int id, int code) noexcept;

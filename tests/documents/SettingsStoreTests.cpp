@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "documents/ProfileValues.h"
 #include "platform/sim/IniProfile.h"
 #include "platform/sim/SimFileSystem.h"
@@ -25,9 +27,10 @@ TEST_F(SettingsStoreTest, FreshInstallRecordsWithF3PlaysWithF2AndHasEverythingOn
     EXPECT_EQ(o.recordKey, 114);
     EXPECT_EQ(o.playKey, 113);
     for (int flag : {o.exclusiveMode, o.moveMouse, o.confirmDelete, o.demoClick, o.clickEffect, o.virtualPointer,
-                     o.moveToStart, o.deleteLastMove}) {
+                     o.moveToStart, o.deleteLastMove, o.stopOnMouseMove}) {
         EXPECT_NE(flag, 0);
     }
+    EXPECT_EQ(o.waitForWindowSeconds, 0) << "no wait unless asked for";
     EXPECT_TRUE(files.Paths().empty()) << "reading must not create the file";
 }
 
@@ -43,6 +46,14 @@ TEST_F(SettingsStoreTest, HotkeysAreClampedIntoF1ToF12) {
         Options o = ReadOptions(profile, file);
         EXPECT_EQ(o.recordKey, c.expected) << c.stored;
         EXPECT_EQ(o.playKey, c.expected) << c.stored;
+    }
+}
+
+TEST_F(SettingsStoreTest, WaitForWindowIsClampedToTenMinutes) {
+    for (const auto& [stored, expected] : {std::pair{"30", 30}, std::pair{"600", 600}, std::pair{"601", 600},
+                                           std::pair{"99999999999", 600}, std::pair{"-5", 0}, std::pair{"x", 0}}) {
+        Store(optionkey::kWaitForWindow, stored);
+        EXPECT_EQ(ReadOptions(profile, file).waitForWindowSeconds, expected) << stored;
     }
 }
 
@@ -65,7 +76,8 @@ TEST_F(SettingsStoreTest, EveryOptionReadsBackWhatItsWriterStored) {
                    Case{optionkey::kDemoClick, &Options::demoClick},
                    Case{optionkey::kClickEffect, &Options::clickEffect},
                    Case{optionkey::kVirtualPointer, &Options::virtualPointer},
-                   Case{optionkey::kDeleteLastMove, &Options::deleteLastMove}}) {
+                   Case{optionkey::kDeleteLastMove, &Options::deleteLastMove},
+                   Case{optionkey::kStopOnMouseMove, &Options::stopOnMouseMove}}) {
         Store(c.key, "0");
         EXPECT_EQ(ReadOptions(profile, file).*c.field, 0) << c.key;
         Store(c.key, "-1");

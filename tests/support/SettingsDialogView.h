@@ -38,6 +38,14 @@ public:
         OnHotkeyListChanged(*context, list);
     }
 
+    std::string WaitSecondsText() override { return waitText; }
+    void SetWaitSecondsText(const std::string& text) override {
+        waitText = text;
+        OnWaitSecondsChanged(*context);
+    }
+    // The user's typing in Text1, as its change notification follows.
+    void TypeWaitSeconds(const std::string& text) { SetWaitSecondsText(text); }
+
     void Pump() {
         while (!posted.empty()) {
             const std::uint32_t message = posted.front();
@@ -59,7 +67,9 @@ public:
     std::map<SettingsCheck, bool> checks{
         {SettingsCheck::Check2, false}, {SettingsCheck::Check3, false}, {SettingsCheck::Check4, false},
         {SettingsCheck::Check5, false}, {SettingsCheck::Check6, false}, {SettingsCheck::Check7, false},
-        {SettingsCheck::Check8, false}, {SettingsCheck::Check9, false}, {SettingsCheck::Check10, false}};
+        {SettingsCheck::Check8, false}, {SettingsCheck::Check9, false}, {SettingsCheck::Check10, false},
+        {SettingsCheck::Check11, false}};
+    std::string waitText;
     std::map<HotkeyList, HotkeyItems> items;
     std::map<HotkeyList, int> selected;
 };

@@ -60,8 +60,10 @@ TEST_F(SettingsDialog, Opening_ShowsTheOptionsAndChangesNothing) {
     const std::map<SettingsCheck, bool> shown{
         {SettingsCheck::Check2, false}, {SettingsCheck::Check3, true}, {SettingsCheck::Check4, true},
         {SettingsCheck::Check5, true},  {SettingsCheck::Check6, false}, {SettingsCheck::Check7, true},
-        {SettingsCheck::Check8, true},  {SettingsCheck::Check9, false}, {SettingsCheck::Check10, true}};
+        {SettingsCheck::Check8, true},  {SettingsCheck::Check9, false}, {SettingsCheck::Check10, true},
+        {SettingsCheck::Check11, true}};
     EXPECT_EQ(view.checks, shown);
+    EXPECT_EQ(view.waitText, "0");
     EXPECT_TRUE(sim.profile.Writes().empty());
     EXPECT_EQ(editor.GetEditorText(), text);
     EXPECT_TRUE(sim.registry.Keys().empty());
@@ -88,6 +90,7 @@ TEST_F(SettingsDialog, EachCheckBox_StoresItsKeyAndRewritesItsLine) {
         {SettingsCheck::Check9, &Options::deleteLastMove, "删除最后", nullptr, nullptr},
         {SettingsCheck::Check10, &Options::moveToStart, "移动鼠标", "配置.开始位置=1 '=0不移动 =1移动",
          "配置.开始位置=0 '=0不移动 =1移动"},
+        {SettingsCheck::Check11, &Options::stopOnMouseMove, "移动停止", nullptr, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
@@ -112,6 +115,32 @@ TEST_F(SettingsDialog, EachCheckBox_StoresItsKeyAndRewritesItsLine) {
     }
     EXPECT_EQ(config.clickEffect.load(), -1);
     EXPECT_EQ(config.startPosition.load(), -1);
+}
+
+// Text1 puts each change in force and stores it at once, clamped to 0..600; leaving it shows what is in force.
+TEST_F(SettingsDialog, WaitSeconds_AreStoredAsTypedWithinTenMinutes) {
+    struct Case {
+        const char* typed;
+        std::int32_t inForce;
+        const char* shownAfter;
+    };
+    for (const Case c : {Case{"5", 5, "5"}, Case{"600", 600, "600"}, Case{"999", 600, "600"}, Case{"", 0, "0"},
+                         Case{"12x", 12, "12"}, Case{"-4", 0, "0"}, Case{"007", 7, "7"}}) {
+        SCOPED_TRACE(c.typed);
+        options = Options{};
+        options.waitForWindowSeconds = 30;
+        Open();
+        EXPECT_EQ(view.waitText, "30");
+        view.TypeWaitSeconds(c.typed);
+        EXPECT_EQ(options.waitForWindowSeconds, c.inForce);
+        EXPECT_EQ(Stored("等待窗口"), std::to_string(c.inForce));
+        EXPECT_EQ(ReadOptions(sim.profile, kSettingsFile).waitForWindowSeconds, c.inForce);
+        const std::size_t writes = sim.profile.Writes().size();
+        OnWaitSecondsDone(context);
+        EXPECT_EQ(view.waitText, c.shownAfter);
+        EXPECT_EQ(sim.profile.Writes().size(), writes);
+        ASSERT_TRUE(OnSettingsCloseRequest(context));
+    }
 }
 
 TEST_F(SettingsDialog, HotkeyChoice_IsStoredAsTheDecimalKeyCode) {

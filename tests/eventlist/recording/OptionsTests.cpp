@@ -30,6 +30,8 @@ TEST_F(EventOptionsTest, DefaultsWhenNothingIsStored) {
     EXPECT_TRUE(o.virtualPointer);
     EXPECT_TRUE(o.moveToStart);
     EXPECT_TRUE(o.deleteLast);
+    EXPECT_TRUE(o.stopOnMouseMove);
+    EXPECT_EQ(o.waitForWindowSeconds, 0);
     EXPECT_TRUE(profile.Writes().empty());
 }
 
@@ -76,6 +78,10 @@ TEST_F(EventOptionsTest, ControlsWriteTheirKeyAtOnce) {
     EXPECT_EQ(Value("录快捷键"), "123");
     ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::DeleteLast, false));
     EXPECT_EQ(Value("删除最后"), "0");
+    ASSERT_TRUE(SetEventFlagOption(o, profile, kFile, EventFlagOption::StopOnMouseMove, false));
+    EXPECT_EQ(Value("移动停止"), "0");
+    ASSERT_TRUE(SetEventWaitForWindowSeconds(o, profile, kFile, 1000));
+    EXPECT_EQ(Value("等待窗口"), "600");
     EXPECT_EQ(ReadEventOptions(profile, kFile), o);
 }
 
@@ -109,7 +115,8 @@ TEST_F(EventOptionsTest, EveryFlagWritesItsEntryAndReadsBack) {
                          Case{EventFlagOption::ConfirmDelete, "删除提醒"}, Case{EventFlagOption::DemoClick, "演示点击"},
                          Case{EventFlagOption::ClickEffect, "点击效果"}, Case{EventFlagOption::VirtualPointer, "虚拟指针"},
                          Case{EventFlagOption::MoveToStart, "移动鼠标", &EventOptions::moveToCurrent},
-                         Case{EventFlagOption::DeleteLast, "删除最后"}}) {
+                         Case{EventFlagOption::DeleteLast, "删除最后"},
+                         Case{EventFlagOption::StopOnMouseMove, "移动停止"}}) {
         for (const bool on : {false, true}) {
             // What the earlier cases wrote stays; only this entry changes.
             EventOptions o = ReadEventOptions(profile, kFile);
