@@ -85,8 +85,8 @@ dialog_session() {
   echo "$DLG_FACTS" | sed 's/^/      /'
   pass "[settings] Command5 opens the dialog"
   check "[settings] caption 设置" test "$(field title "$DLG_FACTS")" == "$SETTINGS_TITLE"
-  check "[settings] 456x233 at 96 DPI" test "$(window_size "$DLG_FACTS")" == 456x233
-  check "[settings] all 17 controls" test "$(grep -c '^child=' <<<"$DLG_FACTS")" == 17
+  check "[settings] 456x254 at 96 DPI" test "$(window_size "$DLG_FACTS")" == 456x254
+  check "[settings] all 21 controls" test "$(grep -c '^child=' <<<"$DLG_FACTS")" == 21
   check "[settings] Check9 is hidden" grep -q "^child=Button id=$F2_CHECK9 visible=0 " <<<"$DLG_FACTS"
   local check4_top dialog_bottom
   check4_top=$(child_rect "$F2_CHECK4" "$DLG_FACTS" | cut -d' ' -f2)
@@ -180,6 +180,22 @@ dialog_session() {
     grep -qxF "配置.点击效果=1 '=0不显示 =1显示"$'\r' <<<"$text"
   check "[script] ... in place, once" test "$(grep -c '^配置.点击效果=' <<<"$text")" == 1
   check "[script] settings file holds 点击效果=-1" ini_holds 点击效果 -1
+
+  # The two playback options of unattended use: the stop by hand starts on, the wait at 0 seconds.
+  check "[playback] 移动鼠标时停止前台回放 ticked by default" ticked "$F2_STOP_ON_MOVE"
+  check "[playback] 等待目标窗口出现 shows 0" test "$(tool text "$SETTINGS_CLASS" "*" "$F2_WAIT_SECONDS")" == 0
+  click_check "$F2_STOP_ON_MOVE"
+  check_within "[playback] settings file holds 移动停止=0" 5000 ini_holds 移动停止 0
+  click_dialog "$F2_WAIT_SECONDS"
+  xdotool key End BackSpace BackSpace BackSpace
+  xdotool type --delay 30 12
+  check_within "[playback] settings file holds 等待窗口=12" 5000 ini_holds 等待窗口 12
+  # Back to the defaults, so the rest of the session plays as before.
+  xdotool key End BackSpace BackSpace BackSpace
+  xdotool type --delay 30 0
+  check_within "[playback] settings file holds 等待窗口=0" 5000 ini_holds 等待窗口 0
+  click_check "$F2_STOP_ON_MOVE"
+  check_within "[playback] settings file holds 移动停止=-1" 5000 ini_holds 移动停止 -1
   # The caption's close box sends the same close request as 确定.
   tool close "$SETTINGS_CLASS" "*" || true
   check "[script] closing from the caption" dialog_gone
@@ -227,7 +243,7 @@ dialog_at_144() {
   show_editor_view 144 || fail "[144dpi] the Editor button shows no full window"
   open_with_command5 || { fail "[144dpi] Command5 opens no dialog"; close_app 144dpi discard; return; }
   # 233 × 1.5 = 349.5 rounds to the even 350.
-  check "[144dpi] the dialog scales to 684x350" test "$(window_size "$DLG_FACTS")" == 684x350
+  check "[144dpi] the dialog scales to 684x381" test "$(window_size "$DLG_FACTS")" == 684x381
   check "[144dpi] 确定 scales to 92x40" grep -q "^child=Button id=$F2_OK .* size=92x40$" <<<"$DLG_FACTS"
   xdotool mousemove 5 5
   shot settings-dialog-144dpi "$out"
