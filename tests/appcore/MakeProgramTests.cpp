@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "appcore/madeprogram/CarriedScript.h"
 #include "appcore/madeprogram/MakeProgram.h"
+#include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimFileDialogs.h"
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimProgramCopies.h"
@@ -73,6 +75,40 @@ TEST(MakeProgram, TheProgramIsNamedAfterTheScript) {
         EXPECT_EQ(request.defaultExtension, "exe");
         EXPECT_EQ(request.filters.at(0).second, "*.exe");
     }
+}
+
+// A made program runs as `/play` of its own script, with whatever options it was started with.
+TEST(MadeProgram, PlaysItsScriptWithTheOptionsItIsGiven) {
+    EXPECT_EQ(CarriedScriptPath("D:\\工具\\每日.exe"), "D:\\工具\\每日.mkx");
+    EXPECT_EQ(CarriedScriptPath("D:\\a.b\\run"), "D:\\a.b\\run.mkx");
+    EXPECT_EQ(CarriedScriptPath("x.EXE"), "x.mkx");
+
+    using Args = std::vector<std::string>;
+    const std::pair<Args, Args> cases[] = {
+        {{}, {"/play", "D:\\每日.mkx"}},
+        {{"/repeat", "3", "/log", "x.txt"}, {"/play", "D:\\每日.mkx", "/repeat", "3", "/log", "x.txt"}},
+        {{"/PLAY", "other.mkx"}, {"/PLAY", "other.mkx"}},
+    };
+    for (const auto& [given, expected] : cases) EXPECT_EQ(MadeProgramArguments(given, "D:\\每日.mkx"), expected);
+}
+
+TEST(MadeProgram, TheCarriedScriptReadsAsAFileThatCannotBeReplaced) {
+    sim::SimFileSystem real;
+    real.Put("D:\\other.mkx", "other");
+    CarriedScriptFiles files(real, "D:\\每日.mkx", "CARRIED");
+
+    EXPECT_TRUE(files.Exists("D:\\每日.mkx"));
+    EXPECT_EQ(files.FileSize("D:\\每日.mkx"), 7u);
+    EXPECT_EQ(files.ReadFile("D:\\每日.mkx", 100).bytes, "CARRIED");
+    EXPECT_EQ(files.ReadFile("D:\\每日.mkx", 6).status, FileStatus::TooLarge);
+    EXPECT_FALSE(files.WriteFileReplacing("D:\\每日.mkx", "x"));
+    EXPECT_FALSE(files.Remove("D:\\每日.mkx"));
+    EXPECT_FALSE(real.Exists("D:\\每日.mkx"));
+
+    EXPECT_EQ(files.ReadFile("D:\\other.mkx", 100).bytes, "other");
+    EXPECT_TRUE(files.WriteFileReplacing("D:\\new.mkx", "new"));
+    EXPECT_EQ(real.Get("D:\\new.mkx"), "new");
+    EXPECT_FALSE(files.Exists("D:\\missing.mkx"));
 }
 
 }  // namespace
