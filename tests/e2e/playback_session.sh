@@ -240,6 +240,29 @@ escape() {
   stop_probes
 }
 
+# --- the user's hand takes the pointer back from a foreground playback ------------------------------
+stop_by_hand() {
+  echo "--- a mouse move by hand stops a foreground playback"
+  probe hand || return
+  local script
+  script="$(script_file hand "配置.执行次数=0
+配置.前台模式=1
+配置.移动鼠标=1
+目标窗口(\"$PROBE_TITLE\",\"$PROBE_CLASS\",\"0\")
+鼠标点击(1,30,30,1,800)
+鼠标点击(1,330,230,1,800)")"
+  open_script "$script" || return
+  play_key
+  # Untouched, the endless playback glides and clicks on; its own moves never stop it.
+  wait_for_log '$4 == "WM_LBUTTONDOWN" { n++ } n >= 3' 15000 || fail "[hand] three clicks did not arrive"
+  check "[hand] still playing after three clicks nobody interrupted" eval '! playback_ended'
+  xdotool mousemove 1200 760
+  check_within "[hand] the move stops it: the editor is enabled" 3000 playback_ended
+  check "[hand] no virtual pointer is left after the stop" window_gone "$POINTER_CLASS" "*" 3000
+  close_app hand
+  stop_probes
+}
+
 # --- 执行次数=2 ends by itself; F2 then plays again ---------------------------------------------------
 repeat_twice() {
   echo "--- 执行次数=2 ends by itself"
@@ -332,7 +355,7 @@ close_with_box() {
   check "[close with box] its box is gone with it" window_gone "$BOX_CLASS" "$PLAY_ERROR_CAPTION" 3000
 }
 
-groups="${XD_E2E_PLAYBACK_GROUPS:-background foreground glide escape repeat_twice missing_target box_twice close_with_box}"
+groups="${XD_E2E_PLAYBACK_GROUPS:-background foreground glide escape stop_by_hand repeat_twice missing_target box_twice close_with_box}"
 for group in $groups; do "$group"; done
 
 if ((failures)); then
