@@ -35,8 +35,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         xd::script_edition::Form1 form(start.Platform());
         if (start.Unattended()) form.SetUnattended(start);
         if (form.Create(instance, info, start.ScriptPath())) {
-            // Unattended, the window stays hidden until the user opens it from the tray.
-            if (!start.Unattended()) form.Show(showCommand);
+            // Unattended, the window stays hidden until the user opens it from the tray (the placement just
+            // restored may have shown it).
+            form.Show(start.Unattended() ? SW_HIDE : showCommand);
             using Form = xd::ui::FormWindow<xd::script_edition::Form1>;
             exitCode = start.ProcessExitCode(xd::ui::RunMessageLoop(form.Form::Handle()));
         } else {
