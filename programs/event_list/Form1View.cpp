@@ -14,7 +14,7 @@ namespace xd::event_list {
 
 void Form1::SetCaption(const std::string& caption) {
     ::SetWindowTextW(FormWindow::Handle(), Widen(caption).c_str());
-    tray_.SetTip(Widen(caption));
+    tray_.SetTip(Widen(TrayTip(caption)));
 }
 
 void Form1::SetSaveEnabled(bool enabled) {
