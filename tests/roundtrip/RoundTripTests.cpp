@@ -180,6 +180,7 @@ protected:
 
         // The program plays on this thread, in virtual time.
         program.context.hooks.startPlayback = [this](const std::string& text) {
+            program.model.pointerTrail.Reset(sim.input.GetCursorPos());
             static_cast<void>(RunScript(services, text, [](std::function<void()> work) {
                 work();
                 return true;
@@ -293,7 +294,9 @@ protected:
     sim::SimOverlayWindows overlays{sim.desktop};
     std::mutex effectsGuard;
     DeviceScale scale;
-    PlaybackServices services{program.model.config, playState,   sim.desktop, sim.input, sim.clock,
+    // The runner's pointer moves go on the trail the mouse hook tells the user's hand from.
+    PointerTrailInput playerInput{sim.input, program.model.pointerTrail};
+    PlaybackServices services{program.model.config, playState,   sim.desktop, playerInput, sim.clock,
                               sim.boxes,            overlays,    {program.model.window.effects, effectsGuard},
                               scale,                program.view.handle};
 };
