@@ -57,7 +57,13 @@ void ReportPlayOutcome(IFileSystem& files, const std::string& logPath, const Pla
 }
 
 UnattendedStart::UnattendedStart(const PlayLimits& limits, std::span<const BoxCause> causes) {
-    const std::vector<std::string> arguments = CommandLineArguments();
+    std::vector<std::string> arguments = CommandLineArguments();
+    // A program made by 生成软件 plays the script it carries, with the options it was started with.
+    if (std::optional<std::string> carried = win32::Win32ProgramCopies().EmbeddedScript()) {
+        const std::string path = CarriedScriptPath(OwnProgramPath());
+        carriedFiles_.emplace(realFiles_, path, std::move(*carried));
+        arguments = MadeProgramArguments(arguments, path);
+    }
     const ParsedCommandLine parsed = ParseCommandLine(arguments, limits);
     switch (parsed.kind) {
         case ParsedCommandLine::Kind::OpenPath:
@@ -73,7 +79,7 @@ UnattendedStart::UnattendedStart(const PlayLimits& limits, std::span<const BoxCa
         case ParsedCommandLine::Kind::Play: break;
     }
     play_.emplace(parsed.play, causes);
-    platform_.emplace(play_->Boxes(), readOnlySettings_);
+    platform_.emplace(play_->Boxes(), readOnlySettings_, carriedFiles_ ? &*carriedFiles_ : nullptr);
     scriptPath_ = parsed.play.scriptPath;
     if (!play_->ScriptFileThere(platform_->files)) {
         Finish(false);

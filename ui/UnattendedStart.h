@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "appcore/madeprogram/CarriedScript.h"
 #include "appcore/unattended/ReadOnlyProfile.h"
 #include "appcore/unattended/UnattendedPlay.h"
 #include "platform/win32/Win32Platform.h"
@@ -40,6 +41,9 @@ public:
 
 private:
     std::optional<UnattendedPlay> play_;
+    // A program made by 生成软件 reads the script it carries through these.
+    win32::Win32FileSystem realFiles_;
+    std::optional<CarriedScriptFiles> carriedFiles_;
     win32::Win32Profile settingsFile_;
     ReadOnlyProfile readOnlySettings_{settingsFile_};
     std::optional<win32::Win32Platform> platform_;

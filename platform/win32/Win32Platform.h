@@ -17,8 +17,10 @@ namespace xd::win32 {
 
 struct Win32Platform {
     Win32Platform() = default;
-    // An unattended playback: boxes nobody sees, and a settings file that is read but never written.
-    Win32Platform(IMessageBoxes& otherBoxes, IProfile& otherProfile) : boxes(otherBoxes), profile(otherProfile) {}
+    // An unattended playback: boxes nobody sees, and a settings file that is read but never written; a made
+    // program's files also hold the script it carries.
+    Win32Platform(IMessageBoxes& otherBoxes, IProfile& otherProfile, IFileSystem* otherFiles = nullptr)
+        : boxes(otherBoxes), files(otherFiles ? *otherFiles : systemFiles), profile(otherProfile) {}
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
@@ -27,7 +29,8 @@ struct Win32Platform {
     Win32Clock clock;
     Win32MessageBoxes systemBoxes;
     IMessageBoxes& boxes = systemBoxes;
-    Win32FileSystem files;
+    Win32FileSystem systemFiles;
+    IFileSystem& files = systemFiles;
     Win32Profile fileProfile;
     IProfile& profile = fileProfile;
     Win32Registry registry;

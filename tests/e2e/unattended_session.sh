@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs inside xvfb-run (see run.sh): /play from the command line, both editions. A script plays twice to the
 # probe with its log named, the process ends with 0 and the log holds the run's line; a script whose window
-# is not there ends with 3 without any box; and neither writes a settings file beside itself.
+# is not there ends with 3 without any box; and neither writes a settings file beside itself. Then 生成软件 in
+# each: the program it makes plays its script to the probe with the options it is given, writes no settings
+# file beside itself, and exits with 0.
 #   needs XD_E2E_EXE, XD_E2E_EVENT_EXE, XD_E2E_WINTOOL, XD_E2E_PROBE, XD_E2E_OUT
 set -euo pipefail
 
@@ -99,6 +101,47 @@ edition() { # label exe main-class script
   check "[$label] nothing was written beside the program" test ! -e "$(dirname "$exe")/巧手配置.INI"
 }
 
+# --- 生成软件 ----------------------------------------------------------------------------------------------
+made() { # label exe main-class script caption-when-open box-caption
+  local label=$1 exe=$2 class=$3 script=$4 name=$5 caption=$6
+  local made="$work/made-$label/每日.exe" log="$work/$label-made-probe.log"
+  mkdir -p "$work/made-$label"
+  echo "--- $label: 生成软件 makes a program carrying the script"
+  APP_EXE=$exe APP_CLASS=$class
+  app_loaded() { title_is "$name"; }
+  start_app "$(winpath "$script")" || { fail "[$label-made] the program did not open the script"; return; }
+  # The menu's fourth item, after 设置, 帮助 and 关于.
+  click_toolbar "$TB_HELP"
+  wait_until 5000 menu_shows || fail "[$label-made] no menu"
+  xdotool key Down Down Down Down Return
+  if tool find "$BOX_CLASS" "生成软件" 15000 >/dev/null; then
+    pass "[$label-made] 生成软件 asks where to save"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$(winpath "$made")"
+    xdotool key Return
+    local box
+    if box="$(find_box "$caption" 30000)"; then
+      check "[$label-made] a box says it was made" grep -q "已生成软件" <<<"$box"
+      xdotool key Return
+      window_gone "$BOX_CLASS" "$caption" 5000 || fail "[$label-made] the box stays after Enter"
+    else
+      fail "[$label-made] no box after the save dialog"
+    fi
+  else
+    fail "[$label-made] 生成软件 shows no save dialog"
+  fi
+  close_app "$label-made"
+  check "[$label-made] the program was written" test -s "$made"
+
+  start_probe "$log" 50 50 400 300 || { fail "[$label-made] probe window did not show"; return; }
+  RC=0
+  timeout 60 wine "$made" /background /repeat 2 > "$work/$label-made.out" 2>&1 || RC=$?
+  check "[$label-made] the made program played to the end: exit code 0 (got $RC)" test "$RC" == 0
+  check "[$label-made] the probe got two presses" test "$(presses "$log")" == 2
+  check "[$label-made] no settings file beside the made program" test ! -e "$work/made-$label/巧手配置.INI"
+  stop_probes
+}
+
 script_text "$work/script.mkx" "$PROBE_TITLE" "$PROBE_CLASS"
 script_text "$work/script.mkx.missing" "没有这个窗口" "NoSuchClass"
 edition script "$script_exe" "$MAIN_CLASS" "$work/script.mkx"
@@ -106,6 +149,9 @@ edition script "$script_exe" "$MAIN_CLASS" "$work/script.mkx"
 event_script "$work/event.mkx" "$PROBE_TITLE" "$PROBE_CLASS"
 event_script "$work/event.mkx.missing" "没有这个窗口" "NoSuchClass"
 edition event "$event_exe" "$EL_MAIN_CLASS" "$work/event.mkx"
+
+made script "$script_exe" "$MAIN_CLASS" "$work/script.mkx" script 岚榕_迅点小侠
+made event "$event_exe" "$EL_MAIN_CLASS" "$work/event.mkx" event 迅点小侠
 
 stop_probes
 echo "unattended: $failures failure(s)"
