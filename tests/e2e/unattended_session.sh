@@ -94,6 +94,19 @@ edition() { # label exe main-class script
   check "[$label] no window: no box was shown" test "$BOX_SEEN" == 0
   check "[$label] no window: the log says so" grep -q $'\t3 找不到目标窗口\t' "$runlog"
 
+  # The window a routine starts just before playing: /wait holds the playback until it shows.
+  echo "--- $label: /play /wait 5 with the probe started 1 s later"
+  local late="$work/$label-late-probe.log"
+  timeout 60 wine "$exe" /play "$(winpath "$script")" /background /repeat 1 /wait 5 > "$work/$label-late.out" 2>&1 &
+  pid=$!
+  sleep 1
+  start_probe "$late" 50 50 400 300 || fail "[$label] the late probe window did not show"
+  RC=0
+  wait "$pid" || RC=$?
+  check "[$label] a window that shows within the wait: exit code 0 (got $RC)" test "$RC" == 0
+  check "[$label] ... and the late probe got its press" test "$(presses "$late")" == 1
+  stop_probes
+
   play "$label-bad" "$exe" "$(winpath "$script")" /speed fast
   check "[$label] a bad command line: exit code 6 (got $RC)" test "$RC" == 6
   check "[$label] a bad command line: its message reaches the output it was started with" \
