@@ -67,8 +67,8 @@ TEST_F(HelpPageTest, ReportsWhenNothingCanBeWrittenOrOpened) {
     EXPECT_EQ(boxes.Shown()[0].text, "无法打开帮助页面。\r\nC:\\Temp\\迅点小侠4帮助.html");
 }
 
-std::string ReadShippedPage() {
-    std::ifstream in(XD_SCRIPT_EDITION_HELP_PAGE, std::ios::binary);
+std::string ReadShippedPage(const char* path = XD_SCRIPT_EDITION_HELP_PAGE) {
+    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
@@ -96,6 +96,21 @@ TEST(ShippedHelpPage, CoversTheLanguageTheSettingsAndEveryBox) {
     };
     for (const char* text : needed) EXPECT_NE(page.find(text), std::string::npos) << text;
     EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
+}
+
+// Both pages explain what both programs gained together: playing unattended, making a program, waiting for a
+// window, the stop by hand, clicks that do nothing, and the crash report.
+TEST(ShippedHelpPage, BothPagesCoverWhatBothProgramsDo) {
+    for (const char* path : {XD_SCRIPT_EDITION_HELP_PAGE, XD_EVENT_LIST_HELP_PAGE}) {
+        const std::string page = ReadShippedPage(path);
+        ASSERT_FALSE(page.empty()) << path;
+        const char* needed[] = {
+            "命令行回放（/play）", "/repeat", "/speed", "/foreground", "/background", "/wait", "/log", "%ERRORLEVEL%",
+            "生成软件", "已生成软件：", "无法生成软件：", "等待目标窗口出现", "移动鼠标时停止前台回放",
+            "点击没有反应时", "管理员", "崩溃报告",
+        };
+        for (const char* text : needed) EXPECT_NE(page.find(text), std::string::npos) << path << ": " << text;
+    }
 }
 
 }  // namespace
