@@ -2,6 +2,7 @@
 
 #include "documents/files/ScriptDocument.h"
 #include "platform/Text.h"
+#include "platform/win32/CrashHandler.h"
 #include "ui/ProgramStart.h"
 
 namespace xd::ui {
@@ -78,6 +79,7 @@ UnattendedStart::UnattendedStart(const PlayLimits& limits, std::span<const BoxCa
         }
         case ParsedCommandLine::Kind::Play: break;
     }
+    win32::QuietCrashReports();
     play_.emplace(parsed.play, causes);
     platform_.emplace(play_->Boxes(), readOnlySettings_, carriedFiles_ ? &*carriedFiles_ : nullptr);
     scriptPath_ = parsed.play.scriptPath;

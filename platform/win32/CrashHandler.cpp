@@ -32,6 +32,13 @@ struct Installed {
 Installed* g_installed = nullptr;
 std::atomic<bool> g_reporting{false};
 std::atomic<DWORD> g_reporterThread{0};
+std::atomic<bool> g_quiet{false};
+
+// The boxes of a quiet report: nobody is there to read them.
+class NoBoxes final : public IMessageBoxes {
+public:
+    int Show(WindowHandle, const std::string&, const std::string&, std::uint32_t) override { return id::kOk; }
+};
 
 struct CrashJob {
     EXCEPTION_POINTERS* exception;
@@ -139,10 +146,11 @@ void RunReport(const CrashJob& job) noexcept {
     g_reporterThread = GetCurrentThreadId();
     try {
         Win32FileSystem files;
-        Win32MessageBoxes boxes;
+        Win32MessageBoxes shown;
+        NoBoxes unseen;
         Win32CrashDumps dumps(g_installed->writeDump, job);
         static_cast<void>(WriteCrashReport(g_installed->setup, FaultOf(*job.exception->ExceptionRecord), files,
-                                           dumps, boxes));
+                                           dumps, g_quiet.load() ? static_cast<IMessageBoxes&>(unseen) : shown));
     } catch (...) {
         // Out of memory: the process ends without a report.
     }
@@ -189,6 +197,8 @@ LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS* exception) {
 }
 
 }  // namespace
+
+void QuietCrashReports() noexcept { g_quiet.store(true); }
 
 void InstallCrashHandler(std::string_view programName, std::string_view version) noexcept {
     try {

@@ -9,4 +9,8 @@ namespace xd::win32 {
 // First thing in a program. programName ("迅点小侠4") and version ("4.0.2.358") are UTF-8.
 void InstallCrashHandler(std::string_view programName, std::string_view version) noexcept;
 
+// An unattended playback shows no box, not even this one: the report is still written, and a scheduled task
+// is not held by a box nobody will answer.
+void QuietCrashReports() noexcept;
+
 }  // namespace xd::win32

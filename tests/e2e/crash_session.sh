@@ -100,6 +100,35 @@ program_crashes() { # label exe main-class name title
 program_crashes crash-script-edition "$XD_E2E_EXE" "$MAIN_CLASS" 迅点小侠4 "$APP_TITLE"
 program_crashes crash-event-list "$XD_E2E_EVENT_EXE" "$EL_MAIN_CLASS" 迅点小侠 "$EL_APP_TITLE"
 
+# Unattended (/play), a crash still leaves its report beside the program, but no box holds a scheduled run.
+quiet_crash() {
+  local dir="$work/crash-quiet" pid rc=0 boxed=0
+  mkdir -p "$dir"
+  cp "$XD_E2E_EXE" "$dir/"
+  # Its window never shows: the program waits for it, alive, until the crash.
+  { printf '\xef\xbb\xbf'
+    printf '%s\r\n' "'岚榕迅点小侠脚本，版本：4.0.2  <--第一行不可删除和修改" '目标窗口("没有这个窗口","NoSuchClass","0")' \
+      "鼠标点击(1,120,45,1,300)"
+  } > "$dir/wait.mkx"
+  timeout 90 wine "$dir/${XD_E2E_EXE##*/}" /play "$(winpath "$dir/wait.mkx")" /wait 60 &
+  pid=$!
+  if ! wait_until 30000 timeout 20 wine "$XD_E2E_CRASHER" remote "$MAIN_CLASS"; then
+    fail "[crash-quiet] no thread could be started in the unattended program"
+    kill "$pid" 2>/dev/null || true
+    return
+  fi
+  while kill -0 "$pid" 2>/dev/null; do
+    box_shows 迅点小侠4 && boxed=1
+    sleep 0.3
+  done
+  wait "$pid" || rc=$?
+  check "[crash-quiet] the unattended program ended on its own with a failure code ($rc)" \
+    eval '[[ $rc -ne 0 && $rc -ne 124 ]]'
+  check "[crash-quiet] no box was shown" test "$boxed" == 0
+  check "[crash-quiet] its report is beside it" eval 'ls "$dir/$REPORT_FOLDER"/*.dmp >/dev/null 2>&1'
+}
+quiet_crash
+
 if ((failures)); then
   echo "e2e: $failures check(s) failed" >&2
   exit 1
