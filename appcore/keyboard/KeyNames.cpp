@@ -3,6 +3,8 @@
 #include <array>
 #include <cctype>
 
+#include "platform/Text.h"
+
 namespace xd {
 namespace {
 
@@ -34,16 +36,6 @@ constexpr std::array<Modifier, 4> kModifiers{{
 constexpr std::uint8_t kF1 = 0x70;
 constexpr int kFunctionKeys = 24;
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     const int lower = std::tolower(static_cast<unsigned char>(c));
@@ -52,7 +44,7 @@ int HexDigit(char c) {
 
 std::optional<std::uint8_t> ParseKey(std::string_view name) {
     for (const NamedKey& k : kNamedKeys) {
-        if (SameName(name, k.name)) return k.key;
+        if (EqualsIgnoringAsciiCase(name, k.name)) return k.key;
     }
     if (name.size() == 1) {
         const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
@@ -68,7 +60,7 @@ std::optional<std::uint8_t> ParseKey(std::string_view name) {
         if (name[1] == '0' || number < 1 || number > kFunctionKeys) return std::nullopt;
         return static_cast<std::uint8_t>(kF1 + number - 1);
     }
-    if (name.size() == 5 && SameName(name.substr(0, 3), "VK_")) {
+    if (name.size() == 5 && EqualsIgnoringAsciiCase(name.substr(0, 3), "VK_")) {
         const int high = HexDigit(name[3]), low = HexDigit(name[4]);
         const int code = high < 0 || low < 0 ? 0 : high * 16 + low;
         if (code < 1 || code > 254) return std::nullopt;
@@ -107,7 +99,7 @@ std::optional<KeyCombination> ParseKeyCombination(std::string_view text) {
         }
         const Modifier* found = nullptr;
         for (const Modifier& m : kModifiers) {
-            if (SameName(part, m.name)) found = &m;
+            if (EqualsIgnoringAsciiCase(part, m.name)) found = &m;
         }
         if (!found || (keys.modifiers & found->bit)) return std::nullopt;
         keys.modifiers = static_cast<std::uint8_t>(keys.modifiers | found->bit);

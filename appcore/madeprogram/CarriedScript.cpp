@@ -1,19 +1,8 @@
 #include "appcore/madeprogram/CarriedScript.h"
 
-#include <algorithm>
-#include <cctype>
-#include <string_view>
+#include "platform/Text.h"
 
 namespace xd {
-namespace {
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
-}  // namespace
 
 std::string CarriedScriptPath(const std::string& programPath) {
     const std::size_t name = programPath.find_last_of(":/\\") + 1;  // npos + 1 is 0
@@ -23,7 +12,7 @@ std::string CarriedScriptPath(const std::string& programPath) {
 }
 
 std::vector<std::string> MadeProgramArguments(std::span<const std::string> arguments, const std::string& scriptPath) {
-    if (!arguments.empty() && EqualsNoCase(arguments.front(), "/play")) {
+    if (!arguments.empty() && EqualsIgnoringAsciiCase(arguments.front(), "/play")) {
         return std::vector<std::string>(arguments.begin(), arguments.end());
     }
     std::vector<std::string> result{"/play", scriptPath};

@@ -1,6 +1,7 @@
 #include "appcore/unattended/PlayArguments.h"
 
 #include "appcore/unattended/PlayLog.h"
+#include "platform/Text.h"
 
 #include <string_view>
 #include <utility>
@@ -14,16 +15,6 @@ constexpr std::size_t kMaxPathBytes = 4096;
 constexpr std::size_t kMaxNumberChars = 9;
 
 bool IsSwitch(std::string_view argument) noexcept { return !argument.empty() && argument.front() == '/'; }
-
-bool SameSwitch(std::string_view argument, std::string_view name) noexcept {
-    if (argument.size() != name.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        char c = argument[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != name[i]) return false;
-    }
-    return true;
-}
 
 std::optional<std::int32_t> ReadWhole(std::string_view text) noexcept {
     if (text.empty() || text.size() > kMaxNumberChars) return std::nullopt;
@@ -83,7 +74,7 @@ ParsedCommandLine Invalid(ParsedCommandLine parsed, std::string error) {
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(std::span<const std::string> arguments, const PlayLimits& limits) {
-    if (arguments.empty() || !SameSwitch(arguments[0], "/play")) return {};
+    if (arguments.empty() || !EqualsIgnoringAsciiCase(arguments[0], "/play")) return {};
     ParsedCommandLine parsed;
     parsed.kind = ParsedCommandLine::Kind::Play;
     PlayRequest& play = parsed.play;
@@ -97,11 +88,11 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> arguments, const
     while (i < arguments.size()) {
         const std::string& name = arguments[i++];
         const std::string_view value = i < arguments.size() ? std::string_view(arguments[i]) : std::string_view();
-        if (SameSwitch(name, "/foreground") || SameSwitch(name, "/background")) {
+        if (EqualsIgnoringAsciiCase(name, "/foreground") || EqualsIgnoringAsciiCase(name, "/background")) {
             if (modeGiven) return fail("/foreground 和 /background 只能给一个。");
             modeGiven = true;
-            play.mode = SameSwitch(name, "/foreground") ? PlayModeOverride::Foreground : PlayModeOverride::Background;
-        } else if (SameSwitch(name, "/repeat")) {
+            play.mode = EqualsIgnoringAsciiCase(name, "/foreground") ? PlayModeOverride::Foreground : PlayModeOverride::Background;
+        } else if (EqualsIgnoringAsciiCase(name, "/repeat")) {
             if (play.repeat) return fail("/repeat 给了两次。");
             const std::optional<std::int32_t> n = ReadWhole(value);
             if (!n || *n > limits.repeatMax) {
@@ -109,7 +100,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> arguments, const
             }
             play.repeat = *n;
             ++i;
-        } else if (SameSwitch(name, "/speed")) {
+        } else if (EqualsIgnoringAsciiCase(name, "/speed")) {
             if (play.speedHundredths) return fail("/speed 给了两次。");
             const std::optional<std::int32_t> s = ReadHundredths(value);
             if (!s || *s < limits.speedMinHundredths || *s > limits.speedMaxHundredths) {
@@ -118,7 +109,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> arguments, const
             }
             play.speedHundredths = *s;
             ++i;
-        } else if (SameSwitch(name, "/wait")) {
+        } else if (EqualsIgnoringAsciiCase(name, "/wait")) {
             if (play.waitSeconds) return fail("/wait 给了两次。");
             const std::optional<std::int32_t> s = ReadWhole(value);
             if (!s || *s > kWaitSecondsMax) {
@@ -126,7 +117,7 @@ ParsedCommandLine ParseCommandLine(std::span<const std::string> arguments, const
             }
             play.waitSeconds = *s;
             ++i;
-        } else if (SameSwitch(name, "/log")) {
+        } else if (EqualsIgnoringAsciiCase(name, "/log")) {
             if (!play.logPath.empty()) return fail("/log 给了两次。");
             if (!JoinPathArguments(arguments, i, play.logPath)) return fail("日志文件的路径太长。");
             if (play.logPath.empty()) return fail("/log 之后缺少日志文件。");

@@ -242,4 +242,13 @@ std::string Utf8ToGbk(std::string_view utf8) {
 
 #endif
 
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
 }  // namespace xd
