@@ -55,6 +55,7 @@ constexpr std::uint32_t kKeyDown = 0x0100;
 constexpr std::uint32_t kKeyUp = 0x0101;
 constexpr std::uint32_t kSysKeyDown = 0x0104;
 constexpr std::uint32_t kSysKeyUp = 0x0105;
+constexpr std::uint32_t kChar = 0x0102;
 constexpr std::uint32_t kMouseMove = 0x0200;
 constexpr std::uint32_t kLButtonDown = 0x0201;
 constexpr std::uint32_t kLButtonUp = 0x0202;
@@ -104,6 +105,22 @@ constexpr std::uint32_t kHWheel = 0x1000;
 constexpr std::uint32_t kVirtualDesk = 0x4000;
 constexpr std::uint32_t kAbsolute = 0x8000;
 }  // namespace mouseevent
+
+// One synthesized keyboard input record (the KEYBDINPUT part of INPUT).
+struct KeyInputRecord {
+    std::uint16_t virtualKey = 0;
+    std::uint16_t scanCode = 0;  // with keyevent::kUnicode, one UTF-16 unit of the text
+    std::uint32_t flags = 0;     // KEYEVENTF_* values
+    std::uint32_t time = 0;
+    friend bool operator==(const KeyInputRecord&, const KeyInputRecord&) = default;
+};
+
+namespace keyevent {
+constexpr std::uint32_t kExtended = 0x0001;
+constexpr std::uint32_t kKeyUp = 0x0002;
+constexpr std::uint32_t kUnicode = 0x0004;
+constexpr std::uint32_t kScanCode = 0x0008;  // the system ignores virtualKey and maps scanCode
+}  // namespace keyevent
 
 // A copy of what a low-level mouse hook receives (MSLLHOOKSTRUCT plus the message).
 struct LowLevelMouseEvent {

@@ -81,6 +81,16 @@ public:
     // flag is addressed over it (0..65535 from its left or top edge to its right or bottom one).
     virtual Rect VirtualScreen() = 0;
     virtual std::int16_t KeyState(int virtualKey) = 0;  // GetKeyState
+    // GetGUIThreadInfo of the window's thread: the window there that has the keyboard focus, kNoWindow when
+    // none has (or the window is gone).
+    virtual WindowHandle FocusedWindow(WindowHandle w) = 0;
+    // The key's scan code in the keyboard layout of the window's thread (ours for kNoWindow), without the
+    // extended prefix; 0 when the layout has none for it.
+    virtual std::uint32_t ScanCode(WindowHandle w, int virtualKey) = 0;
+    // What a key-down gives as text (ToUnicodeEx) in the layout of the window's thread, with the Shift, Caps
+    // Lock, Ctrl and Alt state as it stands, as UTF-8: "" for a key that types nothing or a dead key;
+    // control characters ("\r", "\x01") as they come. Leaves no dead key pending in that layout.
+    virtual std::string KeyText(WindowHandle w, int virtualKey, std::uint32_t scanCode) = 0;
     virtual std::uint32_t DoubleClickTime() = 0;
     virtual Point DoubleClickSize() = 0;  // SM_CXDOUBLECLK, SM_CYDOUBLECLK
 };

@@ -41,6 +41,9 @@ public:
     [[nodiscard]] unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) override {
         return input_.SendMouseInput(records);
     }
+    [[nodiscard]] unsigned SendKeyInput(const std::vector<KeyInputRecord>& records) override {
+        return input_.SendKeyInput(records);
+    }
     [[nodiscard]] bool SetCursorPos(Point screen) override {
         trail_.Record(screen);
         return input_.SetCursorPos(screen);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/sim/SimKeyboardLayout.h"
+
 namespace xd::sim {
 
 namespace {
@@ -243,6 +245,41 @@ void SimDesktop::SetKeyDown(int virtualKey, bool down) {
     }
 }
 
+void SimDesktop::SetFocus(WindowHandle w) {
+    std::lock_guard lock(mutex_);
+    if (const Window* win = Find(w)) focus_[win->threadId] = w;
+}
+
+WindowHandle SimDesktop::FocusedWindow(WindowHandle w) {
+    std::lock_guard lock(mutex_);
+    const Window* win = Find(w);
+    if (!win) return kNoWindow;
+    const auto it = focus_.find(win->threadId);
+    return it != focus_.end() && Find(it->second) ? it->second : kNoWindow;
+}
+
+std::uint32_t SimDesktop::ScanCode(WindowHandle, int virtualKey) { return SimScanCode(virtualKey); }
+
+std::string SimDesktop::KeyText(WindowHandle, int virtualKey, std::uint32_t) {
+    const auto down = [this](int key) { return (static_cast<std::uint16_t>(KeyState(key)) & 0x8000u) != 0; };
+    const SimKeyModifiers modifiers{down(0x10), (KeyState(0x14) & 1) != 0, down(0x11), down(0x12)};
+    return SimKeyText(virtualKey, modifiers);
+}
+
+bool SimDesktop::ReceiveKeyInput(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    WindowHandle target = ForegroundWindow();
+    if (const WindowHandle focus = FocusedWindow(target); focus != kNoWindow) target = focus;
+    if (target == kNoWindow) return false;
+    MessageRecord r = Record(target, message, wParam, lParam, false, true);
+    MessageObserver observer;
+    {
+        std::lock_guard lock(mutex_);
+        observer = observer_;
+    }
+    if (observer) observer(r);
+    return r.delivered;
+}
+
 void SimDesktop::SetDoubleClick(std::uint32_t milliseconds, Point size) {
     std::lock_guard lock(mutex_);
     doubleClickTime_ = milliseconds;
@@ -439,8 +476,9 @@ Point SimDesktop::ScreenToClient(WindowHandle w, Point p) {
 // --- messages --------------------------------------------------------------
 
 MessageRecord SimDesktop::Record(WindowHandle w, std::uint32_t message, std::uintptr_t wParam,
-                                 std::intptr_t lParam, bool sent) {
+                                 std::intptr_t lParam, bool sent, bool fromInput) {
     MessageRecord r;
+    r.fromInput = fromInput;
     r.window = w;
     r.message = message;
     r.wParam = wParam;
@@ -450,7 +488,7 @@ MessageRecord SimDesktop::Record(WindowHandle w, std::uint32_t message, std::uin
     r.sent = sent;
     std::lock_guard lock(mutex_);
     r.delivered = Find(w) != nullptr;
-    if (const auto refused = refusing_.find(w); !sent && refused != refusing_.end())
+    if (const auto refused = refusing_.find(w); !sent && !fromInput && refused != refusing_.end())
         if (!refused->second || *refused->second == message) r.delivered = false;
     if (messages_.size() < kMaxMessages) messages_.push_back(r);
     return r;

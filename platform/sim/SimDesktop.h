@@ -66,6 +66,7 @@ struct MessageRecord {
     std::int64_t micros = 0;      // IClock::MonotonicMicros at the call
     bool sent = false;            // SendMessage rather than PostMessage
     bool delivered = false;       // false when the window did not exist or refused the post
+    bool fromInput = false;       // a key message the input queue brought (SendInput), not a post
     friend bool operator==(const MessageRecord&, const MessageRecord&) = default;
 };
 
@@ -119,6 +120,11 @@ public:
     // this after the hooks have seen the event.
     void SetKeyDown(int virtualKey, bool down);
     void SetDoubleClick(std::uint32_t milliseconds, Point size);
+    // Gives w the keyboard focus of its thread (GetGUIThreadInfo's hwndFocus there).
+    void SetFocus(WindowHandle w);
+    // A key message from injected input reaches the window with the focus in the foreground window's thread,
+    // else the foreground window; logged with fromInput. False when there is no such window.
+    bool ReceiveKeyInput(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam);
 
     // --- inspection ------------------------------------------------------
     std::vector<MessageRecord> Messages() const;
@@ -184,6 +190,10 @@ public:
     std::int16_t AsyncKeyState(int virtualKey);
     std::uint32_t DoubleClickTime() override;
     Point DoubleClickSize() override;
+    WindowHandle FocusedWindow(WindowHandle w) override;
+    // The United States layout for every window (SimKeyboardLayout).
+    std::uint32_t ScanCode(WindowHandle w, int virtualKey) override;
+    std::string KeyText(WindowHandle w, int virtualKey, std::uint32_t scanCode) override;
 
     // The default hit-test answer: client inside the client area, caption elsewhere
     // in the window rectangle, nowhere outside.
@@ -226,7 +236,7 @@ private:
     std::intptr_t HitTest(WindowHandle w, Point screen);
     WindowHandle ChildAt(WindowHandle parent, Point screen);
     MessageRecord Record(WindowHandle w, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
-                         bool sent);
+                         bool sent, bool fromInput = false);
 
     IClock& clock_;
     mutable std::recursive_mutex mutex_;
@@ -242,6 +252,7 @@ private:
     int dpiY_ = 96;
     std::vector<MonitorSpec> monitors_{MonitorSpec{{}, 0}};  // [0] the primary, its area the screen's
     std::map<int, std::int16_t> keyStates_;
+    std::map<std::uint32_t, WindowHandle> focus_;  // by thread
     std::uint32_t doubleClickTime_ = 500;
     Point doubleClickSize_{4, 4};
     std::vector<MessageRecord> messages_;

@@ -4,13 +4,16 @@
 #include <limits>
 #include <utility>
 
+#include "platform/KeyMessages.h"
+#include "platform/sim/SimKeyboardLayout.h"
+
 namespace xd::sim {
 
 namespace {
 constexpr std::size_t kMaxLogEntries = 1'000'000;
 }
 
-SimInput::SimInput(IClock& clock, IWindowSystem* screen, SimHooks* hooks)
+SimInput::SimInput(IClock& clock, SimDesktop* screen, SimHooks* hooks)
     : clock_(clock), screen_(screen), hooks_(hooks) {}
 
 namespace {
@@ -103,6 +106,71 @@ unsigned SimInput::SendMouseInput(const std::vector<MouseInputRecord>& records) 
     return static_cast<unsigned>(inserted);
 }
 
+unsigned SimInput::SendKeyInput(const std::vector<KeyInputRecord>& records) {
+    DeliverHeldInput();
+    KeyInputBatch batch{records, clock_.TickCount(), clock_.MonotonicMicros()};
+    std::size_t inserted = records.size();
+    {
+        std::lock_guard lock(mutex_);
+        if (keyBatches_.size() < kMaxLogEntries) keyBatches_.push_back(batch);
+        if (blocked_) return 0;
+        if (nextInserted_) {
+            inserted = std::min(*nextInserted_, records.size());
+            nextInserted_.reset();
+        }
+    }
+    for (std::size_t i = 0; i < inserted; ++i) DeliverKey(records[i], llhook::kKeyInjected, batch.tick, true);
+    return static_cast<unsigned>(inserted);
+}
+
+void SimInput::UserKey(int virtualKey, bool down) {
+    DeliverHeldInput();
+    const KeyInputRecord record{static_cast<std::uint16_t>(virtualKey), 0, down ? 0u : keyevent::kKeyUp, 0};
+    DeliverKey(record, 0, clock_.TickCount(), false);
+}
+
+void SimInput::DeliverKey(const KeyInputRecord& r, std::uint32_t hookFlags, std::uint32_t tick, bool toWindow) {
+    constexpr int kPacket = 0xE7;
+    const bool up = (r.flags & keyevent::kKeyUp) != 0;
+    const std::uint32_t time = r.time != 0 ? r.time : tick;
+    const std::uint32_t upFlag = up ? llhook::kKeyUp : 0;
+    if (r.flags & keyevent::kUnicode) {
+        if (hooks_)
+            hooks_->DeliverKey(LowLevelKeyEvent{0, up ? msg::kKeyUp : msg::kKeyDown, kPacket, r.scanCode,
+                                                hookFlags | upFlag, time});
+        if (toWindow && !up && screen_) (void)screen_->ReceiveKeyInput(msg::kChar, r.scanCode, 1);
+        return;
+    }
+    bool extended = (r.flags & keyevent::kExtended) != 0;
+    int key = (r.flags & keyevent::kScanCode) ? SimVirtualKeyOfScan(r.scanCode, extended) : r.virtualKey;
+    // The hooks see the side of a modifier; a program's messages the generic key.
+    if (key == vk::kShift) key = vk::kLShift;
+    if (key == vk::kControl) key = vk::kLControl;
+    if (key == vk::kMenu) key = vk::kLMenu;
+    if (key == 0) return;
+    extended = extended || IsExtendedKey(key);
+    const std::uint32_t scan = r.scanCode != 0 ? r.scanCode : SimScanCode(key);
+    const auto held = [this](int k) {
+        return screen_ && (static_cast<std::uint16_t>(screen_->KeyState(k)) & 0x8000u) != 0;
+    };
+    const bool isAlt = key == vk::kLMenu || key == vk::kLMenu + 1;
+    // The key's own change is not in the state yet: the hooks see it first. Alt's own release has no
+    // context bit in its message.
+    const bool alt = held(vk::kMenu) || (!up && isAlt);
+    const bool system = IsSystemKey(key, alt, held(vk::kControl));
+    const std::uint32_t message = up ? (system ? msg::kSysKeyUp : msg::kKeyUp) : (system ? msg::kSysKeyDown : msg::kKeyDown);
+    const int generic = key >= 0xA0 && key <= 0xA5 ? 0x10 + (key - 0xA0) / 2 : key;
+    const bool wasDown = held(key);
+    if (hooks_)
+        hooks_->DeliverKey(LowLevelKeyEvent{0, message, static_cast<std::uint32_t>(key), scan,
+                                            hookFlags | upFlag | (extended ? 0x01u : 0u) |
+                                                (alt ? llhook::kKeyAltDown : 0u),
+                                            time});
+    if (toWindow && screen_)
+        (void)screen_->ReceiveKeyInput(message, static_cast<std::uintptr_t>(generic),
+                                       KeyMessageLParam(KeyMessageBits{scan, extended, up, wasDown, alt && system && !(up && isAlt)}));
+}
+
 void SimInput::DeliverHeldInput() {
     std::vector<HeldRecord> held;
     {
@@ -180,8 +248,14 @@ std::vector<CursorMove> SimInput::CursorMoves() const {
     return cursorMoves_;
 }
 
+std::vector<KeyInputBatch> SimInput::KeyBatches() const {
+    std::lock_guard lock(mutex_);
+    return keyBatches_;
+}
+
 void SimInput::Clear() {
     std::lock_guard lock(mutex_);
+    keyBatches_.clear();
     batches_.clear();
     cursorMoves_.clear();
 }

@@ -10,12 +10,19 @@
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/WindowSystem.h"
+#include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimHooks.h"
 
 namespace xd::sim {
 
 struct InputBatch {
     std::vector<MouseInputRecord> records;
+    std::uint32_t tick = 0;
+    std::int64_t micros = 0;
+};
+
+struct KeyInputBatch {
+    std::vector<KeyInputRecord> records;
     std::uint32_t tick = 0;
     std::int64_t micros = 0;
 };
@@ -46,9 +53,15 @@ public:
     // over: the virtual screen with the virtual-desktop flag, the primary screen
     // without it; without `screen` one 1920 x 1080 screen is assumed. Without
     // `hooks` nothing is delivered.
-    explicit SimInput(IClock& clock, IWindowSystem* screen = nullptr, SimHooks* hooks = nullptr);
+    explicit SimInput(IClock& clock, SimDesktop* screen = nullptr, SimHooks* hooks = nullptr);
 
     unsigned SendMouseInput(const std::vector<MouseInputRecord>& records) override;
+    // Key records are taken at once, behind any mouse input still held. Each reaches the hooks as the system
+    // reports it (a generic Shift, Ctrl or Alt as its left key; with KEYEVENTF_SCANCODE the key the scan code
+    // stands for; text as VK_PACKET with its unit as scan code), then the desktop's focused window gets the
+    // message a program would take from its queue: WM_(SYS)KEYDOWN/UP with the generic key and the system's
+    // lParam, and for text only the WM_CHAR of each unit (its VK_PACKET key messages are left out).
+    unsigned SendKeyInput(const std::vector<KeyInputRecord>& records) override;
     bool SetCursorPos(Point screen) override;
     Point GetCursorPos() override;
 
@@ -61,6 +74,8 @@ public:
     // The user's hand (see SimUser): delivered unflagged, logged nowhere, never blocked.
     void UserMoveTo(Point screen);
     void UserInput(const MouseInputRecord& record);
+    // A key of the hand: to the hooks as SendKeyInput's keys are, but unflagged and to no window.
+    void UserKey(int virtualKey, bool down);
     // Makes SendInput insert nothing (as when blocked by a higher-integrity window).
     void SetBlocked(bool blocked);
     // The next SendInput inserts only its first `inserted` records and reports that
@@ -70,6 +85,7 @@ public:
     std::vector<InputBatch> Batches() const;
     std::vector<MouseInputRecord> AllRecords() const;  // every batch's records in order
     std::vector<CursorMove> CursorMoves() const;
+    std::vector<KeyInputBatch> KeyBatches() const;
     void Clear();
 
 private:
@@ -87,9 +103,10 @@ private:
     // Delivers the record's events with these hook flags, then moves the pointer.
     void Apply(const MouseInputRecord& record, const Screens& screens, std::uint32_t hookFlags, std::uint32_t tick);
     void MoveAndDeliver(Point screen, std::uint32_t tick);
+    void DeliverKey(const KeyInputRecord& record, std::uint32_t hookFlags, std::uint32_t tick, bool toWindow);
 
     IClock& clock_;
-    IWindowSystem* screen_;
+    SimDesktop* screen_;
     SimHooks* hooks_;
     mutable std::mutex mutex_;
     Point cursor_{};
@@ -98,6 +115,7 @@ private:
     std::vector<HeldRecord> held_;  // at most one batch: each SendInput takes the last one's first
     std::vector<InputBatch> batches_;
     std::vector<CursorMove> cursorMoves_;
+    std::vector<KeyInputBatch> keyBatches_;
 };
 
 }  // namespace xd::sim

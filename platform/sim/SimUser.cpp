@@ -29,24 +29,8 @@ void SimUser::Wheel(int delta) {
     input_.UserInput(MouseInputRecord{0, 0, static_cast<std::uint32_t>(delta), mouseevent::kWheel, 0});
 }
 
-bool SimUser::Held(int virtualKey) { return desktop_.AsyncKeyState(virtualKey) != 0; }
 
-void SimUser::KeyChange(int virtualKey, bool down) {
-    // Keys and the mouse share one input queue: the key comes after what was injected before it.
-    input_.DeliverHeldInput();
-    int key = virtualKey;
-    if (key == vk::kShift) key = vk::kLShift;
-    if (key == vk::kControl) key = vk::kLControl;
-    if (key == vk::kMenu) key = vk::kLMenu;
-    const bool isAlt = key == vk::kLMenu || key == vk::kLMenu + 1;
-    // The key's own change is not in the state yet: the hooks see it first.
-    const bool alt = Held(vk::kMenu) || (down && isAlt);
-    const bool systemKey = (alt && !Held(vk::kControl)) || key == vk::kF10;
-    const std::uint32_t message =
-        down ? (systemKey ? msg::kSysKeyDown : msg::kKeyDown) : (systemKey ? msg::kSysKeyUp : msg::kKeyUp);
-    const std::uint32_t flags = (down ? 0 : llhook::kKeyUp) | (alt ? llhook::kKeyAltDown : 0);
-    hooks_.DeliverKey(LowLevelKeyEvent{0, message, static_cast<std::uint32_t>(key), 0, flags, clock_.TickCount()});
-}
+void SimUser::KeyChange(int virtualKey, bool down) { input_.UserKey(virtualKey, down); }
 
 void SimUser::KeyDown(int virtualKey) { KeyChange(virtualKey, true); }
 void SimUser::KeyUp(int virtualKey) { KeyChange(virtualKey, false); }

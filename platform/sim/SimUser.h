@@ -24,7 +24,7 @@ public:
     // One notch: 120 away from the user, -120 towards.
     void Wheel(int delta);
     // Shift, Ctrl and Alt are pressed as their left keys, as the hooks report them.
-    // With Alt held (and Ctrl not), and for F10, keys arrive as system keys.
+    // With Alt held (and Ctrl not), and for F10, keys arrive as system keys; each has its scan code.
     void KeyDown(int virtualKey);
     void KeyUp(int virtualKey);
     void Key(int virtualKey);
@@ -32,7 +32,6 @@ public:
 private:
     void Button(SimButton button, bool down);
     void KeyChange(int virtualKey, bool down);
-    bool Held(int virtualKey);
 
     SimInput& input_;
     SimHooks& hooks_;

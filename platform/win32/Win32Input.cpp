@@ -26,6 +26,22 @@ unsigned Win32Input::SendMouseInput(const std::vector<MouseInputRecord>& records
     return ::SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT));
 }
 
+unsigned Win32Input::SendKeyInput(const std::vector<KeyInputRecord>& records) {
+    std::size_t count = records.size() < kMaxRecords ? records.size() : kMaxRecords;
+    if (count == 0) return 0;
+    std::vector<INPUT> inputs(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        INPUT& in = inputs[i];
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = records[i].virtualKey;
+        in.ki.wScan = records[i].scanCode;
+        in.ki.dwFlags = records[i].flags;
+        in.ki.time = records[i].time;
+        in.ki.dwExtraInfo = 0;
+    }
+    return ::SendInput(static_cast<UINT>(count), inputs.data(), sizeof(INPUT));
+}
+
 bool Win32Input::SetCursorPos(Point screen) { return ::SetCursorPos(screen.x, screen.y) != FALSE; }
 
 Point Win32Input::GetCursorPos() {

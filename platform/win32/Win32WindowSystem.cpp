@@ -201,6 +201,42 @@ Rect Win32WindowSystem::VirtualScreen() {
 
 std::int16_t Win32WindowSystem::KeyState(int virtualKey) { return GetKeyState(virtualKey); }
 
+namespace {
+HKL LayoutOf(WindowHandle w) {
+    const DWORD thread = w != kNoWindow ? GetWindowThreadProcessId(reinterpret_cast<HWND>(w), nullptr) : 0;
+    return GetKeyboardLayout(thread);
+}
+}  // namespace
+
+WindowHandle Win32WindowSystem::FocusedWindow(WindowHandle w) {
+    const DWORD thread = GetWindowThreadProcessId(reinterpret_cast<HWND>(w), nullptr);
+    if (thread == 0) return kNoWindow;
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(thread, &info)) return kNoWindow;
+    return reinterpret_cast<WindowHandle>(info.hwndFocus);
+}
+
+std::uint32_t Win32WindowSystem::ScanCode(WindowHandle w, int virtualKey) {
+    return MapVirtualKeyExW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC, LayoutOf(w)) & 0xFFu;
+}
+
+std::string Win32WindowSystem::KeyText(WindowHandle w, int virtualKey, std::uint32_t scanCode) {
+    // The hook runs before the system's own key state has the event, and our thread's GetKeyState does not
+    // follow other programs' input: the asynchronous state is the one that holds the modifiers now.
+    BYTE state[256]{};
+    for (const int key : {VK_SHIFT, VK_LSHIFT, VK_RSHIFT, VK_CONTROL, VK_LCONTROL, VK_RCONTROL, VK_MENU, VK_LMENU,
+                          VK_RMENU})
+        if (GetAsyncKeyState(key) & 0x8000) state[key] = 0x80;
+    if (GetKeyState(VK_CAPITAL) & 1) state[VK_CAPITAL] = 0x01;
+    wchar_t text[8]{};
+    // Flag 4 leaves the kernel's dead-key state alone (Windows 10 1607 and later), so the user's next key
+    // still combines with an accent typed before it.
+    const int n = ToUnicodeEx(static_cast<UINT>(virtualKey), scanCode, state, text, 8, 4, LayoutOf(w));
+    if (n <= 0) return "";
+    return Narrow(std::wstring_view(text, static_cast<std::size_t>(n)));
+}
+
 std::uint32_t Win32WindowSystem::DoubleClickTime() { return GetDoubleClickTime(); }
 
 Point Win32WindowSystem::DoubleClickSize() {

@@ -49,6 +49,9 @@ public:
     Rect VirtualScreen() override;
     std::int16_t KeyState(int virtualKey) override;
     std::uint32_t DoubleClickTime() override;
+    WindowHandle FocusedWindow(WindowHandle w) override;
+    std::uint32_t ScanCode(WindowHandle w, int virtualKey) override;
+    std::string KeyText(WindowHandle w, int virtualKey, std::uint32_t scanCode) override;
     Point DoubleClickSize() override;
 };
 
