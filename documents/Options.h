@@ -19,6 +19,8 @@ struct Options {
     std::int32_t waitForWindowSeconds = 0;
     // A physical mouse move during a foreground playback stops it.
     std::int32_t stopOnMouseMove = 1;
+    // Keys are recorded beside the mouse; off, recordings are what they were before keys were.
+    std::int32_t recordKeyboard = 0;
     friend bool operator==(const Options&, const Options&) = default;
 };
 

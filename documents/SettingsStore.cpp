@@ -47,6 +47,7 @@ Options ReadOptions(IProfile& profile, const std::string& settingsFile) {
     o.deleteLastMove = ReadInt(profile, settingsFile, "删除最后 ", "1");
     o.waitForWindowSeconds = ClampWaitForWindowSeconds(ReadInt(profile, settingsFile, optionkey::kWaitForWindow, "0"));
     o.stopOnMouseMove = ReadInt(profile, settingsFile, optionkey::kStopOnMouseMove, "1");
+    o.recordKeyboard = ReadInt(profile, settingsFile, optionkey::kRecordKeyboard, "0");
     o.recordKey = ClampHotkey(o.recordKey);
     o.playKey = ClampHotkey(o.playKey);
     return o;

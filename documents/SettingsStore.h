@@ -28,6 +28,7 @@ inline constexpr std::string_view kMoveToStart = "移动鼠标";
 inline constexpr std::string_view kDeleteLastMove = "删除最后";
 inline constexpr std::string_view kWaitForWindow = "等待窗口";
 inline constexpr std::string_view kStopOnMouseMove = "移动停止";
+inline constexpr std::string_view kRecordKeyboard = "录制键盘";
 }  // namespace optionkey
 
 // Room for 4 085 characters plus the terminator.

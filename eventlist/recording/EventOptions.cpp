@@ -34,6 +34,7 @@ EventOptions ReadEventOptions(IProfile& profile, const std::string& settingsFile
     o.deleteLast = ReadInt(profile, f, "删除最后 ", "1") != 0;
     o.waitForWindowSeconds = ClampWaitForWindowSeconds(ReadInt(profile, f, evoptionkey::kWaitForWindow, "0"));
     o.stopOnMouseMove = ReadInt(profile, f, evoptionkey::kStopOnMouseMove, "1") != 0;
+    o.recordKeyboard = ReadInt(profile, f, evoptionkey::kRecordKeyboard, "0") != 0;
     return o;
 }
 
@@ -54,6 +55,10 @@ bool SetEventFlagOption(EventOptions& options, IProfile& profile, const std::str
         case EventFlagOption::StopOnMouseMove:
             options.stopOnMouseMove = on;
             key = evoptionkey::kStopOnMouseMove;
+            break;
+        case EventFlagOption::RecordKeyboard:
+            options.recordKeyboard = on;
+            key = evoptionkey::kRecordKeyboard;
             break;
     }
     return Write(profile, settingsFile, key, FormatProfileFlag(on));

@@ -24,6 +24,7 @@ inline constexpr std::string_view kVirtualPointer = "虚拟指针";
 inline constexpr std::string_view kDeleteLast = "删除最后";
 inline constexpr std::string_view kWaitForWindow = "等待窗口";
 inline constexpr std::string_view kStopOnMouseMove = "移动停止";
+inline constexpr std::string_view kRecordKeyboard = "录制键盘";
 }  // namespace evoptionkey
 
 struct EventOptions {
@@ -40,6 +41,7 @@ struct EventOptions {
     bool deleteLast = true;        // drop the trailing group of moves at the end of a recording
     std::int32_t waitForWindowSeconds = 0;  // 0..600: how long the window search waits for the window
     bool stopOnMouseMove = true;   // a physical mouse move stops a foreground playback
+    bool recordKeyboard = false;   // key presses and releases become events of their own
     friend bool operator==(const EventOptions&, const EventOptions&) = default;
 };
 
@@ -59,7 +61,8 @@ enum class EventFlagOption {
     VirtualPointer,
     MoveToStart,
     DeleteLast,
-    StopOnMouseMove
+    StopOnMouseMove,
+    RecordKeyboard
 };
 bool SetEventFlagOption(EventOptions& options, IProfile& profile, const std::string& settingsFile,
                         EventFlagOption which, bool on);

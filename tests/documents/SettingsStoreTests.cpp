@@ -31,6 +31,7 @@ TEST_F(SettingsStoreTest, FreshInstallRecordsWithF3PlaysWithF2AndHasEverythingOn
         EXPECT_NE(flag, 0);
     }
     EXPECT_EQ(o.waitForWindowSeconds, 0) << "no wait unless asked for";
+    EXPECT_EQ(o.recordKeyboard, 0) << "keys only when asked for";
     EXPECT_TRUE(files.Paths().empty()) << "reading must not create the file";
 }
 
@@ -77,7 +78,8 @@ TEST_F(SettingsStoreTest, EveryOptionReadsBackWhatItsWriterStored) {
                    Case{optionkey::kClickEffect, &Options::clickEffect},
                    Case{optionkey::kVirtualPointer, &Options::virtualPointer},
                    Case{optionkey::kDeleteLastMove, &Options::deleteLastMove},
-                   Case{optionkey::kStopOnMouseMove, &Options::stopOnMouseMove}}) {
+                   Case{optionkey::kStopOnMouseMove, &Options::stopOnMouseMove},
+                   Case{optionkey::kRecordKeyboard, &Options::recordKeyboard}}) {
         Store(c.key, "0");
         EXPECT_EQ(ReadOptions(profile, file).*c.field, 0) << c.key;
         Store(c.key, "-1");

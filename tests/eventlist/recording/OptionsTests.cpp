@@ -31,6 +31,7 @@ TEST_F(EventOptionsTest, DefaultsWhenNothingIsStored) {
     EXPECT_TRUE(o.moveToStart);
     EXPECT_TRUE(o.deleteLast);
     EXPECT_TRUE(o.stopOnMouseMove);
+    EXPECT_FALSE(o.recordKeyboard);
     EXPECT_EQ(o.waitForWindowSeconds, 0);
     EXPECT_TRUE(profile.Writes().empty());
 }
@@ -116,7 +117,8 @@ TEST_F(EventOptionsTest, EveryFlagWritesItsEntryAndReadsBack) {
                          Case{EventFlagOption::ClickEffect, "点击效果"}, Case{EventFlagOption::VirtualPointer, "虚拟指针"},
                          Case{EventFlagOption::MoveToStart, "移动鼠标", &EventOptions::moveToCurrent},
                          Case{EventFlagOption::DeleteLast, "删除最后"},
-                         Case{EventFlagOption::StopOnMouseMove, "移动停止"}}) {
+                         Case{EventFlagOption::StopOnMouseMove, "移动停止"},
+                         Case{EventFlagOption::RecordKeyboard, "录制键盘"}}) {
         for (const bool on : {false, true}) {
             // What the earlier cases wrote stays; only this entry changes.
             EventOptions o = ReadEventOptions(profile, kFile);
