@@ -2,6 +2,8 @@
 #include <limits>
 #include <string>
 
+#include "engine/KeyStatements.h"
+#include "engine/Keywords.h"
 #include "engine/Messages.h"
 #include "engine/ScriptConfig.h"
 #include "engine/ScriptSyntax.h"
@@ -89,6 +91,7 @@ std::string CheckCommandLine(std::size_t /*lineIndex*/, std::string_view keyword
         if (!closed) return std::string(pending);
     }
     if (count != expectedCount) return CountMismatchReason(expectedCount, count);
+    if (keyword == kKeyPressKeyword || keyword == kTypeTextKeyword) return CheckKeyStatementValues(keyword, line);
     return {};
 }
 

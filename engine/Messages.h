@@ -22,6 +22,11 @@ inline constexpr std::string_view kMissingValue = "缺少配置的值";
 inline constexpr std::string_view kCountNeeded = "需要参数 ";
 inline constexpr std::string_view kCountFound = " 个，检查到参数是";
 inline constexpr std::string_view kCountUnit = " 个";
+// The keyboard statements' values: + the name in “”.
+inline constexpr std::string_view kUnknownKeyName = "按键名称错误：";
+inline constexpr std::string_view kKeyCountOutOfRange = "次数必须是 1 到 2147483647 之间的整数";
+inline constexpr std::string_view kTextNotQuoted = "文字必须用英文双引号括起来";
+inline constexpr std::string_view kTextEmpty = "文字不能为空";
 }  // namespace reason
 
 // Syntax error box: text is kSyntaxErrorPrefix + N + kSyntaxErrorLineSuffix + reason.

@@ -6,7 +6,7 @@
 
 namespace xd {
 
-enum class CommandKind { Config, TargetWindow, Click, Drag, Wheel };
+enum class CommandKind { Config, TargetWindow, Click, Drag, Wheel, KeyPress, TypeText };
 
 struct ScriptCommand {
     CommandKind kind = CommandKind::Config;

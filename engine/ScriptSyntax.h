@@ -2,6 +2,7 @@
 // argument split and the configuration assignment.
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 namespace xd {
 
 // Empty when the statement after keyword is well formed, else the reason text.
+// The keyboard statements' values are checked too (CheckKeyStatementValues).
 // line is the stripped line and begins with keyword. lineIndex (0-based) does
 // not enter the reason; it is taken so callers pass what the runner knows.
 [[nodiscard]] std::string CheckCommandLine(std::size_t lineIndex, std::string_view keyword,
@@ -27,6 +29,17 @@ inline constexpr std::size_t kMaxArgumentSlots = 1000;
 // and then of every double quote at either end. Slots that the line skipped
 // (a second "(" starts a new one) are empty texts.
 [[nodiscard]] std::vector<std::string> SplitArguments(std::string_view line);
+
+// The same arguments as they stand on the line, stripped of spaces only, quotes kept.
+[[nodiscard]] std::vector<std::string_view> RawArguments(std::string_view line);
+
+// Writers double a double quote inside a quoted argument, and the argument split
+// keeps inner pairs as they are: this undoes the doubling.
+[[nodiscard]] std::string UndoubleQuotes(std::string_view text);
+
+// A raw argument that is quoted as the writer quotes a window title (one enclosing
+// pair, every quote inside doubled) as the text it stands for; nullopt otherwise.
+[[nodiscard]] std::optional<std::string> QuotedText(std::string_view raw);
 
 // Sets at most one member from "anything.member=value 'comment"; anything else
 // changes nothing.

@@ -32,20 +32,17 @@ std::string_view StripArgument(std::string_view text) noexcept {
     return text.substr(first, last - first + 1);
 }
 
-}  // namespace
-
-std::vector<std::string> SplitArguments(std::string_view line) {
-    std::vector<std::string> arguments;
+// Hands each argument's bytes (index, text between its delimiters) to `store`, as SplitArguments reads them.
+template <typename Store>
+void ScanArguments(std::string_view line, Store&& store) {
     bool inQuotes = false;
     std::size_t start = 0;
     // Slot of the argument being read; -1 until the first "(".
     std::ptrdiff_t index = -1;
 
-    auto store = [&](std::size_t end) {
+    auto take = [&](std::size_t end) {
         if (index < 0 || static_cast<std::size_t>(index) >= kMaxArgumentSlots) return;
-        const auto slot = static_cast<std::size_t>(index);
-        if (arguments.size() <= slot) arguments.resize(slot + 1);
-        arguments[slot] = std::string(StripArgument(line.substr(start, end - start)));
+        store(static_cast<std::size_t>(index), line.substr(start, end - start));
     };
 
     for (std::size_t p = 0; p < line.size(); ++p) {
@@ -60,19 +57,55 @@ std::vector<std::string> SplitArguments(std::string_view line) {
                 ++index;
                 break;
             case '"': inQuotes = true; break;
-            case '\'': return arguments;
+            case '\'': return;
             case ',':
-                store(p);
+                take(p);
                 start = p + 1;
                 ++index;
                 break;
             case ')':
-                store(p);
-                return arguments;
+                take(p);
+                return;
             default: break;
         }
     }
+}
+
+}  // namespace
+
+std::vector<std::string> SplitArguments(std::string_view line) {
+    std::vector<std::string> arguments;
+    ScanArguments(line, [&](std::size_t slot, std::string_view text) {
+        if (arguments.size() <= slot) arguments.resize(slot + 1);
+        arguments[slot] = std::string(StripArgument(text));
+    });
     return arguments;
+}
+
+std::vector<std::string_view> RawArguments(std::string_view line) {
+    std::vector<std::string_view> arguments;
+    ScanArguments(line, [&](std::size_t slot, std::string_view text) {
+        if (arguments.size() <= slot) arguments.resize(slot + 1);
+        arguments[slot] = StripSpaces(text);
+    });
+    return arguments;
+}
+
+std::string UndoubleQuotes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        out += text[i];
+        if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') ++i;
+    }
+    return out;
+}
+
+std::optional<std::string> QuotedText(std::string_view raw) {
+    if (raw.size() < 2 || raw.front() != '"' || raw.back() != '"') return std::nullopt;
+    const std::string_view body = raw.substr(1, raw.size() - 2);
+    if (!QuotesAllDoubled(body)) return std::nullopt;
+    return UndoubleQuotes(body);
 }
 
 }  // namespace xd

@@ -59,6 +59,27 @@ std::vector<KeyInputRecord> TextRecords(std::string_view utf8) {
     return records;
 }
 
+std::vector<KeyInputRecord> ReleaseRecords(const std::vector<KeyInputRecord>& records, std::size_t inserted) {
+    std::vector<KeyInputRecord> down;
+    for (std::size_t i = 0; i < inserted && i < records.size(); ++i) {
+        const KeyInputRecord& r = records[i];
+        if (r.flags & keyevent::kUnicode) continue;
+        const auto same = [&r](const KeyInputRecord& d) {
+            return d.virtualKey == r.virtualKey && d.scanCode == r.scanCode;
+        };
+        std::erase_if(down, same);
+        if (!(r.flags & keyevent::kKeyUp)) down.push_back(r);
+    }
+    std::vector<KeyInputRecord> ups;
+    for (auto d = down.rbegin(); d != down.rend(); ++d) {
+        KeyInputRecord up = *d;
+        up.flags |= keyevent::kKeyUp;
+        up.time = 0;
+        ups.push_back(up);
+    }
+    return ups;
+}
+
 void HeldKeys::Set(std::uint8_t key, bool down) noexcept {
     const std::uint64_t bit = std::uint64_t{1} << (key % 64);
     if (down)

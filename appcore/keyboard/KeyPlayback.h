@@ -30,6 +30,10 @@ struct KeyStroke {
 [[nodiscard]] KeyInputRecord StrokeRecord(const KeyStroke& stroke);
 // Each UTF-16 unit of the text down and up with KEYEVENTF_UNICODE; surrogate pairs as their two units.
 [[nodiscard]] std::vector<KeyInputRecord> TextRecords(std::string_view utf8);
+// When SendInput took only the first `inserted` records: the ups of the keys those left down, last pressed
+// first, so a refused playback leaves no Ctrl held on the user's keyboard. Typed text holds no key.
+[[nodiscard]] std::vector<KeyInputRecord> ReleaseRecords(const std::vector<KeyInputRecord>& records,
+                                                         std::size_t inserted);
 
 struct KeyMessage {
     std::uint32_t message = 0;

@@ -17,13 +17,14 @@ void ShowRunError(Runner& runner, const std::string& text) noexcept {
 
 namespace {
 
-// True when the playback must stop for it.
-bool Refused(Runner& runner, bool delivered, WindowHandle target) noexcept {
+// True when the playback must stop for it. `receiver` is what the input went to, `named` the window the box
+// names.
+bool Refused(Runner& runner, bool delivered, WindowHandle receiver, WindowHandle named) noexcept {
     if (delivered) return false;
     if (runner.refused) return true;
-    if (!runner.services.windows.IsWindow(target)) return false;
+    if (!runner.services.windows.IsWindow(receiver)) return false;
     runner.refused = true;
-    ShowRunError(runner, RefusedInputText(runner.services.windows, target));
+    ShowRunError(runner, RefusedInputText(runner.services.windows, named));
     runner.RequestStop();
     return true;
 }
@@ -33,13 +34,31 @@ bool Refused(Runner& runner, bool delivered, WindowHandle target) noexcept {
 bool TryPost(Runner& runner, WindowHandle target, std::uint32_t message, std::uintptr_t wParam,
              std::intptr_t lParam) noexcept {
     if (runner.refused) return false;
-    return !Refused(runner, runner.services.windows.PostMessage(target, message, wParam, lParam), target);
+    return !Refused(runner, runner.services.windows.PostMessage(target, message, wParam, lParam), target, target);
 }
 
 bool TryInject(Runner& runner, WindowHandle target, const std::vector<MouseInputRecord>& records,
                std::uint32_t heldBefore) noexcept {
     if (runner.refused) return false;
-    return !Refused(runner, InjectOrRelease(runner.services.input, records, heldBefore), target);
+    return !Refused(runner, InjectOrRelease(runner.services.input, records, heldBefore), target, target);
+}
+
+bool TryPostKey(Runner& runner, WindowHandle window, WindowHandle control, const KeyMessage& m) noexcept {
+    if (runner.refused) return false;
+    const bool posted = runner.services.windows.PostMessage(control, m.message, m.wParam, m.lParam);
+    return !Refused(runner, posted, control, window);
+}
+
+bool TryInjectKeys(Runner& runner, WindowHandle window, const std::vector<KeyInputRecord>& records) noexcept {
+    if (runner.refused) return false;
+    IInput& input = runner.services.input;
+    const unsigned inserted = input.SendKeyInput(records);
+    const bool all = inserted >= records.size();
+    if (!all) {
+        const std::vector<KeyInputRecord> ups = ReleaseRecords(records, inserted);
+        if (!ups.empty()) static_cast<void>(input.SendKeyInput(ups));
+    }
+    return !Refused(runner, all, window, window);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "appcore/keyboard/KeyPlayback.h"
 #include "engine/playback/Playback.h"
 
 namespace xd {
@@ -32,5 +33,12 @@ void ShowRunError(Runner& runner, const std::string& text) noexcept;
 // pressed; what is still held when the records do not all go in is let go.
 [[nodiscard]] bool TryInject(Runner& runner, WindowHandle target, const std::vector<MouseInputRecord>& records,
                              std::uint32_t heldBefore = 0) noexcept;
+// The same for keys. A key message goes to `control` (the focused control of `window`) and a refusal names
+// `window`: a control's own title may be the text typed into it. Keys injected in part let go of what they
+// pressed (ReleaseRecords).
+[[nodiscard]] bool TryPostKey(Runner& runner, WindowHandle window, WindowHandle control,
+                              const KeyMessage& message) noexcept;
+[[nodiscard]] bool TryInjectKeys(Runner& runner, WindowHandle window,
+                                 const std::vector<KeyInputRecord>& records) noexcept;
 
 }  // namespace xd

@@ -5,10 +5,12 @@
 
 #include "appcore/playback/PointerOverlay.h"
 #include "engine/CheckScript.h"
+#include "engine/KeyStatements.h"
 #include "engine/Messages.h"
 #include "engine/Numbers.h"
 #include "engine/ScriptText.h"
 #include "engine/playback/InputActions.h"
+#include "engine/playback/KeyActions.h"
 #include "engine/playback/PlaybackMessages.h"
 #include "engine/playback/PointerShown.h"
 #include "engine/playback/TargetWindow.h"
@@ -81,6 +83,14 @@ void Execute(Runner& runner, const ScriptCommand& c) {
         case CommandKind::Wheel:
             static_cast<void>(PerformWheel(runner, IntegerArgument(c, 0), IntegerArgument(c, 1), IntegerArgument(c, 2),
                                            IntegerArgument(c, 3), IntegerArgument(c, 4)));
+            break;
+        case CommandKind::KeyPress:
+            // The check let only names that parse through.
+            if (const auto keys = KeyPressKeys(TextArgument(c, 0)))
+                static_cast<void>(PerformKeyPress(runner, *keys, IntegerArgument(c, 1), IntegerArgument(c, 2)));
+            break;
+        case CommandKind::TypeText:
+            static_cast<void>(PerformTypeText(runner, TypedText(TextArgument(c, 0)), IntegerArgument(c, 1)));
             break;
     }
 }

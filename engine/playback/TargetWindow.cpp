@@ -11,16 +11,6 @@
 
 namespace xd {
 
-std::string UndoubleQuotes(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        out += text[i];
-        if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') ++i;
-    }
-    return out;
-}
-
 std::string TargetWindowTitle(std::string_view line) {
     const std::vector<std::string> arguments = SplitArguments(line);
     return arguments.empty() ? std::string() : UndoubleQuotes(arguments[0]);

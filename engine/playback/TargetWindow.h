@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/ScriptSyntax.h"  // UndoubleQuotes: titles and classes are searched undoubled
 #include "engine/playback/Playback.h"
 
 namespace xd {
@@ -11,10 +12,6 @@ namespace xd {
 inline constexpr int kTargetSearchRetries = 20;
 inline constexpr std::uint32_t kTargetSearchPauseMs = 10;
 inline constexpr int kMaxChildPosition = 999;
-
-// The writer doubles a double quote inside a title or class, and the argument
-// split keeps inner pairs as they are: undo the doubling before the search.
-[[nodiscard]] std::string UndoubleQuotes(std::string_view text);
 
 // The title argument of a 目标窗口 line as the search uses it, for the status
 // line while the runner waits for it; "" for a line without one.

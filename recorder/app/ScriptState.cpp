@@ -42,7 +42,7 @@ bool HasPlayableLines(std::string_view scriptText) noexcept {
     std::string_view line;
     while (NextScriptLine(scriptText, pos, line)) {
         const Keyword* keyword = FindKeyword(StripSpaces(line));
-        if (keyword != nullptr && IsMouseCommand(keyword->kind)) return true;
+        if (keyword != nullptr && IsActionCommand(keyword->kind)) return true;
     }
     return false;
 }

@@ -32,7 +32,7 @@ void MarkScriptModified(AppContext& context);
 // abort the operation (Cancel, or Yes whose save did not happen).
 [[nodiscard]] bool ConfirmDiscard(AppContext& context);
 
-// True when a line, leading blanks ignored, is a click, drag or wheel statement.
+// True when a line, leading blanks ignored, is a click, drag, wheel, key or text statement.
 [[nodiscard]] bool HasPlayableLines(std::string_view scriptText) noexcept;
 
 // The Open toolbar command: the save prompt, then the open dialog.

@@ -77,6 +77,32 @@ INSTANTIATE_TEST_SUITE_P(Malformed, StatementCheck, ::testing::Values(
     LineCase{"配置.执行速度 '注释", "配置赋值缺少“=”"},
     LineCase{"配置.执行速度＝1", "配置赋值缺少“=”"}));
 
+// The keyboard statements are checked for their values too: a line the player cannot play as it reads fails.
+INSTANTIATE_TEST_SUITE_P(KeyStatements, StatementCheck, ::testing::Values(
+    LineCase{"键盘按键(\"Ctrl+S\",1,300)", ""},
+    LineCase{"键盘按键( \"ctrl+shift+pagedown\" , 12 , 0 ) '任何大小写", ""},
+    LineCase{"键盘按键(F24,2147483647,0)", ""},          // quotes are optional for a key, as for any argument
+    LineCase{"键盘按键(\"VK_E5\",1,-5)", ""},
+    LineCase{"输入文字(\"你好，世界 😀\",100)", ""},
+    LineCase{"输入文字(\"a, b) 'c\",0)", ""},           // comma, parenthesis and apostrophe inside the quotes
+    LineCase{"输入文字(\"\"\"\",0)", ""},                 // one double quote, doubled inside its pair
+    LineCase{"键盘按键(\"Ctrl+Q1\",1,0)", "按键名称错误：“Ctrl+Q1”"},
+    LineCase{"键盘按键(\"Ctrl+Ctrl\",1,0)", "按键名称错误：“Ctrl+Ctrl”"},
+    LineCase{"键盘按键(\"\",1,0)", "按键名称错误：“”"},
+    LineCase{"键盘按键(\"回车\",1,0)", "按键名称错误：“回车”"},
+    LineCase{"键盘按键(\"A\",0,0)", "次数必须是 1 到 2147483647 之间的整数"},
+    LineCase{"键盘按键(\"A\",-3,0)", "次数必须是 1 到 2147483647 之间的整数"},
+    LineCase{"键盘按键(\"A\",x,0)", "次数必须是 1 到 2147483647 之间的整数"},
+    LineCase{"键盘按键(\"A\",,0)", "次数必须是 1 到 2147483647 之间的整数"},
+    LineCase{"键盘按键(\"A\",1)", "需要参数 3 个，检查到参数是2 个"},
+    LineCase{"键盘按键 \"A\",1,0", "命令之后缺少“(”"},
+    LineCase{"输入文字(abc,0)", "文字必须用英文双引号括起来"},
+    LineCase{"输入文字(\"a\" \"b\",0)", "文字必须用英文双引号括起来"},
+    LineCase{"输入文字(“中文引号”,0)", "文字必须用英文双引号括起来"},
+    LineCase{"输入文字(\"\",0)", "文字不能为空"},
+    LineCase{"输入文字(\"x\")", "需要参数 2 个，检查到参数是1 个"},
+    LineCase{"输入文字(\"x\",0,0)", "需要参数 2 个，检查到参数是3 个"}));
+
 TEST(StatementCheck, ReasonsAreByteExactUtf8) {
     // Curly quotes around the parenthesis, not ASCII ones.
     EXPECT_EQ(Check("鼠标点击(1"), "\xE5\x91\xBD\xE4\xBB\xA4\xE6\x9C\x80\xE5\x90\x8E\xE9\x9D\xA2\xE7\xBC\xBA"

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScriptCheckPass, ::testing::Values(
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 3 行\r\n未知的命令"},
     ScriptCase{"FullWidthSpaceIndented", Script({"　鼠标点击(1,2,3,1,5)"}),
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 2 行\r\n未知的命令"},
-    ScriptCase{"UnknownCommand", Script({"键盘按键(1)"}),
+    ScriptCase{"UnknownCommand", Script({"键盘输入(1)"}),
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 2 行\r\n未知的命令"},
     ScriptCase{"FirstFailureOnly", Script({"", "鼠标拖移(1,2,3,4,5,6)", "xyz"}),
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 3 行\r\n需要参数 7 个，检查到参数是6 个"},

@@ -333,6 +333,8 @@ TEST(HasPlayableLines, FindsGestureStatements) {
     const Case cases[] = {
         {"'x\r\n   鼠标拖移(1,2,3,4,5,6,7)", true},
         {"鼠标滚轮(120,1,2,1,0)", true},
+        {"键盘按键(\"Ctrl+S\",1,0)", true},
+        {"'x\r\n输入文字(\"好\",0)", true},
         {"'鼠标点击(1,2,3,1,5)\r\n目标窗口(\"a\",\"b\",\"0\")", false},
         {"配置.执行次数=1\r\nx鼠标点击(1,2,3,1,5)", false},
         {"", false},
