@@ -1,4 +1,4 @@
-// The ten commands of List1 with the help that Text1 and Text2 show.
+// The twelve commands of List1 with the help that Text1 and Text2 show.
 #pragma once
 #include <array>
 #include <optional>
@@ -14,7 +14,7 @@ struct CommandHelp {
     std::string_view description;   // follows the name in Text1
 };
 
-constexpr int kCommandCount = 10;
+constexpr int kCommandCount = 12;
 
 // In List1 order; the index is the list index.
 inline constexpr std::array<CommandHelp, kCommandCount> kCommandHelp{{
@@ -26,6 +26,14 @@ inline constexpr std::array<CommandHelp, kCommandCount> kCommandHelp{{
      "\r\n从某位置拖到另一个位置。\r\n按键=1 左键\r\n按键=2 右键\r\n按键=3 中键\r\n时间单位：毫秒"},
     {"鼠标滚轮", "(滚动值,位置x,位置y,次数,等待时间)",
      "\r\n滚动值=120 向前滚动一格\r\n滚动值=-120 向后滚动一格\r\n时间单位：毫秒"},
+    {"键盘按键", "(\"按键\",次数,等待时间)",
+     "\r\n按一个键或组合键，例：键盘按键(\"Ctrl+S\",1,300)\r\n"
+     "按键名：Ctrl Shift Alt Win Enter Tab Esc F1-F24 A-Z 0-9 Left Up Right Down Home End PageUp PageDown "
+     "Insert Delete Backspace Space，其他键写 VK_十六进制键码，如 VK_BA\r\n次数=连按几次\r\n"
+     "后台模式下带 Ctrl、Alt 的组合键可能不起作用，请用前台模式\r\n时间单位：毫秒"},
+    {"输入文字", "(\"文字\",等待时间)",
+     "\r\n输入一段文字，可以是中文，例：输入文字(\"你好\",300)\r\n文字要用英文双引号括起来，文字里的双引号写两次\r\n"
+     "时间单位：毫秒"},
     {"配置.执行次数", "=0 '=0为无限循环，直到按下停止键。", "\r\n=0为无限循环，直到按下停止键。"},
     {"配置.执行速度", "=1 '0.01 -- 999",
      "\r\n=0或=1 就按照原速度执行。此速度是倍数 >1越快，<1的小数越慢，不可以是负数"},
@@ -43,12 +51,15 @@ enum CommandIndex : int {
     kCmdClick = 1,
     kCmdDrag = 2,
     kCmdWheel = 3,
-    kCmdRepeatCount = 4,
-    kCmdSpeed = 5,
-    kCmdForegroundMode = 6,
-    kCmdClickEffect = 7,
-    kCmdVirtualPointer = 8,
-    kCmdRandomOffset = 9,
+    kCmdKeyPress = 4,
+    kCmdTypeText = 5,
+    // The 配置 members come last: the caret sync applies every command from here on.
+    kCmdRepeatCount = 6,
+    kCmdSpeed = 7,
+    kCmdForegroundMode = 8,
+    kCmdClickEffect = 9,
+    kCmdVirtualPointer = 10,
+    kCmdRandomOffset = 11,
 };
 
 // The names in list order, for filling List1 at start-up.

@@ -60,7 +60,8 @@ constexpr std::string_view kWordChars = "&~_abcdefghijklmnopqrstuvwxyzABCDEFGHIJ
 constexpr int kLexerVb = 8;  // SCLEX_VB
 // The lexer counts "." as a word character, so each 配置 member is one keyword.
 constexpr std::string_view kKeywords =
-    "配置 目标窗口 鼠标点击 鼠标拖移 鼠标滚轮 配置.执行次数 配置.执行速度 配置.前台模式 配置.点击效果 配置.虚拟鼠标 "
+    "配置 目标窗口 鼠标点击 鼠标拖移 鼠标滚轮 键盘按键 输入文字 "
+    "配置.执行次数 配置.执行速度 配置.前台模式 配置.点击效果 配置.虚拟鼠标 "
     "配置.随机偏移";
 
 struct LexerStyle {

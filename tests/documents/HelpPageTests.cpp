@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "appcore/keyboard/KeyNames.h"
 #include "documents/HelpPage.h"
+#include "engine/Messages.h"
 #include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimMessageBoxes.h"
 #include "platform/sim/SimShell.h"
@@ -111,6 +114,33 @@ TEST(ShippedHelpPage, BothPagesCoverWhatBothProgramsDo) {
         };
         for (const char* text : needed) EXPECT_NE(page.find(text), std::string::npos) << path << ": " << text;
     }
+}
+
+// The keyboard: the option and what it never records, both statements, every key name the check takes, how
+// recording folds keys into lines, text from an input method, the background's trouble with combinations,
+// and each reason the check gives for a key line.
+TEST(ShippedHelpPage, ScriptEditionPageExplainsTheKeyboard) {
+    const std::string page = ReadShippedPage();
+    ASSERT_FALSE(page.empty());
+    const std::string needed[] = {
+        "录制键盘", "默认关闭", "Esc 无论是否勾选都不会被录制", "键盘按键(按键, 次数, 等待时间)",
+        "输入文字(文字, 等待时间)", "键盘按键(\"Ctrl+S\",1,300)", "合并成一行", "输入法", "换成一行 <code>输入文字</code>",
+        "会忽略带 Ctrl 或 Alt 的组合键", "请用前台模式", "VK_xx",
+        std::string(reason::kUnknownKeyName), std::string(reason::kKeyCountOutOfRange),
+        std::string(reason::kTextNotQuoted), std::string(reason::kTextEmpty),
+    };
+    for (const std::string& text : needed) EXPECT_NE(page.find(text), std::string::npos) << text;
+    for (int key = 1; key < 255; ++key) {
+        const std::string name = KeyName(static_cast<std::uint8_t>(key));
+        if (name.starts_with("VK_")) continue;
+        // Names in ranges ("A…Z", "F1…F24") are looked for by their ends.
+        const bool inRange = (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) ||
+                             (name.size() >= 2 && name[0] == 'F' && std::isdigit(static_cast<unsigned char>(name[1])));
+        if (inRange) continue;
+        EXPECT_NE(page.find("<code>" + name + "</code>"), std::string::npos) << name;
+    }
+    for (const char* end : {"<code>A</code>…<code>Z</code>", "<code>0</code>…<code>9</code>", "<code>F1</code>…<code>F24</code>"})
+        EXPECT_NE(page.find(end), std::string::npos) << end;
 }
 
 }  // namespace

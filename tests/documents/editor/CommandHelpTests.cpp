@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "documents/editor/EditorSetup.h"
+#include "engine/Keywords.h"
+#include "engine/ScriptSyntax.h"
 #include "tests/support/MemoryScriptControls.h"
 
 namespace xd {
@@ -14,6 +17,33 @@ TEST(CommandHelp, EveryNameIsFoundAtItsOwnListIndex) {
     for (int i = 0; i < kCommandCount; ++i) {
         const std::string line = std::string(names[static_cast<std::size_t>(i)]) + "=1";
         EXPECT_EQ(CommandOfLine(line), i) << line;
+    }
+}
+
+// A statement the language gains must reach the command list and the colouring too.
+TEST(CommandHelp, EveryStatementOfTheLanguageIsListedAndColoured) {
+    const auto names = CommandNames();
+    const std::string coloured = " " + std::string(editorsetup::kKeywords) + " ";
+    for (const Keyword& keyword : kKeywords) {
+        if (keyword.kind == CommandKind::Config) continue;
+        SCOPED_TRACE(std::string(keyword.text));
+        const auto listed = CommandOfLine(std::string(keyword.text) + "(");
+        ASSERT_TRUE(listed.has_value());
+        EXPECT_EQ(names[static_cast<std::size_t>(*listed)], keyword.text);
+        EXPECT_NE(coloured.find(" " + std::string(keyword.text) + " "), std::string::npos);
+    }
+}
+
+// The examples the help gives are lines the check lets through.
+TEST(CommandHelp, KeyboardExamplesPassTheCheck) {
+    for (const int index : {kCmdKeyPress, kCmdTypeText}) {
+        const std::string_view help = kCommandHelp[static_cast<std::size_t>(index)].description;
+        const std::size_t at = help.find(kCommandHelp[static_cast<std::size_t>(index)].name);
+        ASSERT_NE(at, std::string_view::npos) << index;
+        const std::string line(help.substr(at, help.find(')', at) + 1 - at));
+        const Keyword* keyword = FindKeyword(line);
+        ASSERT_NE(keyword, nullptr) << line;
+        EXPECT_EQ(CheckCommandLine(0, keyword->text, line, keyword->parameterCount), "") << line;
     }
 }
 
