@@ -24,6 +24,19 @@ void CaptureSession::PlugInto(MainWindowHooks& hooks) {
     };
 }
 
+void CaptureSession::OnKeyboardHook(const LowLevelKeyEvent& event) {
+    // Judged before the hotkeys act, under the state the key arrived in.
+    const std::uint8_t modifiers = modifiers_.Follow(event);
+    const AppModel& model = context_.model;
+    const KeyCaptureSettings settings{
+        model.window.buttons[kRecordButton].state == kButtonActive && !model.window.recordingStoppedAt,
+        model.options.recordKeyboard != 0, model.window.recordKey, model.window.playKey};
+    CapturedKeyEvent captured;
+    if (DecideKeyCapture(event, settings) && CaptureKeyEvent(context_.platform.windows, event, modifiers, captured))
+        static_cast<void>(recorder_.HandOver(captured));
+    RunKeyboardHook(context_, event);
+}
+
 std::size_t CaptureSession::ApplyEditorWrites() { return writes_.ApplyPending(Target()); }
 
 std::function<void()> PostApplyWrites(IWindowSystem& windows, WindowHandle mainWindow) {

@@ -9,6 +9,7 @@
 #include "recorder/app/AppModel.h"
 #include "recorder/capture/EditorWrites.h"
 #include "recorder/capture/InputHooks.h"
+#include "recorder/capture/KeyCapture.h"
 #include "recorder/capture/Recorder.h"
 
 namespace xd {
@@ -32,7 +33,8 @@ public:
     void PlugInto(MainWindowHooks& hooks);
     void SetClickEffect(std::function<void(Point, std::uint32_t)> show) { mouse_.showClickEffect = std::move(show); }
 
-    void OnKeyboardHook(const LowLevelKeyEvent& event) { RunKeyboardHook(context_, event); }
+    // The hotkeys, and with 录制键盘 on a copy of the key for the recorder, beside the mouse's events.
+    void OnKeyboardHook(const LowLevelKeyEvent& event);
     void OnMouseHook(int code, const LowLevelMouseEvent& event, std::uintptr_t extra) {
         static_cast<void>(RunStopByHand(context_, code, event));
         RunMouseHook(mouse_, context_.model, code, event, extra);
@@ -49,6 +51,7 @@ private:
     EditorWriteQueue writes_;
     Recorder recorder_;
     MouseHookTargets mouse_;
+    KeyModifierTracker modifiers_;
 };
 
 // The wake-up the Win32 program normally passes: post the apply-writes message to the main window.

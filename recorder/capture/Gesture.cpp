@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "engine/Keywords.h"
+#include "recorder/capture/TargetWindowLine.h"
 
 namespace xd {
 
@@ -40,6 +41,12 @@ bool MergesInto(const Gesture& pending, const GestureToken& token, Point at) noe
     return sameKind && WithinClickTolerance(pending.at, at);
 }
 
+bool MergesKeyInto(const Gesture& pending, const GestureToken& token) noexcept {
+    if (pending.kind == GestureKind::Key && token.kind == TokenKind::Key) return pending.keys == token.keys;
+    return pending.kind == GestureKind::Text && token.kind == TokenKind::Text &&
+           pending.text.size() + token.text.size() <= kMaxTextRun;
+}
+
 std::string GestureLine(const Gesture& gesture, std::int64_t wait) {
     auto n = [](auto value) { return std::to_string(value); };
     auto call = [](std::string_view keyword) { return std::string(keyword) + "("; };
@@ -53,6 +60,10 @@ std::string GestureLine(const Gesture& gesture, std::int64_t wait) {
         case GestureKind::Wheel:
             return call(kWheelKeyword) + n(gesture.delta) + "," + n(gesture.at.x) + "," + n(gesture.at.y) + "," +
                    n(gesture.count) + "," + n(wait) + ")";
+        case GestureKind::Key:
+            return call(kKeyPressKeyword) + QuotedScriptText(FormatKeyCombination(gesture.keys)) + "," +
+                   n(gesture.count) + "," + n(wait) + ")";
+        case GestureKind::Text: return call(kTypeTextKeyword) + QuotedScriptText(gesture.text) + "," + n(wait) + ")";
         case GestureKind::None: break;
     }
     return {};

@@ -3,6 +3,7 @@
 #include "platform/Pixels.h"
 #include "platform/Ticks.h"
 #include "platform/WindowDpi.h"
+#include "recorder/capture/KeyGesture.h"
 #include "recorder/capture/TargetWindowLine.h"
 
 namespace xd {
@@ -23,6 +24,48 @@ GestureToken ReleaseToken(const CapturedMouseEvent& previous, const CapturedMous
     return GestureToken{TokenKind::Drag, button, 0};
 }
 
+// Keys held back while one mouse button is down; past this many the rest of them are left out.
+constexpr std::size_t kMaxHeldKeys = 256;
+
+WindowHandle TopLevelOf(IWindowSystem& windows, WindowHandle w) {
+    const WindowHandle desktop = windows.DesktopWindow();
+    for (int depth = 0; depth < 256; ++depth) {  // a window tree that loops must not hang the worker
+        const WindowHandle parent = windows.Parent(w);
+        if (parent == kNoWindow || parent == desktop) return w;
+        w = parent;
+    }
+    return w;
+}
+
+// Background keys go to the focused control of the target window's thread, which is the control a key was
+// typed into as long as it stays in the same top-level window; in another one they need a target line of
+// their own. `t` stamps the line.
+void FeedKey(RecorderContext& context, const RecorderServices& services, const CapturedKeyEvent& event,
+             const GestureToken& token, std::uint32_t t) {
+    IWindowSystem& windows = services.windows;
+    if (context.targetWindow == kNoWindow) {
+        context.targetWindow = event.window;
+        context.targetProcess = windows.ProcessId(event.window);
+        services.writer.Write({EditorWriteKind::AppendLine, BuildTargetWindowLine(windows, event.window)});
+    }
+    if (context.exclusiveMode && windows.ProcessId(event.window) != context.targetProcess) return;
+    if (event.window != context.targetWindow &&
+        (!windows.IsWindow(context.targetWindow) ||
+         TopLevelOf(windows, event.window) != TopLevelOf(windows, context.targetWindow))) {
+        context.targetWindow = event.window;
+        FeedGestureToken(context, services, GestureToken{TokenKind::Window}, context.previous, t);
+    }
+    FeedGestureToken(context, services, token, context.previous, t);
+}
+
+// The keys held back during a press, at their own times, or all at `at` (the release that ended the press).
+void FeedHeldKeys(RecorderContext& context, const RecorderServices& services, const std::uint32_t* at) {
+    if (context.heldKeys.empty()) return;
+    std::vector<CapturedKeyEvent> keys;
+    keys.swap(context.heldKeys);
+    for (const CapturedKeyEvent& key : keys) FeedKey(context, services, key, KeyTokenOf(key), at ? *at : key.time);
+}
+
 }  // namespace
 
 void ResetRecorderContext(RecorderContext& context, bool exclusiveMode, int dpiX, int dpiY) noexcept {
@@ -30,6 +73,7 @@ void ResetRecorderContext(RecorderContext& context, bool exclusiveMode, int dpiX
     context.targetProcess = 0;
     context.previous = CapturedMouseEvent{};
     context.pending = Gesture{};
+    context.heldKeys.clear();
     context.exclusiveMode = exclusiveMode;
     context.dpiX = dpiX;
     context.dpiY = dpiY;
@@ -60,6 +104,12 @@ void HandleMouseEvent(RecorderContext& context, const RecorderServices& services
     event.x = ScreenToLogical(event.x - client.left, dpi.x);
     event.y = ScreenToLogical(event.y - client.top, dpi.y);
 
+    // Keys typed while a button was down come after the gesture its release ends; any other event means
+    // the release was never seen, so they come first, where they were typed.
+    const bool endsPress = IsRelease(event.message) && IsPress(context.previous.message) &&
+                           ButtonOfMessage(event.message) == ButtonOfMessage(context.previous.message);
+    if (!endsPress) FeedHeldKeys(context, services, nullptr);
+
     if (event.window != context.targetWindow) {
         context.targetWindow = event.window;
         FeedGestureToken(context, services, GestureToken{TokenKind::Window}, event, event.time);
@@ -76,6 +126,18 @@ void HandleMouseEvent(RecorderContext& context, const RecorderServices& services
                          event.time);
     }
     context.previous = event;
+    if (endsPress) FeedHeldKeys(context, services, &event.time);
+}
+
+void HandleKeyEvent(RecorderContext& context, const RecorderServices& services, const CapturedKeyEvent& event) {
+    const GestureToken token = KeyTokenOf(event);
+    if (token.kind == TokenKind::End || event.window == kNoWindow) return;
+    // A placeholder stands for the press until its release: a line now would take its place.
+    if (IsPress(context.previous.message)) {
+        if (context.heldKeys.size() < kMaxHeldKeys) context.heldKeys.push_back(event);
+        return;
+    }
+    FeedKey(context, services, event, token, event.time);
 }
 
 void FeedGestureToken(RecorderContext& context, const RecorderServices& services, const GestureToken& token,
@@ -83,6 +145,11 @@ void FeedGestureToken(RecorderContext& context, const RecorderServices& services
     Gesture& pending = context.pending;
     if (token.kind != TokenKind::End && MergesInto(pending, token, At(event))) {
         ++pending.count;
+        return;
+    }
+    if (MergesKeyInto(pending, token)) {
+        if (token.kind == TokenKind::Key) ++pending.count;
+        if (token.kind == TokenKind::Text) pending.text += token.text;
         return;
     }
     if (pending.kind != GestureKind::None) {
@@ -101,6 +168,8 @@ void FeedGestureToken(RecorderContext& context, const RecorderServices& services
                               SignedTickDiff(event.time, context.previous.time), t};
             break;
         case TokenKind::Wheel: pending = Gesture{GestureKind::Wheel, 0, token.delta, At(event), {}, 1, 0, t}; break;
+        case TokenKind::Key: pending = Gesture{GestureKind::Key, 0, 0, {}, {}, 1, 0, t, token.keys, {}}; break;
+        case TokenKind::Text: pending = Gesture{GestureKind::Text, 0, 0, {}, {}, 0, 0, t, {}, token.text}; break;
         case TokenKind::End: pending = Gesture{}; break;
     }
 }
@@ -111,6 +180,7 @@ void WriteFinishedLine(RecorderContext& context, IEditorWriter& writer, std::str
 }
 
 void FinishRecording(RecorderContext& context, const RecorderServices& services, std::uint32_t tick) {
+    FeedHeldKeys(context, services, nullptr);
     FeedGestureToken(context, services, GestureToken{TokenKind::End}, context.previous, tick);
     services.writer.Write({EditorWriteKind::EndRecording, {}});
 }

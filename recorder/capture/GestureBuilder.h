@@ -5,8 +5,10 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/WindowSystem.h"
+#include "recorder/capture/CapturedKeyEvent.h"
 #include "recorder/capture/CapturedMouseEvent.h"
 #include "recorder/capture/EditorWrites.h"
 #include "recorder/capture/Gesture.h"
@@ -18,6 +20,8 @@ struct RecorderContext {
     std::uint32_t targetProcess = 0;        // of the first event's window
     CapturedMouseEvent previous{};          // last accepted event, converted
     Gesture pending{};
+    // Keys pressed while a mouse button is down, written after the gesture its release ends.
+    std::vector<CapturedKeyEvent> heldKeys;
     // Fixed for one recording, taken when it starts. The DPI is the system's: a window on a monitor at
     // another DPI is converted with that monitor's instead.
     bool exclusiveMode = true;
@@ -34,6 +38,11 @@ struct RecorderServices {
 void ResetRecorderContext(RecorderContext& context, bool exclusiveMode, int dpiX, int dpiY) noexcept;
 
 void HandleMouseEvent(RecorderContext& context, const RecorderServices& services, CapturedMouseEvent event);
+
+// A key or text line, or nothing (releases, modifiers alone). A key follows the target window the mouse
+// lines chose while it is typed into the same top-level window; typed into another one, it names that window
+// in a new 目标窗口 line first.
+void HandleKeyEvent(RecorderContext& context, const RecorderServices& services, const CapturedKeyEvent& event);
 
 // `event` gives the position (converted) and, for a drag, the release time; t
 // stamps the token.

@@ -14,7 +14,7 @@ bool MouseEventQueue::GrowLocked() noexcept {
     const std::size_t capacity = ring_.size();
     if (capacity >= maxCapacity_) return false;
     try {
-        std::vector<CapturedMouseEvent> bigger(std::min(capacity * 2, maxCapacity_));
+        std::vector<CapturedInput> bigger(std::min(capacity * 2, maxCapacity_));
         for (std::size_t i = 0; i < count_; ++i) bigger[i] = ring_[(head_ + i) % capacity];
         ring_.swap(bigger);
         head_ = 0;
@@ -24,7 +24,7 @@ bool MouseEventQueue::GrowLocked() noexcept {
     }
 }
 
-bool MouseEventQueue::Push(const CapturedMouseEvent& event) noexcept {
+bool MouseEventQueue::Push(const CapturedInput& event) noexcept {
     bool wasEmpty = false;
     {
         std::lock_guard lock(mutex_);
@@ -40,10 +40,10 @@ bool MouseEventQueue::Push(const CapturedMouseEvent& event) noexcept {
     return true;
 }
 
-std::optional<CapturedMouseEvent> MouseEventQueue::TryPop() noexcept {
+std::optional<CapturedInput> MouseEventQueue::TryPop() noexcept {
     std::lock_guard lock(mutex_);
     if (count_ == 0) return std::nullopt;
-    CapturedMouseEvent event = ring_[head_];
+    CapturedInput event = ring_[head_];
     head_ = (head_ + 1) % ring_.size();
     --count_;
     return event;

@@ -1,4 +1,5 @@
-// The hand-over from the mouse hook to the recorder worker: first in, first out.
+// The hand-over from the input hooks to the recorder worker: first in, first out, mouse and key events in
+// one line so the worker sees them in the order the hooks did.
 //
 // A ring that doubles when full, so a burst is never lost in normal use and
 // the hook's lock hold is a slot copy (plus, rarely, one growth). Past
@@ -10,11 +11,16 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
+#include <variant>
 #include <vector>
 
+#include "recorder/capture/CapturedKeyEvent.h"
 #include "recorder/capture/CapturedMouseEvent.h"
 
 namespace xd {
+
+using CapturedInput = std::variant<CapturedMouseEvent, CapturedKeyEvent>;
+static_assert(std::is_trivially_copyable_v<CapturedInput>);
 
 class MouseEventQueue {
 public:
@@ -27,8 +33,8 @@ public:
     MouseEventQueue& operator=(const MouseEventQueue&) = delete;
 
     // Hook side: false when the event was refused (and counted as lost).
-    bool Push(const CapturedMouseEvent& event) noexcept;
-    std::optional<CapturedMouseEvent> TryPop() noexcept;
+    bool Push(const CapturedInput& event) noexcept;
+    std::optional<CapturedInput> TryPop() noexcept;
     // Worker side: blocks until an event is queued; false once shut down.
     [[nodiscard]] bool WaitForEvents() noexcept;
     void Shutdown() noexcept;
@@ -44,7 +50,7 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable ready_;
-    std::vector<CapturedMouseEvent> ring_;
+    std::vector<CapturedInput> ring_;
     std::size_t head_ = 0;  // oldest event
     std::size_t count_ = 0;
     std::size_t maxCapacity_;

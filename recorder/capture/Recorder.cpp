@@ -21,7 +21,11 @@ std::size_t Recorder::DrainLocked() {
     const RecorderServices services{windows_, writer_};
     std::size_t handled = 0;
     while (auto event = queue_.TryPop()) {
-        HandleMouseEvent(context_, services, *event);
+        if (const auto* mouse = std::get_if<CapturedMouseEvent>(&*event)) {
+            HandleMouseEvent(context_, services, *mouse);
+        } else if (const auto* key = std::get_if<CapturedKeyEvent>(&*event)) {
+            HandleKeyEvent(context_, services, *key);
+        }
         ++handled;
     }
     return handled;

@@ -1,7 +1,7 @@
 // The recorder as the rest of the program sees it: the hook hands events over,
 // one worker thread handles them in hook order, and the main thread starts and
 // stops recordings. Who owns what: HandOver runs on the hook's thread (the main
-// thread); the worker runs HandleMouseEvent under the event lock; Reset, Stop
+// thread); the worker runs HandleMouseEvent and HandleKeyEvent under the event lock; Reset, Stop
 // and DrainNow run on the main thread and take the same lock, so a drain never
 // overtakes an event the worker has already taken.
 #pragma once
@@ -25,6 +25,7 @@ public:
 
     // Hook side: copies the event into the queue and returns.
     bool HandOver(const CapturedMouseEvent& event) noexcept { return queue_.Push(event); }
+    bool HandOver(const CapturedKeyEvent& event) noexcept { return queue_.Push(event); }
 
     // A recording starts: forgets the last one and reads the display scale once.
     void Reset(bool exclusiveMode);

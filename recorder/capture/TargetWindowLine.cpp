@@ -14,10 +14,12 @@ int ChildPosition(IWindowSystem& windows, WindowHandle parent, WindowHandle chil
     return position;
 }
 
+}  // namespace
+
 // A line break inside a title or class would split the script line and fail the
 // check: it is written as a blank, so the line stays one line (the window will
 // not be found by that name, which the playback then reports).
-std::string Quoted(const std::string& text) {
+std::string QuotedScriptText(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         if (c == '"') out += '"';
@@ -26,8 +28,6 @@ std::string Quoted(const std::string& text) {
     out += '"';
     return out;
 }
-
-}  // namespace
 
 TargetWindowSpec DescribeTargetWindow(IWindowSystem& windows, WindowHandle window) {
     const WindowHandle desktop = windows.DesktopWindow();
@@ -49,7 +49,8 @@ TargetWindowSpec DescribeTargetWindow(IWindowSystem& windows, WindowHandle windo
 }
 
 std::string TargetWindowLine(const TargetWindowSpec& spec) {
-    return std::string(kTargetWindowKeyword) + "(" + Quoted(spec.title) + "," + Quoted(spec.className) + "," + Quoted(spec.childPath) + ")";
+    return std::string(kTargetWindowKeyword) + "(" + QuotedScriptText(spec.title) + "," +
+           QuotedScriptText(spec.className) + "," + QuotedScriptText(spec.childPath) + ")";
 }
 
 std::string BuildTargetWindowLine(IWindowSystem& windows, WindowHandle window) {

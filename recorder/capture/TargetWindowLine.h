@@ -13,6 +13,9 @@ struct TargetWindowSpec {
     friend bool operator==(const TargetWindowSpec&, const TargetWindowSpec&) = default;
 };
 
+// A text as a script line quotes it: in double quotes, quotes inside doubled, line breaks as blanks.
+[[nodiscard]] std::string QuotedScriptText(const std::string& text);
+
 [[nodiscard]] TargetWindowSpec DescribeTargetWindow(IWindowSystem& windows, WindowHandle window);
 
 // 目标窗口("title","class","path"), quotes inside title and class doubled.

@@ -320,7 +320,8 @@ TEST_F(CaptureTest, EventsTheQueueRefusedAreReportedInTheScript) {
     small.Reset(true);
     for (std::uint32_t i = 0; i < 3; ++i) {
         const Point p = InNotes(10 * static_cast<int>(i), 0);
-        static_cast<void>(small.HandOver({editorApp, msg::kMouseWheel, p.x, p.y, 120u << 16, 0, i, 0}));
+        static_cast<void>(
+            small.HandOver(CapturedMouseEvent{editorApp, msg::kMouseWheel, p.x, p.y, 120u << 16, 0, i, 0}));
     }
     small.Stop(10);
     editor.SetEditorText(Header());

@@ -67,7 +67,7 @@ TEST(MouseEventQueueTest, GrowsWithoutReorderingAndCountsWhatItRefuses) {
         EXPECT_EQ(queue.Push(CapturedMouseEvent{.time = i}), i < 5) << i;
     }
     EXPECT_EQ(queue.Lost(), 1u);
-    for (std::uint32_t i = 1; i < 5; ++i) EXPECT_EQ(queue.TryPop()->time, i);
+    for (std::uint32_t i = 1; i < 5; ++i) EXPECT_EQ(std::get<CapturedMouseEvent>(*queue.TryPop()).time, i);
     EXPECT_FALSE(queue.TryPop());
 }
 
