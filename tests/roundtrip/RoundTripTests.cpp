@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "appcore/keyboard/KeyPlayback.h"
 #include "engine/CheckScript.h"
 #include "engine/playback/ScriptRunner.h"
 #include "platform/sim/SimPlatform.h"
@@ -87,7 +88,7 @@ struct Variant {
 // recording may be off by less than one step.
 std::int64_t WaitToleranceMs(const Variant& v) { return static_cast<std::int64_t>(v.tickGranularityMs) - 1; }
 
-enum class Act { Press, Release, Wheel };
+enum class Act { Press, Release, Wheel, KeyDown, KeyUp, Key };
 
 struct Step {
     Act act;
@@ -95,7 +96,11 @@ struct Step {
     std::uint32_t afterMs;
     SimButton button = SimButton::Left;
     int delta = 0;
+    int key = 0;  // the virtual key of KeyDown, KeyUp and Key
 };
+
+// A key of the hand; the pointer stays where it is.
+constexpr Step KeyStep(Act act, int key, std::uint32_t afterMs) { return Step{act, {}, afterMs, {}, 0, key}; }
 
 // Notes: client origin (108, 131). Browser: a frame at (800, 100) whose second
 // child holds the page, client origin (800, 150).
@@ -198,11 +203,15 @@ protected:
         EXPECT_EQ(program.State(), AppState::Recording);
         for (const Step& s : steps) {
             sim.clock.Advance(s.afterMs);
-            sim.user.MoveTo(s.screen);
+            const bool key = s.act == Act::KeyDown || s.act == Act::KeyUp || s.act == Act::Key;
+            if (!key) sim.user.MoveTo(s.screen);
             switch (s.act) {
                 case Act::Press: sim.user.Press(s.button); break;
                 case Act::Release: sim.user.Release(s.button); break;
                 case Act::Wheel: sim.user.Wheel(s.delta); break;
+                case Act::KeyDown: sim.user.KeyDown(s.key); break;
+                case Act::KeyUp: sim.user.KeyUp(s.key); break;
+                case Act::Key: sim.user.Key(s.key); break;
             }
         }
         sim.clock.Advance(stopAfterMs);
@@ -503,6 +512,103 @@ TEST_F(RoundTripExactTest, WaitsShorterThanTheClickAllowanceDoNotRoundTrip) {
     EXPECT_EQ(a[2].line, "鼠标点击(1,90,10,1,1)");
     EXPECT_EQ(b[2].line, "鼠标点击(1,90,10,1,2)");
     EXPECT_EQ(a[3].numbers[1], b[3].numbers[1]);
+}
+
+
+// With 录制键盘 on, the user clicks into the notes window and types into its edit field between clicks: a
+// combination, a word with Shift and a repeated key. The recording is the script a user would expect; played
+// in the foreground (SendInput) and in the background (posts to the focused control of the target's thread)
+// it gives the edit field the same key messages, which are the ones the typing stands for.
+TEST_F(RoundTripExactTest, TypedKeysRecordAsKeyLinesAndPlayTheSameKeysInEitherMode) {
+    constexpr int kCtrl = sim::vk::kControl;
+    constexpr int kShift = sim::vk::kShift;
+    constexpr int kDown = 0x28;
+    const WindowHandle notes = sim.desktop.FindWindow("Notepad", std::nullopt);
+    ASSERT_TRUE(sim.desktop.SetProcessAndThread(notes, kEditorProcess, 201));
+    sim::WindowSpec edit;
+    edit.parent = notes;
+    edit.processId = kEditorProcess;
+    edit.threadId = 201;
+    edit.rect = {400, 350, 690, 490};
+    edit.className = "Edit";
+    const WindowHandle field = sim.desktop.AddWindow(edit);
+    sim.desktop.SetForegroundWindow(notes);
+    sim.desktop.SetFocus(field);
+    program.model.options.recordKeyboard = 1;
+
+    const std::string first = Record({{Act::Press, InNotes(50, 60), 500},
+                                      {Act::Release, InNotes(50, 60), 100},
+                                      KeyStep(Act::KeyDown, kCtrl, 400),
+                                      KeyStep(Act::Key, 'S', 100),
+                                      KeyStep(Act::KeyUp, kCtrl, 100),
+                                      {Act::Press, InNotes(200, 100), 300},
+                                      {Act::Release, InNotes(200, 100), 80},
+                                      KeyStep(Act::KeyDown, kShift, 500),
+                                      KeyStep(Act::Key, 'H', 100),
+                                      KeyStep(Act::KeyUp, kShift, 50),
+                                      KeyStep(Act::Key, 'E', 100),
+                                      KeyStep(Act::Key, 'L', 100),
+                                      KeyStep(Act::Key, 'L', 100),
+                                      KeyStep(Act::Key, 'O', 100),
+                                      {Act::Press, InNotes(300, 200), 600},
+                                      {Act::Release, InNotes(300, 200), 90},
+                                      KeyStep(Act::Key, kDown, 300),
+                                      KeyStep(Act::Key, kDown, 100),
+                                      KeyStep(Act::Key, kDown, 100),
+                                      {Act::Press, InNotes(20, 20), 700},
+                                      {Act::Release, InNotes(20, 20), 100}},
+                                     400);
+    std::vector<std::string> lines;
+    for (const Statement& s : Statements(first)) lines.push_back(s.line);
+    const std::vector<std::string> expectedLines{
+        "目标窗口(\"无标题 - 记事本\",\"Notepad\",\"0\")", "鼠标点击(1,50,60,1,600)",
+        "键盘按键(\"Ctrl+S\",1,400)",                         "鼠标点击(1,200,100,1,680)",
+        "输入文字(\"Hello\",1050)",                           "鼠标点击(1,300,200,1,390)",
+        "键盘按键(\"Down\",3,900)",                           "鼠标点击(1,20,20,1,500)"};
+    ASSERT_EQ(lines, expectedLines) << first;
+
+    // Each mode in turn, with the program's own runner; what reaches the edit field is kept.
+    const auto play = [&](bool foreground) {
+        std::string script = first;
+        const std::string mode = "配置.前台模式=";
+        const std::size_t at = script.find(mode);
+        EXPECT_NE(at, std::string::npos);
+        if (at != std::string::npos) script[at + mode.size()] = foreground ? '1' : '0';
+        script.replace(script.find("配置.执行次数=0 "), std::string("配置.执行次数=0 ").size(), "配置.执行次数=1 ");
+        program.editor.SetEditorText(script);
+        const std::size_t before = sim.desktop.MessagesTo(field).size();
+        TogglePlayback(program.context);
+        if (program.State() == AppState::Playing) TogglePlayback(program.context);
+        EXPECT_EQ(program.State(), AppState::Idle);
+        EXPECT_EQ(sim.boxes.Count(), 0u);
+        std::vector<KeyMessage> keys;
+        const auto messages = sim.desktop.MessagesTo(field);
+        for (std::size_t i = before; i < messages.size(); ++i) {
+            const sim::MessageRecord& m = messages[i];
+            if (m.message == msg::kKeyDown || m.message == msg::kKeyUp || m.message == msg::kSysKeyDown ||
+                m.message == msg::kSysKeyUp || m.message == msg::kChar) {
+                EXPECT_EQ(m.fromInput, foreground);
+                keys.push_back(KeyMessage{m.message, m.wParam, m.lParam});
+            }
+        }
+        return keys;
+    };
+    const std::vector<KeyMessage> foreground = play(true);
+    const std::vector<KeyMessage> background = play(false);
+    EXPECT_EQ(foreground, background);
+
+    using Key = std::pair<std::uint32_t, std::uintptr_t>;
+    std::vector<Key> expectedKeys{{msg::kKeyDown, kCtrl}, {msg::kKeyDown, 'S'}, {msg::kKeyUp, 'S'}, {msg::kKeyUp, kCtrl}};
+    for (const char c : std::string("Hello")) expectedKeys.push_back({msg::kChar, static_cast<std::uintptr_t>(c)});
+    for (int i = 0; i < 3; ++i) {
+        expectedKeys.push_back({msg::kKeyDown, kDown});
+        expectedKeys.push_back({msg::kKeyUp, kDown});
+    }
+    std::vector<Key> played;
+    for (const KeyMessage& m : foreground) played.emplace_back(m.message, m.wParam);
+    EXPECT_EQ(played, expectedKeys);
+    // Nothing is left held: the playback let Ctrl go.
+    EXPECT_EQ(sim.desktop.AsyncKeyState(kCtrl), 0);
 }
 
 }  // namespace
