@@ -1,5 +1,7 @@
 #include "eventlist/RecordedEvent.h"
 
+#include "eventlist/KeyEvent.h"
+
 namespace xd {
 
 std::string_view EventDescription(std::int32_t message, std::int32_t keyFlags) noexcept {
@@ -18,7 +20,10 @@ std::string_view EventDescription(std::int32_t message, std::int32_t keyFlags) n
 }
 
 std::string EventDisplayText(const RecordedEvent& event) {
-    return std::string(EventDescription(event.message, event.keyFlags)) + "," + std::to_string(event.x) + "," +
+    const std::string description = IsKeyMessage(event.message)
+                                        ? KeyEventDescription(event.message, event.keyFlags)
+                                        : std::string(EventDescription(event.message, event.keyFlags));
+    return description + "," + std::to_string(event.x) + "," +
            std::to_string(event.y);
 }
 

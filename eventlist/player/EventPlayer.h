@@ -15,6 +15,7 @@
 #include "eventlist/player/DoubleClick.h"
 #include "eventlist/player/EventPlayerServices.h"
 #include "eventlist/player/FindEventWindow.h"
+#include "eventlist/player/KeySteps.h"
 
 namespace xd {
 
@@ -46,6 +47,10 @@ struct EventPlayerContext {
     RecordedEvent lastForeground;
     RecordedEvent lastBackground;
     std::array<WindowHandle, 3> pressedWindow{};  // left, right, middle
+    // Keys: what the foreground pressed and has not released, and what the background's posts have said is
+    // down (for the lParams of the messages that follow).
+    HeldKeyStrokes keysForeground;
+    HeldKeys keysBackground;
     // Set when a window refused a post or injected input: the box has been shown
     // and the playback ends without sending anything more.
     bool refused = false;

@@ -5,6 +5,7 @@
 
 #include "appcore/playback/DevicePoint.h"
 #include "appcore/playback/RefusedInput.h"
+#include "eventlist/KeyEvent.h"
 #include "eventlist/PlaySliders.h"
 
 namespace xd {
@@ -76,6 +77,8 @@ std::intptr_t PackPosition(Point p) noexcept {
 }
 
 Point EventPointInWindow(IWindowSystem& windows, const RecordedEvent& event) {
+    // A key event's offsets hold the text it typed; where the pointer was is all it has of a point.
+    if (IsKeyMessage(event.message)) return Point{event.x, event.y};
     const Rect r = windows.WindowRect(event.window);
     return Point{r.left + LowHalf(event.offsetX), r.top + LowHalf(event.offsetY)};
 }
@@ -226,6 +229,11 @@ bool ForegroundStep(EventPlayerContext& c, std::size_t k) {
     } else {
         PlaceHint(c, Point{event.x, event.y});
     }
+    if (IsKeyMessage(event.message)) {
+        if (InjectKey(s.input, event, c.keysForeground) != KeyStepOutcome::Refused) return true;
+        Refuse(c, s.windows.ForegroundWindow());
+        return false;
+    }
     if (!InjectAt(c, event)) {
         // InjectAt has tried to let go of what was held, but nothing says that release went in: refused
         // too, it would leave a button down that this playback no longer knew of. What was held stays
@@ -256,6 +264,13 @@ bool BackgroundStep(EventPlayerContext& c, std::size_t k) {
     } else {
         s.overlays.Hide(c.hint);
     }
+    if (IsKeyMessage(event.message)) {
+        if (PostKey(s.windows, event, c.keysBackground) == KeyStepOutcome::Refused && s.windows.IsWindow(event.window)) {
+            Refuse(c, event.window);
+            return false;
+        }
+        return true;
+    }
     const bool doubleClick = DownButton(event.message) != 0 && CompletesDoubleClick(c.events, k, c.metrics);
     // A failed post is not retried: the window may be closing, and the next event
     // looks for it again. A live window that fails it refuses our input.
@@ -272,6 +287,7 @@ bool BackgroundStep(EventPlayerContext& c, std::size_t k) {
 
 void ReleaseHeldButtons(EventPlayerContext& c) {
     IWindowSystem& windows = c.services.windows;
+    ReleaseHeldKeys(c.services.input, c.keysForeground);
     // A release that is refused leaves its button noted as held, for the next try.
     for (const std::int32_t button : {evflag::kLeft, evflag::kRight, evflag::kMiddle}) {
         if (c.heldForeground & button) {

@@ -37,8 +37,8 @@ inline constexpr std::int64_t kWaitSliceMicros = 50'000;
 // delayMs scaled by the speed slider as it stands now, counted from when the
 // previous event was due; checked every 50 ms so a stop ends it.
 void WaitAfterEvent(EventPlayerContext& c, std::int32_t delayMs);
-// Lets go of every button a played down left pressed, in the mode that pressed it.
-// A button whose release is refused stays in heldForeground or heldBackground.
+// Lets go of every button a played down left pressed, in the mode that pressed it, and of every key the
+// foreground pressed. A button whose release is refused stays in heldForeground or heldBackground.
 void ReleaseHeldButtons(EventPlayerContext& c);
 // What the user is told when the system still holds buttons (evflag bits) at the end.
 [[nodiscard]] std::string StillHeldText(std::int32_t buttons);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "documents/ProfileValues.h"
+#include "eventlist/KeyEvent.h"
 
 namespace xd {
 namespace {
@@ -83,7 +84,9 @@ EventDetails MakeEventDetails(const EventLine& line, const RecordedEvent& event,
     d.title = Utf8Text(codePage, event.windowTitle);
     d.className = Utf8Text(codePage, event.windowClass);
     d.screenPosition = XY(event.x, event.y);
-    d.windowPosition = XY(HighHalf(event.offsetX), HighHalf(event.offsetY));
+    // A key event keeps its typed text where a mouse event keeps the point in its window.
+    const bool key = IsKeyMessage(event.message);
+    if (!key) d.windowPosition = XY(HighHalf(event.offsetX), HighHalf(event.offsetY));
     d.deleteEnabled = true;
     if (line.eventCount >= 2) {
         d.group = true;
@@ -91,14 +94,14 @@ EventDetails MakeEventDetails(const EventLine& line, const RecordedEvent& event,
         return d;
     }
     d.kindOption = KindOptionOf(event);
-    d.flags = event.keyFlags & 0xFFFF;
+    d.flags = key ? 0 : event.keyFlags & 0xFFFF;
     d.delayMs = event.delayMs;
     d.insertEnabled = line.IsMember();
     return d;
 }
 
 Point SelectionMarkPoint(IWindowSystem& windows, const RecordedEvent& event, bool backgroundMode) {
-    if (backgroundMode && event.window != kNoWindow && windows.IsWindow(event.window)) {
+    if (backgroundMode && !IsKeyMessage(event.message) && event.window != kNoWindow && windows.IsWindow(event.window)) {
         const Rect r = windows.WindowRect(event.window);
         return Point{r.left + LowHalf(event.offsetX), r.top + LowHalf(event.offsetY)};
     }
@@ -135,6 +138,12 @@ void ChooseKindOption(EventEditContext& c, EventKindOption option) {
     if (!ev) return;
     const KindOptionValue v = KindOptionValueOf(option);
     if (v.message == 0) return;
+    // A key becoming a mouse event keeps no key fields or text: they would read as buttons and a point.
+    if (IsKeyMessage(ev->message)) {
+        ev->keyFlags = 0;
+        ev->offsetX = 0;
+        ev->offsetY = 0;
+    }
     ev->message = v.message;
     if (v.wheelDelta != 0) {
         ev->keyFlags = static_cast<std::int32_t>((static_cast<std::uint32_t>(v.wheelDelta) << 16) |
@@ -147,7 +156,7 @@ void ChooseKindOption(EventEditContext& c, EventKindOption option) {
 
 void SetFlagBoxes(EventEditContext& c, std::int32_t lowFlags) {
     RecordedEvent* ev = SelectedSingleEvent(c);
-    if (!ev) return;
+    if (!ev || IsKeyMessage(ev->message)) return;
     ev->keyFlags = static_cast<std::int32_t>((static_cast<std::uint32_t>(ev->keyFlags) & 0xFFFF0000u) |
                                              (static_cast<std::uint32_t>(lowFlags) & 0xFFFFu));
     c.document.MarkEventListModified();

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "eventlist/KeyEvent.h"
+
 namespace xd {
 namespace {
 
@@ -79,6 +81,8 @@ bool Extend(EventGroups& groups, const std::vector<RecordedEvent>& events, std::
     if (groups.lines.empty() || e == 0) return false;
     EventLine& line = groups.lines.back();
     if (line.IsMember() || line.isOpen || line.firstEvent + line.eventCount != e) return false;
+    if (IsKeyMessage(events[static_cast<std::size_t>(e)].message))
+        return ExtendKeyGroup(line, groups.keys, events, e);
     const std::int32_t first = events[static_cast<std::size_t>(line.firstEvent)].message;
     for (const ButtonKind& kind : kButtons) {
         if (first == kind.down) return ExtendButtonGroup(line, kind, events, e);
@@ -95,6 +99,7 @@ bool GroupEventInto(EventGroups& groups, const std::vector<RecordedEvent>& event
     line.firstEvent = e;
     line.eventCount = 1;
     line.number = groups.nextNumber++;
+    StartLine(line, groups.keys, events[static_cast<std::size_t>(e)]);
     groups.lines.push_back(std::move(line));
     return true;
 }
@@ -109,6 +114,7 @@ void GroupEvent(EventGroups& groups, const std::vector<RecordedEvent>& events, s
 void ClearGroups(EventGroups& groups, IEventListView& view) {
     groups.lines.clear();
     groups.nextNumber = 1;
+    groups.keys = {};
     view.DeleteAllItems();
 }
 
@@ -117,6 +123,7 @@ void RebuildGroups(EventGroups& groups, const std::vector<RecordedEvent>& events
     view.DeleteAllItems();
     groups.lines.clear();
     groups.nextNumber = 1;
+    groups.keys = {};
     const auto count = static_cast<std::int32_t>(events.size());
     for (std::int32_t e = 0; e < count; ++e) GroupEventInto(groups, events, e);
     // One call for all placeholders: the Windows list reserves its storage once.

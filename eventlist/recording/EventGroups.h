@@ -8,6 +8,7 @@
 #include "eventlist/EventLine.h"
 #include "eventlist/RecordedEvent.h"
 #include "eventlist/recording/EventListView.h"
+#include "eventlist/recording/KeyGroups.h"
 
 namespace xd {
 
@@ -23,6 +24,7 @@ constexpr std::uint32_t kWheel = 0x5FA0FF;
 struct EventGroups {
     std::vector<EventLine> lines;  // list line i is drawn from lines[i]
     std::int32_t nextNumber = 1;   // the number the next group line gets
+    KeyGroupState keys;            // what the next key event may join
 };
 
 // Folds event e (the newest of `events`) into the last line or starts a new one;

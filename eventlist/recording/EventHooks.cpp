@@ -1,5 +1,7 @@
 #include "eventlist/recording/EventHooks.h"
 
+#include "eventlist/recording/KeyRecording.h"
+
 namespace xd {
 namespace {
 
@@ -55,6 +57,9 @@ void RunEventKeyboardHook(EventRecorder& recorder, const LowLevelKeyEvent& event
     const EventRecorderContext& c = recorder.Context();
     const EventKeyboardDecision d = DecideEventKeyboardHook(event, c.options.recordKey, c.options.playKey,
                                                             recorder.Recording(), c.mainWindow.IsPlaying());
+    if (DecideKeyRecording(event, c.options.recordKey, c.options.playKey, recorder.Recording(),
+                           c.options.recordKeyboard))
+        static_cast<void>(recorder.RecordKeyEvent(event));
     const WindowHandle main = c.mainWindow.Handle();
     if (d.postRecordToggle) static_cast<void>(c.windows.PostMessage(main, evappmsg::kRecordToggle, 0, 0));
     if (d.postPlayToggle) static_cast<void>(c.windows.PostMessage(main, evappmsg::kPlayToggle, 0, 0));
@@ -68,6 +73,7 @@ void RunEventKeyboardHook(EventRecorder& recorder, const LowLevelKeyEvent& event
 void RunEventMouseHook(EventRecorder& recorder, int code, const LowLevelMouseEvent& event) {
     const EventRecorderContext& c = recorder.Context();
     static_cast<void>(c.mainWindow.StopPlaybackByHand(code, event));
+    if (code == kHookAction) recorder.NotePointer(event.point);
     const EventMouseDecision d = DecideEventMouseHook(code, event.message, recorder.Recording(), c.events.empty(),
                                                       c.options.noMoves, c.options.demoClick);
     if (d.record) static_cast<void>(recorder.RecordEvent(static_cast<std::int32_t>(event.message), event));

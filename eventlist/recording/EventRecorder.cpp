@@ -1,6 +1,7 @@
 #include "eventlist/recording/EventRecorder.h"
 
 #include "eventlist/recording/EventKeyFlags.h"
+#include "eventlist/recording/KeyRecording.h"
 
 namespace xd {
 
@@ -69,17 +70,16 @@ std::uint32_t EventRecorder::DedicatedProcess(std::uint32_t process) {
     return dedicatedProcess_;
 }
 
-bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& hook) {
+RecordedEvent* EventRecorder::AppendEvent(std::int32_t message, WindowHandle window, Point point) {
     IWindowSystem& windows = c_.windows;
-    const WindowHandle window = windows.WindowFromPoint(hook.point);
     const std::uint32_t process = windows.ProcessId(window);
-    if (process == windows.CurrentProcessId()) return false;
+    if (process == windows.CurrentProcessId()) return nullptr;
 
     const std::uint32_t now = c_.clock.MultimediaTime();
     if (c_.events.empty()) {
         lastEventTime_ = now;
     } else {
-        if (c_.options.dedicatedMode && process != DedicatedProcess(process)) return false;
+        if (c_.options.dedicatedMode && process != DedicatedProcess(process)) return nullptr;
         // Wrapping difference of two 32-bit stamps.
         c_.events.back().delayMs = static_cast<std::int32_t>(now - lastEventTime_);
         lastEventTime_ = now;
@@ -89,8 +89,8 @@ bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& 
     c_.events.emplace_back();
     RecordedEvent& ev = c_.events.back();
     ev.window = window;
-    ev.x = hook.point.x;
-    ev.y = hook.point.y;
+    ev.x = point.x;
+    ev.y = point.y;
     ev.message = message;
 
     WindowHandle topLevel = kNoWindow;
@@ -106,13 +106,39 @@ bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& 
         topLevel = CaptureTargetWindow(windows, c_.codePage, cache_, window, ev);
     }
     SetEventOffsets(windows, window, topLevel, ev);
+    return &ev;
+}
 
-    ev.keyFlags = EventKeyFlags(message, hook.mouseData,
-                                ReadHeldInput([&windows](int vk) { return windows.KeyState(vk); }));
+void EventRecorder::FinishEvent(RecordedEvent& ev) {
     ev.displayText = EventDisplayText(ev);
-
     GroupEvent(c_.groups, c_.events, static_cast<std::int32_t>(c_.events.size()) - 1, c_.view, true);
     c_.document.MarkEventListModified();
+}
+
+bool EventRecorder::RecordEvent(std::int32_t message, const LowLevelMouseEvent& hook) {
+    IWindowSystem& windows = c_.windows;
+    RecordedEvent* ev = AppendEvent(message, windows.WindowFromPoint(hook.point), hook.point);
+    if (!ev) return false;
+    ev->keyFlags = EventKeyFlags(message, hook.mouseData,
+                                 ReadHeldInput([&windows](int vk) { return windows.KeyState(vk); }));
+    FinishEvent(*ev);
+    return true;
+}
+
+bool EventRecorder::RecordKeyEvent(const LowLevelKeyEvent& hook) {
+    IWindowSystem& windows = c_.windows;
+    const WindowHandle foreground = windows.ForegroundWindow();
+    if (foreground == kNoWindow) return false;
+    const WindowHandle focus = windows.FocusedWindow(foreground);
+    const WindowHandle window = focus != kNoWindow ? focus : foreground;
+    const auto message = static_cast<std::int32_t>(hook.message);
+    RecordedEvent* ev = AppendEvent(message, window, pointer_);
+    if (!ev) return false;
+    const EventKey key = HookEventKey(hook);
+    ev->keyFlags = EventKeyFlagsOf(key);
+    // The text depends on the layout and the modifiers of this moment: only the hook can read it.
+    SetEventKeyText(*ev, IsKeyDownMessage(message) ? windows.KeyText(window, key.key, key.scanCode) : std::string());
+    FinishEvent(*ev);
     return true;
 }
 

@@ -43,6 +43,11 @@ public:
     // Appends one event for a mouse message from the hook; false when it was not
     // taken (own process, another program in dedicated mode).
     bool RecordEvent(std::int32_t message, const LowLevelMouseEvent& hook);
+    // Appends one key event ("录制键盘") for the window with the focus, at the pointer's last point; false
+    // when it was not taken, as for mouse events.
+    bool RecordKeyEvent(const LowLevelKeyEvent& hook);
+    // Every point the mouse hook sees, so a key event knows where the pointer is.
+    void NotePointer(Point screen) noexcept { pointer_ = screen; }
 
     [[nodiscard]] bool Recording() const noexcept { return recording_; }
     [[nodiscard]] std::uint32_t LastEventTime() const noexcept { return lastEventTime_; }
@@ -52,6 +57,10 @@ public:
 private:
     std::uint32_t DedicatedProcess(std::uint32_t process);
     void DropTrailingMoves();
+    // The shared part of both kinds of event: the delay, the window's strings and offsets; nullptr when the
+    // window's program is not recorded.
+    RecordedEvent* AppendEvent(std::int32_t message, WindowHandle window, Point point);
+    void FinishEvent(RecordedEvent& ev);
 
     EventRecorderContext c_;
     bool recording_ = false;
@@ -59,6 +68,7 @@ private:
     WindowTextCache cache_;
     std::uint32_t dedicatedProcess_ = 0;  // see DedicatedProcess
     std::size_t recordingStart_ = 0;      // the index of this recording's first event
+    Point pointer_{};
 };
 
 }  // namespace xd

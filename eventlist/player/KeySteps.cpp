@@ -1,0 +1,47 @@
+#include "eventlist/player/KeySteps.h"
+
+#include <algorithm>
+
+#include "eventlist/KeyEvent.h"
+
+namespace xd {
+
+KeyStroke EventStroke(const RecordedEvent& event) noexcept {
+    const EventKey k = EventKeyOf(event.keyFlags);
+    // 255 names no key either: the layouts use it for "none".
+    const std::uint8_t key = k.key == 0xFF ? 0 : k.key;
+    return KeyStroke{key, k.scanCode, k.extended, !IsKeyDownMessage(event.message)};
+}
+
+KeyStepOutcome InjectKey(IInput& input, const RecordedEvent& event, HeldKeyStrokes& held) {
+    const KeyStroke stroke = EventStroke(event);
+    if (stroke.key == 0) return KeyStepOutcome::NothingToPlay;
+    if (input.SendKeyInput({StrokeRecord(stroke)}) != 1) return KeyStepOutcome::Refused;
+    auto& down = held.down;
+    const auto same = [&stroke](const KeyStroke& s) { return s.key == stroke.key; };
+    down.erase(std::remove_if(down.begin(), down.end(), same), down.end());
+    if (!stroke.up) down.push_back(stroke);
+    return KeyStepOutcome::Played;
+}
+
+KeyStepOutcome PostKey(IWindowSystem& windows, const RecordedEvent& event, HeldKeys& held) {
+    const KeyStroke stroke = EventStroke(event);
+    if (stroke.key == 0) return KeyStepOutcome::NothingToPlay;
+    const KeyMessage m = StrokeMessage(stroke, held);
+    return windows.PostMessage(KeyTarget(windows, event.window), m.message, m.wParam, m.lParam)
+               ? KeyStepOutcome::Played
+               : KeyStepOutcome::Refused;
+}
+
+void ReleaseHeldKeys(IInput& input, HeldKeyStrokes& held) {
+    std::vector<KeyStroke> stillDown;
+    // The last pressed first, as a hand lets go of a combination.
+    for (auto s = held.down.rbegin(); s != held.down.rend(); ++s) {
+        KeyStroke up = *s;
+        up.up = true;
+        if (input.SendKeyInput({StrokeRecord(up)}) != 1) stillDown.insert(stillDown.begin(), *s);
+    }
+    held.down = std::move(stillDown);
+}
+
+}  // namespace xd
