@@ -1,7 +1,8 @@
-// Any stream of mouse events through the recording path (the mouse hook, the queue, the worker's gesture
-// building, the editor writes, Esc), at 96 or 144 DPI, in or out of exclusive mode, with the worker keeping
-// up or falling behind, across the tick count's wrap, while windows open and close: whatever the hand does,
-// the script left in the editor must pass the check a playback runs.
+// Any stream of mouse and key events through the recording path (the hooks, the queue, the worker's gesture
+// building, the editor writes, Esc), at 96 or 144 DPI, in or out of exclusive mode, with 录制键盘 on or off,
+// with the worker keeping up or falling behind, across the tick count's wrap, while windows open and close
+// and the focus moves: whatever the hand does, the script left in the editor must pass the check a
+// playback runs.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -23,6 +24,11 @@ namespace {
 constexpr std::uint32_t kOwnProcess = 1;
 constexpr int kMaxEvents = 300;
 constexpr int kIdNo = 7;
+
+// Modifiers of both sides, keys that type text with and without Shift, keys that type none, the hotkeys,
+// an input method's key, VK_PACKET and the ends of the range.
+constexpr std::array<int, 24> kKeys{0x10, 0x11, 0x12, 0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0x5B, 0x5C, 'A',
+                                    'Z', '7', 0xDE, 0x20, 0x0D, 0x09, 0x08, 0x71, 0x72, 0xE5, 0xE7, 0xFE};
 
 xd::WindowHandle AddWindow(xd::sim::SimDesktop& desktop, std::uint32_t process, xd::Rect rect, xd::sim::Insets insets,
                            std::string title, std::string className, xd::WindowHandle parent = xd::kNoWindow) {
@@ -59,9 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     xd::MemoryScriptControls controls;
     xd::AppModel model;
     model.options.exclusiveMode = in.ConsumeBool() ? 1 : 0;
+    model.options.recordKeyboard = in.ConsumeBool() ? 1 : 0;
     xd::AppContext context{model, editor, controls, view, sim.platform(), {}};
     xd::CaptureSession session{context, {}};
     session.PlugInto(context.hooks);
+    sim.hooks.InstallKeyboardHook([&session](const xd::LowLevelKeyEvent& e) { session.OnKeyboardHook(e); });
+    sim.desktop.SetForegroundWindow(notes);
 
     // The main window's turn: what was posted to it since its last turn (Esc's stop among it), in order.
     std::size_t dispatched = 0;
@@ -78,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     xd::ToggleRecording(context, false);
     bool keepUp = true;
     for (int i = 0; i < kMaxEvents && in.remaining_bytes() > 0; ++i) {
-        const int op = in.ConsumeIntegralInRange(0, 14);
+        const int op = in.ConsumeIntegralInRange(0, 17);
         const std::uint32_t afterMs = in.ConsumeBool() ? in.ConsumeIntegralInRange<std::uint32_t>(0, 3000)
                                                        : in.ConsumeIntegral<std::uint32_t>();
         const xd::Point at{in.ConsumeIntegralInRange(-50, 1970), in.ConsumeIntegralInRange(-50, 1130)};
@@ -107,6 +116,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
                 break;
             case 11: session.ApplyEditorWrites(); break;
+            case 14: {
+                // A key of the hand, one some program sent, or any key code at all.
+                const int key = in.ConsumeBool() ? kKeys[in.ConsumeIntegralInRange<std::size_t>(0, kKeys.size() - 1)]
+                                                 : in.ConsumeIntegralInRange(1, 254);
+                const bool down = in.ConsumeBool();
+                if (in.ConsumeIntegralInRange(0, 7) == 0) {
+                    const auto vk = static_cast<std::uint16_t>(key);
+                    static_cast<void>(sim.input.SendKeyInput({{vk, 0, down ? 0u : xd::keyevent::kKeyUp, 0}}));
+                } else if (down) {
+                    sim.user.KeyDown(key);
+                } else {
+                    sim.user.KeyUp(key);
+                }
+                break;
+            }
+            case 15:
+                // The focus moves to the window at a point (perhaps a child, perhaps the program's own).
+                sim.desktop.SetForegroundWindow(sim.desktop.WindowFromPoint(at));
+                sim.desktop.SetFocus(sim.desktop.WindowFromPoint(at));
+                break;
+            case 16: sim.user.Key(kKeys[in.ConsumeIntegralInRange<std::size_t>(11, 17)]); break;  // typing
             case 12:
                 // A window closes (perhaps under a press still being handled), or a new one opens.
                 if (in.ConsumeBool()) {
