@@ -51,7 +51,7 @@ struct OptionCheckBox {
 inline constexpr std::string_view kMoveComment = " '=0不移动 =1移动";
 inline constexpr std::string_view kShowComment = " '=0不显示 =1显示";
 
-inline constexpr std::array<OptionCheckBox, 9> kOptionCheckBoxes{{
+inline constexpr std::array<OptionCheckBox, 10> kOptionCheckBoxes{{
     {SettingsCheck::Check3, &Options::exclusiveMode, optionkey::kExclusiveMode, std::nullopt, "", ""},
     {SettingsCheck::Check4, &Options::moveMouse, optionkey::kMoveMouse, ConfigMember::MoveMouse, "配置.移动鼠标", kMoveComment},
     {SettingsCheck::Check6, &Options::confirmDelete, optionkey::kConfirmDelete, std::nullopt, "", ""},
@@ -63,6 +63,7 @@ inline constexpr std::array<OptionCheckBox, 9> kOptionCheckBoxes{{
     {SettingsCheck::Check10, &Options::moveToStart, optionkey::kMoveToStart, ConfigMember::StartPosition, "配置.开始位置",
      kMoveComment},
     {SettingsCheck::Check11, &Options::stopOnMouseMove, optionkey::kStopOnMouseMove, std::nullopt, "", ""},
+    {SettingsCheck::Check12, &Options::recordKeyboard, optionkey::kRecordKeyboard, std::nullopt, "", ""},
 }};
 
 // nullptr for Check2.

@@ -13,7 +13,7 @@ namespace xd::settingsdialog {
 inline constexpr std::string_view kFormClassName = "迅点小侠4_Form2";
 inline constexpr std::string_view kFormCaption = "设置";
 inline constexpr int kFormWidth96 = 456;
-inline constexpr int kFormHeight96 = 254;
+inline constexpr int kFormHeight96 = 256;
 // A popup window with caption and system menu, owned by the main window.
 inline constexpr std::string_view kIconResource = "ICON_ZHU";
 inline constexpr int kBigIconSize = 48;
@@ -65,6 +65,7 @@ constexpr int kCheck11 = 119;
 constexpr int kLabelWait = 120;
 constexpr int kText1 = 121;
 constexpr int kLabelSeconds = 122;
+constexpr int kCheck12 = 123;
 }  // namespace ctl
 
 // Three digits are enough for the longest wait, 600 seconds.
@@ -72,11 +73,12 @@ inline constexpr int kWaitSecondsDigits = 3;
 
 // Check4 and Check9 lie below the client area; Check4 stays enabled and in the
 // tab order, Check9 is created hidden. Both still carry their option.
-inline constexpr std::array<ControlSpec, 21> kControls{{
-    {"Frame1", -1, ControlKind::GroupBox, ctl::kFrame1, 7, 5, 238, 84, "录制鼠标操作选项"},
+inline constexpr std::array<ControlSpec, 22> kControls{{
+    {"Frame1", -1, ControlKind::GroupBox, ctl::kFrame1, 7, 5, 238, 106, "录制鼠标操作选项"},
     {"Label1", 0, ControlKind::Label, ctl::kLabelRecord, 19, 30, 67, 20, "录制快捷键"},
     {"Combo1", 0, ControlKind::DropDownList, ctl::kComboRecord, 87, 27, 59, 300, ""},
     {"Check3", -1, ControlKind::CheckBox, ctl::kCheck3, 20, 59, 222, 20, "专用模式（只录制第1次点击的软件）"},
+    {"Check12", -1, ControlKind::CheckBox, ctl::kCheck12, 20, 81, 222, 20, "录制键盘"},
     {"Frame2", -1, ControlKind::GroupBox, ctl::kFrame2, 253, 5, 187, 176, "回放鼠标脚本选项"},
     {"Label1", 1, ControlKind::Label, ctl::kLabelPlay, 264, 30, 67, 20, "播放快捷键"},
     {"Combo1", 1, ControlKind::DropDownList, ctl::kComboPlay, 331, 27, 59, 300, ""},
@@ -87,10 +89,10 @@ inline constexpr std::array<ControlSpec, 21> kControls{{
     {"Label2", -1, ControlKind::Label, ctl::kLabelWait, 263, 153, 104, 20, "等待目标窗口出现"},
     {"Text1", -1, ControlKind::NumberBox, ctl::kText1, 367, 150, 40, 22, ""},
     {"Label3", -1, ControlKind::Label, ctl::kLabelSeconds, 411, 153, 24, 20, "秒"},
-    {"Frame3", -1, ControlKind::GroupBox, ctl::kFrame3, 8, 93, 235, 102, "其它选项"},
-    {"Check5", -1, ControlKind::CheckBox, ctl::kCheck5, 21, 116, 194, 20, "正常使用鼠标时演示点击效果"},
-    {"Check6", -1, ControlKind::CheckBox, ctl::kCheck6, 21, 141, 194, 20, "删除时提示确定是否删除"},
-    {"Check2", -1, ControlKind::CheckBox, ctl::kCheck2, 21, 165, 189, 19, "关联脚本文件"},
+    {"Frame3", -1, ControlKind::GroupBox, ctl::kFrame3, 8, 115, 235, 102, "其它选项"},
+    {"Check5", -1, ControlKind::CheckBox, ctl::kCheck5, 21, 138, 194, 20, "正常使用鼠标时演示点击效果"},
+    {"Check6", -1, ControlKind::CheckBox, ctl::kCheck6, 21, 163, 194, 20, "删除时提示确定是否删除"},
+    {"Check2", -1, ControlKind::CheckBox, ctl::kCheck2, 21, 187, 189, 19, "关联脚本文件"},
     {"Command1", -1, ControlKind::Button, ctl::kCommand1, 377, 189, 61, 27, "确定"},
     {"Check4", -1, ControlKind::CheckBox, ctl::kCheck4, 287, 375, 168, 16, "前台时移动鼠标到当前位置"},
     {"Check9", -1, ControlKind::CheckBox, ctl::kCheck9, 48, 401, 214, 21, "结束录制时总是删除最后移动鼠标", false},

@@ -11,7 +11,8 @@
 namespace xd {
 
 // The dialog's check boxes by designer name; Check1 does not exist.
-enum class SettingsCheck { Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check9, Check10, Check11 };
+enum class SettingsCheck { Check2, Check3, Check4, Check5, Check6, Check7, Check8, Check9, Check10, Check11,
+                           Check12 };
 
 // Combo1 index 0 and 1.
 enum class HotkeyList { Record = 0, Play = 1 };

@@ -30,7 +30,7 @@ struct CheckRow {
 };
 
 // The option boxes; Check2, the association, is handled apart.
-constexpr std::array<CheckRow, 10> kOptionChecks{{
+constexpr std::array<CheckRow, 11> kOptionChecks{{
     {form2::kCheck1, EventFlagOption::NoMoves},
     {form2::kCheck3, EventFlagOption::DedicatedMode},
     {form2::kCheck4, EventFlagOption::MoveToCurrent},
@@ -41,6 +41,7 @@ constexpr std::array<CheckRow, 10> kOptionChecks{{
     {form2::kCheck9, EventFlagOption::DeleteLast},
     {form2::kCheck10, EventFlagOption::MoveToStart},
     {form2::kCheck11, EventFlagOption::StopOnMouseMove},
+    {form2::kCheck12, EventFlagOption::RecordKeyboard},
 }};
 
 bool IsOn(const EventOptions& o, EventFlagOption option) noexcept {
@@ -55,6 +56,7 @@ bool IsOn(const EventOptions& o, EventFlagOption option) noexcept {
         case EventFlagOption::MoveToStart: return o.moveToStart;
         case EventFlagOption::DeleteLast: return o.deleteLast;
         case EventFlagOption::StopOnMouseMove: return o.stopOnMouseMove;
+        case EventFlagOption::RecordKeyboard: return o.recordKeyboard;
     }
     return false;
 }

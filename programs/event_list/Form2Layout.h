@@ -32,13 +32,14 @@ enum ControlId : int {
     kLabelWait = 121,
     kText1 = 122,
     kLabelSeconds = 123,
+    kCheck12 = 124,
 };
 
 // Three digits are enough for the longest wait, 600 seconds.
 constexpr int kWaitSecondsDigits = 3;
 
 constexpr int kFormWidth96 = 456;
-constexpr int kFormHeight96 = 284;
+constexpr int kFormHeight96 = 294;
 
 constexpr DWORD kGroup = WS_VISIBLE | BS_GROUPBOX;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
@@ -46,13 +47,14 @@ constexpr DWORD kList = WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
 constexpr DWORD kCheck = WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
 constexpr DWORD kNumber = WS_VISIBLE | ES_NUMBER | ES_AUTOHSCROLL | ES_RIGHT | WS_TABSTOP;
 
-inline const std::array<ui::ControlSpec, 22> kControls{{
-    {L"Frame1", L"Button", kFrame1, 7, 5, 238, 128, kGroup, 0, L"录制鼠标操作选项"},
+inline const std::array<ui::ControlSpec, 23> kControls{{
+    {L"Frame1", L"Button", kFrame1, 7, 5, 238, 150, kGroup, 0, L"录制鼠标操作选项"},
     {L"Label1(0)", L"Static", kLabelRecord, 19, 30, 67, 20, kLabel, 0, L"录制快捷键"},
     {L"Combo1(0)", L"ComboBox", kComboRecord, 87, 27, 59, 300, kList, 0, nullptr},
     {L"Check1", L"Button", kCheck1, 20, 57, 222, 20, kCheck, 0, L"不要录制鼠标移动"},
     {L"Check3", L"Button", kCheck3, 20, 79, 222, 20, kCheck, 0, L"专用模式（只录制第1次点击的软件）"},
     {L"Check9", L"Button", kCheck9, 20, 101, 222, 20, kCheck, 0, L"结束录制时总是删除最后移动鼠标"},
+    {L"Check12", L"Button", kCheck12, 20, 123, 222, 20, kCheck, 0, L"录制键盘"},
     {L"Frame2", L"Button", kFrame2, 253, 5, 187, 194, kGroup, 0, L"回放鼠标脚本选项"},
     {L"Label1(1)", L"Static", kLabelPlay, 264, 30, 67, 20, kLabel, 0, L"播放快捷键"},
     {L"Combo1(1)", L"ComboBox", kComboPlay, 331, 27, 59, 300, kList, 0, nullptr},
@@ -64,10 +66,10 @@ inline const std::array<ui::ControlSpec, 22> kControls{{
     {L"Label2", L"Static", kLabelWait, 263, 171, 104, 20, kLabel, 0, L"等待目标窗口出现"},
     {L"Text1", L"Edit", kText1, 367, 168, 40, 22, kNumber, WS_EX_CLIENTEDGE, L""},
     {L"Label3", L"Static", kLabelSeconds, 411, 171, 24, 20, kLabel, 0, L"秒"},
-    {L"Frame3", L"Button", kFrame3, 7, 137, 238, 92, kGroup, 0, L"其它选项"},
-    {L"Check5", L"Button", kCheck5, 20, 160, 222, 20, kCheck, 0, L"正常使用鼠标时演示点击效果"},
-    {L"Check6", L"Button", kCheck6, 20, 182, 222, 20, kCheck, 0, L"删除时提示确定是否删除"},
-    {L"Check2", L"Button", kCheck2, 20, 204, 222, 20, kCheck, 0, L"关联脚本文件"},
+    {L"Frame3", L"Button", kFrame3, 7, 159, 238, 92, kGroup, 0, L"其它选项"},
+    {L"Check5", L"Button", kCheck5, 20, 182, 222, 20, kCheck, 0, L"正常使用鼠标时演示点击效果"},
+    {L"Check6", L"Button", kCheck6, 20, 204, 222, 20, kCheck, 0, L"删除时提示确定是否删除"},
+    {L"Check2", L"Button", kCheck2, 20, 226, 222, 20, kCheck, 0, L"关联脚本文件"},
     {L"Command1", L"Button", kCommand1, 377, 211, 61, 27, WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, 0, L"确定"},
 }};
 

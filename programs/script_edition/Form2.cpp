@@ -33,6 +33,7 @@ int IdOf(SettingsCheck box) noexcept {
         case SettingsCheck::Check9: return layout::ctl::kCheck9;
         case SettingsCheck::Check10: return layout::ctl::kCheck10;
         case SettingsCheck::Check11: return layout::ctl::kCheck11;
+        case SettingsCheck::Check12: return layout::ctl::kCheck12;
     }
     return 0;
 }
@@ -40,7 +41,7 @@ int IdOf(SettingsCheck box) noexcept {
 bool CheckOf(int id, SettingsCheck& box) noexcept {
     for (SettingsCheck c : {SettingsCheck::Check2, SettingsCheck::Check3, SettingsCheck::Check4, SettingsCheck::Check5,
                             SettingsCheck::Check6, SettingsCheck::Check7, SettingsCheck::Check8, SettingsCheck::Check9,
-                            SettingsCheck::Check10, SettingsCheck::Check11}) {
+                            SettingsCheck::Check10, SettingsCheck::Check11, SettingsCheck::Check12}) {
         if (IdOf(c) == id) {
             box = c;
             return true;

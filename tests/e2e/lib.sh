@@ -42,6 +42,7 @@ readonly F2_CLICK_EFFECT=113
 readonly F2_CHECK9=117
 readonly F2_STOP_ON_MOVE=119   # Check11
 readonly F2_WAIT_SECONDS=121   # Text1
+readonly F2_RECORD_KEYBOARD=123  # Check12, 录制键盘
 readonly SCREEN_WIDTH=1280 SCREEN_HEIGHT=800
 # The event-list edition, 迅点小侠: its forms are named after its own internal name.
 readonly EL_MAIN_CLASS="迅点小侠_Form1"

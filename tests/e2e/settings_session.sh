@@ -85,8 +85,8 @@ dialog_session() {
   echo "$DLG_FACTS" | sed 's/^/      /'
   pass "[settings] Command5 opens the dialog"
   check "[settings] caption 设置" test "$(field title "$DLG_FACTS")" == "$SETTINGS_TITLE"
-  check "[settings] 456x254 at 96 DPI" test "$(window_size "$DLG_FACTS")" == 456x254
-  check "[settings] all 21 controls" test "$(grep -c '^child=' <<<"$DLG_FACTS")" == 21
+  check "[settings] 456x256 at 96 DPI" test "$(window_size "$DLG_FACTS")" == 456x256
+  check "[settings] all 22 controls" test "$(grep -c '^child=' <<<"$DLG_FACTS")" == 22
   check "[settings] Check9 is hidden" grep -q "^child=Button id=$F2_CHECK9 visible=0 " <<<"$DLG_FACTS"
   local check4_top dialog_bottom
   check4_top=$(child_rect "$F2_CHECK4" "$DLG_FACTS" | cut -d' ' -f2)
@@ -196,6 +196,14 @@ dialog_session() {
   check_within "[playback] settings file holds 等待窗口=0" 5000 ini_holds 等待窗口 0
   click_check "$F2_STOP_ON_MOVE"
   check_within "[playback] settings file holds 移动停止=-1" 5000 ini_holds 移动停止 -1
+
+  # 录制键盘 starts clear: recordings hold mouse lines only unless it is ticked.
+  check "[keyboard] 录制键盘 clear by default" cleared "$F2_RECORD_KEYBOARD"
+  check "[keyboard] ... and not in the settings file" test -z "$(ini_value 录制键盘)"
+  click_check "$F2_RECORD_KEYBOARD"
+  check_within "[keyboard] ticking writes 录制键盘=-1" 5000 ini_holds 录制键盘 -1
+  click_check "$F2_RECORD_KEYBOARD"
+  check_within "[keyboard] clearing writes 录制键盘=0" 5000 ini_holds 录制键盘 0
   # The caption's close box sends the same close request as 确定.
   tool close "$SETTINGS_CLASS" "*" || true
   check "[script] closing from the caption" dialog_gone
@@ -242,8 +250,7 @@ dialog_at_144() {
   start_app || { fail "[144dpi] no main window"; return; }
   show_editor_view 144 || fail "[144dpi] the Editor button shows no full window"
   open_with_command5 || { fail "[144dpi] Command5 opens no dialog"; close_app 144dpi discard; return; }
-  # 233 × 1.5 = 349.5 rounds to the even 350.
-  check "[144dpi] the dialog scales to 684x381" test "$(window_size "$DLG_FACTS")" == 684x381
+  check "[144dpi] the dialog scales to 684x384" test "$(window_size "$DLG_FACTS")" == 684x384
   check "[144dpi] 确定 scales to 92x40" grep -q "^child=Button id=$F2_OK .* size=92x40$" <<<"$DLG_FACTS"
   xdotool mousemove 5 5
   shot settings-dialog-144dpi "$out"

@@ -68,7 +68,7 @@ public:
         {SettingsCheck::Check2, false}, {SettingsCheck::Check3, false}, {SettingsCheck::Check4, false},
         {SettingsCheck::Check5, false}, {SettingsCheck::Check6, false}, {SettingsCheck::Check7, false},
         {SettingsCheck::Check8, false}, {SettingsCheck::Check9, false}, {SettingsCheck::Check10, false},
-        {SettingsCheck::Check11, false}};
+        {SettingsCheck::Check11, false}, {SettingsCheck::Check12, false}};
     std::string waitText;
     std::map<HotkeyList, HotkeyItems> items;
     std::map<HotkeyList, int> selected;

@@ -61,7 +61,7 @@ TEST_F(SettingsDialog, Opening_ShowsTheOptionsAndChangesNothing) {
         {SettingsCheck::Check2, false}, {SettingsCheck::Check3, true}, {SettingsCheck::Check4, true},
         {SettingsCheck::Check5, true},  {SettingsCheck::Check6, false}, {SettingsCheck::Check7, true},
         {SettingsCheck::Check8, true},  {SettingsCheck::Check9, false}, {SettingsCheck::Check10, true},
-        {SettingsCheck::Check11, true}};
+        {SettingsCheck::Check11, true}, {SettingsCheck::Check12, false}};
     EXPECT_EQ(view.checks, shown);
     EXPECT_EQ(view.waitText, "0");
     EXPECT_TRUE(sim.profile.Writes().empty());
@@ -91,13 +91,15 @@ TEST_F(SettingsDialog, EachCheckBox_StoresItsKeyAndRewritesItsLine) {
         {SettingsCheck::Check10, &Options::moveToStart, "移动鼠标", "配置.开始位置=1 '=0不移动 =1移动",
          "配置.开始位置=0 '=0不移动 =1移动"},
         {SettingsCheck::Check11, &Options::stopOnMouseMove, "移动停止", nullptr, nullptr},
+        {SettingsCheck::Check12, &Options::recordKeyboard, "录制键盘", nullptr, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
         options = Options{};
+        options.*c.option = -1;  // 录制键盘 is off unless asked for; here every box starts ticked
         editor.SetEditorText(std::string(kHeader) + "\r\n配置.执行次数=0\r\n鼠标点击(1,120,45,1,800)");
         Open();
-        view.Click(c.box);  // every option starts on
+        view.Click(c.box);
         EXPECT_EQ(options.*c.option, 0);
         EXPECT_EQ(Stored(c.key), "0");
         if (c.lineOn) {
