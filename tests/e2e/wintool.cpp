@@ -6,6 +6,7 @@
 //   wintool close <class> <title>             posts WM_CLOSE; exit 1 when not found
 //   wintool gone  <class> <title> [wait-ms]   exit 0 once no such window exists, 1 when it stays
 //   wintool text  <class> <title> <child-id>  the child's WM_GETTEXT as UTF-8, exactly (0: the window's own)
+//   wintool settext <class> <title> <child-id> [text]  WM_SETTEXT to the child (empty without text)
 //   wintool msgbox <caption> [wait-ms]        facts and text of a message box with this caption; exit 1 when none
 //   wintool pos   <class> <title> <child-id>  a scroll bar control's position
 //   wintool check <class> <title> <child-id>  a check box's state: 0 clear, 1 ticked
@@ -203,7 +204,7 @@ int PrintResources(HWND w) {
 }
 
 int Usage() {
-    Print(L"usage: wintool find|close|gone|text|pos|check|dropped|items|count <class> <title> [wait-ms|child-id]; "
+    Print(L"usage: wintool find|close|gone|text|settext|pos|check|dropped|items|count <class> <title> [wait-ms|child-id]; "
           L"wintool msgbox <caption>; wintool icons <file>; wintool cursor; wintool resources <class> <title>");
     return 2;
 }
@@ -269,6 +270,15 @@ int wmain(int argc, wchar_t** argv) {
         ::EnumWindows(&CountVisible, reinterpret_cast<LPARAM>(&match));
         Print(std::to_wstring(match.count));
         return 0;
+    }
+    if (command == L"settext") {
+        HWND w = Find(cls, title, 0, false);
+        const int id = argc > 4 ? static_cast<int>(std::wcstol(argv[4], nullptr, 10)) : 0;
+        HWND target = w && id ? ::GetDlgItem(w, id) : w;
+        if (!target) return 1;
+        DWORD_PTR done = 0;
+        return ::SendMessageTimeoutW(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argc > 5 ? argv[5] : L""),
+                                     SMTO_ABORTIFHUNG, 5000, &done) && done ? 0 : 1;
     }
     if (command == L"text" || command == L"pos" || command == L"check" || command == L"dropped" ||
         command == L"items") {

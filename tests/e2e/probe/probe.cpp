@@ -7,6 +7,8 @@
 // µs is QueryPerformanceCounter time (comparable between processes); x and y are lParam's signed halves.
 // Key presses seen by a low-level keyboard hook are logged too, as "<µs> key 0x0100 WM_KEYDOWN <vk hex> ...",
 // so a test can tell when a hotkey reached the system on the same clock.
+// Typed text lands in an edit control (id 102, class Edit, bottom right of the client area, below where the
+// sessions click) that has the focus whenever the window is active; a test reads it with WM_GETTEXT.
 //   probe <log file> [x y width height]       the window's place on the screen (default 50 50 400 300)
 #include <windows.h>
 
@@ -22,6 +24,10 @@ constexpr wchar_t kButtonClass[] = L"XdProbe_Button";
 constexpr wchar_t kTitle[] = L"迅点探针";
 constexpr int kPanelId = 100;
 constexpr int kButtonId = 101;
+constexpr int kEditId = 102;
+
+HWND g_edit = nullptr;
+WNDPROC g_editProc = nullptr;
 
 HANDLE g_log = INVALID_HANDLE_VALUE;
 LARGE_INTEGER g_frequency{};
@@ -95,6 +101,13 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     return ::CallNextHookEx(nullptr, code, wp, lp);
 }
 
+// The caret stays hidden: a blinking one would keep screenshots from settling.
+LRESULT CALLBACK EditProc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
+    const LRESULT result = ::CallWindowProcW(g_editProc, hwnd, m, wp, lp);
+    if (m == WM_SETFOCUS) ::HideCaret(hwnd);
+    return result;
+}
+
 // Shared by the three classes: log, then behave as a plain window would, except that button messages on
 // the non-client area are only logged (a caption press would start a modal move loop and stall the log).
 LRESULT CALLBACK Proc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
@@ -122,6 +135,10 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
             ::EndPaint(hwnd, &ps);
             return 0;
         }
+        case WM_SETFOCUS:
+            // Activation gives the focus to the main window; keys belong in the edit control.
+            if (g_edit && !::GetParent(hwnd)) ::SetFocus(g_edit);
+            return 0;
         case WM_CLOSE: ::DestroyWindow(hwnd); return 0;
         case WM_DESTROY:
             if (!::GetParent(hwnd)) ::PostQuitMessage(0);
@@ -171,6 +188,13 @@ int wmain(int argc, wchar_t** argv) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPanelId)), instance, nullptr);
     ::CreateWindowExW(0, kButtonClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 100, 40, panel,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
+    g_edit = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"",
+                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 200, 242, 176,
+                               24, main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
+    if (g_edit) {
+        g_editProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrW(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
+    }
     ::ShowWindow(main, SW_SHOWNORMAL);
     ::UpdateWindow(main);
 
