@@ -1,6 +1,7 @@
 // Any script text played through on the simulated desktop, in virtual time: the playback must end by itself
-// or at the stop the harness requests after a bounded number of sleeps, close its pointer overlay, and never
-// leave a button down (every press it posted or injected has its release).
+// or at the stop the harness requests after a bounded number of sleeps (or of messages: keys typed in the
+// foreground need no target and may repeat without a wait), close its pointer overlay, and never leave a
+// button or a key down (every press it posted or injected has its release).
 #include <array>
 #include <atomic>
 #include <cstddef>
@@ -20,6 +21,7 @@ namespace {
 
 constexpr std::size_t kMaxScriptBytes = 4096;
 constexpr int kMaxSleeps = 3000;
+constexpr int kMaxMessages = 20000;
 constexpr char kHeader[] = "'岚榕迅点小侠脚本，版本：4.0.2  <--第一行不可删除和修改\r\n";
 
 struct ButtonPair {
@@ -66,8 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         child.parent = top;
         child.rect = xd::Rect{120 + 100 * i, 150, 200 + 100 * i, 250};
         child.className = "Edit";
-        sim.desktop.AddWindow(child);
+        const xd::WindowHandle edit = sim.desktop.AddWindow(child);
+        if (i == 1) sim.desktop.SetFocus(edit);
     }
+    sim.desktop.SetForegroundWindow(top);
     sim.input.PlaceCursor(xd::Point{700, 600});
 
     xd::ScriptConfig config;
@@ -86,6 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sim.clock.SetSleepHook([&](const xd::sim::SleepRecord&) {
         if (++sleeps == kMaxSleeps) stop = true;
     });
+    std::atomic<int> seen{0};
+    sim.desktop.SetMessageObserver([&](const xd::sim::MessageRecord&) {
+        if (++seen == kMaxMessages) stop = true;
+    });
 
     const int started = xd::RunScript(services, text, [](std::function<void()> work) {
         work();
@@ -100,6 +108,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& m : messages) balance += (m.message == pair.down) - (m.message == pair.up);
         if (balance != 0) __builtin_trap();
     }
+    // Keys by the generic key the messages carry: each down has its up.
+    std::array<long, 256> keys{};
+    for (const auto& m : messages) {
+        const bool down = m.message == xd::msg::kKeyDown || m.message == xd::msg::kSysKeyDown;
+        const bool up = m.message == xd::msg::kKeyUp || m.message == xd::msg::kSysKeyUp;
+        if (down || up) keys[m.wParam & 0xFF] += down ? 1 : -1;
+    }
+    for (const long balance : keys)
+        if (balance != 0) __builtin_trap();
+    for (const int key : {0x10, 0x11, 0x12, 0x5B})
+        if (sim.desktop.KeyState(key) & 0x8000) __builtin_trap();
     const auto records = sim.input.AllRecords();
     for (const ButtonPair& pair : kInjectedPairs) {
         long balance = 0;

@@ -1,5 +1,7 @@
 // Any bytes through the argument split: never more slots than the bound, never an
-// argument longer than the line, and no stray quote left at an argument's ends.
+// argument longer than the line, and no stray quote left at an argument's ends. The raw
+// arguments are the same slots, and a text the check takes as quoted (输入文字) is the
+// text the runner types from the split argument.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -31,6 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             !QuotesAllDoubled(argument)) {
             __builtin_trap();
         }
+    }
+    const auto raw = xd::RawArguments(line);
+    if (raw.size() != arguments.size()) __builtin_trap();
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const auto quoted = xd::QuotedText(raw[i]);
+        if (quoted && *quoted != xd::UndoubleQuotes(arguments[i])) __builtin_trap();
     }
     return 0;
 }
