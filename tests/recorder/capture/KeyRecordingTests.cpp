@@ -26,6 +26,7 @@ struct KeyCase {
 constexpr int kCtrl = sim::vk::kControl;
 constexpr int kShift = sim::vk::kShift;
 constexpr int kAlt = sim::vk::kMenu;
+constexpr int kRightCtrl = 0xA3;
 constexpr int kEnter = 0x0D;
 constexpr int kTab = 0x09;
 constexpr int kDown = 0x28;
@@ -124,6 +125,11 @@ INSTANTIATE_TEST_SUITE_P(
                 300,
                 {kEditLine, "输入文字(\"Hi\",450)"},
                 true, false, kF3, false},
+        // Either side holds the modifier: letting the left one go leaves the right one down.
+        KeyCase{"RightCtrlStillHeldWhenTheLeftIsLetGo",
+                {{K::Down, kCtrl}, {K::Down, kRightCtrl}, {K::Up, kCtrl}, {K::Tap, 'S'}, {K::Up, kRightCtrl}},
+                100,
+                {kEditLine, "键盘按键(\"Ctrl+S\",1,200)"}},
         KeyCase{"RepeatedKeyMergesIntoItsCount",
                 {{K::Tap, kDown}, {K::Tap, kDown}, {K::Tap, kDown}},
                 200,
