@@ -34,7 +34,7 @@ struct SimPlatform {
     SimDesktop desktop{clock};
     SimHooks hooks{&desktop};
     SimInput input{clock, &desktop, &hooks};
-    SimUser user{input, hooks, desktop, clock};
+    SimUser user{input};
     SimMessageBoxes boxes;
     SimFileSystem files;
     SimProfile profile;

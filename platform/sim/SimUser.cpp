@@ -2,8 +2,8 @@
 
 namespace xd::sim {
 
-SimUser::SimUser(SimInput& input, SimHooks& hooks, SimDesktop& desktop, IClock& clock)
-    : input_(input), hooks_(hooks), desktop_(desktop), clock_(clock) {}
+SimUser::SimUser(SimInput& input)
+    : input_(input) {}
 
 void SimUser::MoveTo(Point screen) { input_.UserMoveTo(screen); }
 

@@ -14,7 +14,7 @@ enum class SimButton { Left, Right, Middle };
 
 class SimUser {
 public:
-    SimUser(SimInput& input, SimHooks& hooks, SimDesktop& desktop, IClock& clock);
+    explicit SimUser(SimInput& input);
 
     // Not clamped to the screen: a point off it stands for a second monitor.
     void MoveTo(Point screen);
@@ -34,9 +34,6 @@ private:
     void KeyChange(int virtualKey, bool down);
 
     SimInput& input_;
-    SimHooks& hooks_;
-    SimDesktop& desktop_;
-    IClock& clock_;
 };
 
 }  // namespace xd::sim
