@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, FreshStartShowsCompactWindowHeaderAndNoSave) {
     EXPECT_EQ(editor.GetEditorText(), ScriptHeaderText("4.0.2", false, false, true));
     EXPECT_EQ(editor.GetEditorLine(7), "配置.点击效果=0 '=0不显示 =1显示");
     EXPECT_FALSE(editor.EditorIsModified());
-    EXPECT_EQ(view.commandList.size(), 10u);
+    EXPECT_EQ(view.commandList.size(), 12u);
     EXPECT_EQ(effectWindowSets, 1);
     EXPECT_EQ(view.repaints, 1);
     EXPECT_FALSE(model.window.modified);
