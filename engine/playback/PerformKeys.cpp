@@ -1,4 +1,3 @@
-#include <bit>
 #include <string>
 #include <vector>
 
@@ -107,7 +106,7 @@ int PerformKeyPress(Runner& runner, const KeyCombination& keys, std::int32_t cou
     // One press's strokes: modifiers down, the key down and up, modifiers up. Repeats send only the middle,
     // so a count of millions never becomes millions of strokes at once.
     const std::vector<KeyStroke> strokes = CombinationStrokes(runner.services.windows, sender.LayoutWindow(), keys, 1);
-    const auto press = strokes.begin() + static_cast<std::ptrdiff_t>(std::popcount(keys.modifiers));
+    const auto press = strokes.begin() + static_cast<std::ptrdiff_t>((strokes.size() - 2) / 2);
     const auto ups = press + 2;
 
     bool modifiersDown = false;
