@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScriptCheckPass, ::testing::Values(
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 2 行\r\n未知的命令"},
     ScriptCase{"UnknownCommand", Script({"键盘输入(1)"}),
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 2 行\r\n未知的命令"},
+    ScriptCase{"UnknownKeyName", Script({"键盘按键(\"Ctrl+S\",1,0)", "键盘按键(\"Ctrl+回车\",1,0)"}),
+               ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 3 行\r\n按键名称错误：“Ctrl+回车”"},
     ScriptCase{"FirstFailureOnly", Script({"", "鼠标拖移(1,2,3,4,5,6)", "xyz"}),
                ScriptCheckStatus::SyntaxError, "发现脚本语法错误：第 3 行\r\n需要参数 7 个，检查到参数是6 个"},
     ScriptCase{"TrailingCrLfMakesABlankLine", Script({"鼠标点击(1,2,3,1,5)", ""}), ScriptCheckStatus::Passed, ""}),
