@@ -43,6 +43,8 @@ export XD_E2E_EVENT_EXE="$build/programs/event_list/迅点小侠.exe"
 export XD_E2E_MKXTOOL="$build/programs/mkxtool/mkxtool.exe"
 [[ -f "$XD_E2E_EVENT_EXE" ]] || { echo "e2e: missing $XD_E2E_EVENT_EXE (run scripts/build.sh windows)" >&2; exit 1; }
 session event-list 300 "${screen[@]}" "$here/event_list_session.sh"
+# 录制键盘 in both editions: typing into the probe's edit control recorded, then played in both modes.
+session keyboard 240 "${screen[@]}" "$here/keyboard_session.sh"
 # /play in both editions: a script played to the probe with its log, the exit codes, no box, no settings file.
 session unattended 120 "${screen[@]}" "$here/unattended_session.sh"
 # The crash handler both programs install: crasher.exe links it and crashes on purpose; its report and box.

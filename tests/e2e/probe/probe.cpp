@@ -189,7 +189,7 @@ int wmain(int argc, wchar_t** argv) {
     ::CreateWindowExW(0, kButtonClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 100, 40, panel,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
     g_edit = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"",
-                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 200, 242, 176,
+                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 200, 242, 168,
                                24, main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
     if (g_edit) {
         g_editProc = reinterpret_cast<WNDPROC>(
