@@ -18,7 +18,11 @@ KeyStepOutcome InjectKey(IInput& input, const RecordedEvent& event, HeldKeyStrok
     if (stroke.key == 0) return KeyStepOutcome::NothingToPlay;
     if (input.SendKeyInput({StrokeRecord(stroke)}) != 1) return KeyStepOutcome::Refused;
     auto& down = held.down;
-    const auto same = [&stroke](const KeyStroke& s) { return s.key == stroke.key; };
+    // The key the system takes: by scan code where there is one, as StrokeRecord sends it.
+    const auto same = [&stroke](const KeyStroke& s) {
+        return stroke.scanCode != 0 ? s.scanCode == stroke.scanCode && s.extended == stroke.extended
+                                    : s.scanCode == 0 && s.key == stroke.key;
+    };
     down.erase(std::remove_if(down.begin(), down.end(), same), down.end());
     if (!stroke.up) down.push_back(stroke);
     return KeyStepOutcome::Played;

@@ -220,9 +220,11 @@ void InsertOneEvent(EventEditContext& c) {
 
     EventLine& group = lines[static_cast<std::size_t>(groupLine)];
     ++group.eventCount;
+    // A key group keeps its name: the keys it names are what the copy repeats, not a count.
     const std::size_t cut = group.name.rfind('_');
-    group.name = (cut == std::string::npos ? group.name : group.name.substr(0, cut + 1)) +
-                 std::to_string(group.eventCount);
+    if (!IsKeyMessage(copy.message))
+        group.name = (cut == std::string::npos ? group.name : group.name.substr(0, cut + 1)) +
+                     std::to_string(group.eventCount);
     c.view.Redraw();
     c.document.MarkEventListModified();
 }

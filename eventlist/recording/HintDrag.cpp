@@ -1,5 +1,7 @@
 #include "eventlist/recording/HintDrag.h"
 
+#include "eventlist/KeyEvent.h"
+
 namespace xd {
 
 HintDropResult EndHintDrag(EventEditContext& c, WindowTextCache& cache, Point hintTopLeft,
@@ -40,7 +42,8 @@ HintDropResult EndHintDrag(EventEditContext& c, WindowTextCache& cache, Point hi
 
     ev.x = p.x;
     ev.y = p.y;
-    if (ev.window != kNoWindow && windows.IsWindow(ev.window)) {
+    // A key event's offsets hold its text: moved, it only goes to the window now under the hint.
+    if (!IsKeyMessage(ev.message) && ev.window != kNoWindow && windows.IsWindow(ev.window)) {
         SetEventOffsets(windows, ev.window, TopLevelWindow(windows, ev.window), ev);
     }
     // After the offsets, so the position within the window shows the new place too.

@@ -65,7 +65,9 @@ void AddTyped(KeyGroupState& s, std::string_view text) {
     }
 }
 
+// Like every group, named (and coloured) once it holds two events.
 void Name(EventLine& line, const KeyGroupState& s) {
+    if (line.eventCount < 2) return;
     std::string name = std::to_string(line.number);
     if (s.kind == KeyGroupState::Kind::Typing) {
         name += "：输入_";

@@ -2,6 +2,7 @@
 // reopened file rebuilds them), and what their fields hold.
 #include "RecordingFixture.h"
 #include "eventlist/KeyEvent.h"
+#include "eventlist/recording/HintDrag.h"
 #include "eventlist/recording/KeyRecording.h"
 #include "eventlist/recording/LineDrawing.h"
 
@@ -118,6 +119,41 @@ TEST(KeyEvents, KeyFieldsAndTextReadBackAndAnyStoredValueIsSafe) {
         e.offsetY = y;
         EXPECT_EQ(EventKeyText(e), text) << x;
     }
+}
+
+// The editors are for mouse events: on a key event they show no flags or position in the window and change
+// neither its key nor its text, and the hint moves it to another window without touching what it typed.
+TEST_F(RecordingTest, EditingAKeyEventKeepsItsKeyAndText) {
+    sim.user.MoveTo(Point{150, 200});
+    sim.desktop.SetForegroundWindow(app);
+    sim.desktop.SetFocus(pane1);
+    options.recordKeyboard = true;
+    StartFresh();
+    sim.user.KeyDown(0x10);
+    sim.user.Key('A');
+    sim.user.KeyUp(0x10);
+    recorder.StopEventRecording();
+    ASSERT_EQ(events.size(), 4u);
+    ASSERT_EQ(groups.lines.size(), 1u);
+    ASSERT_EQ(groups.lines[0].name, "1：输入_A");
+    const RecordedEvent typed = events[1];
+
+    OnEventListDoubleClick(edit, 0);
+    view.Select(2);  // the A's press
+    OnEventSelectionChanged(edit);
+    EXPECT_EQ(view.details.flags, 0);
+    EXPECT_EQ(view.details.windowPosition, "");
+    EXPECT_EQ(view.details.kindOption, -1);
+    SetFlagBoxes(edit, 0xFFFF);
+    InsertOneEvent(edit);
+    EXPECT_EQ(groups.lines[0].name, "1：输入_A");
+    view.Select(2);
+    EXPECT_EQ(EndHintDrag(edit, recorder.Cache(), Point{401, 171}, nullptr), HintDropResult::Moved);
+    EXPECT_EQ(events[1].window, button);
+    EXPECT_EQ(std::tie(events[1].keyFlags, events[1].offsetX, events[1].offsetY),
+              std::tie(typed.keyFlags, typed.offsetX, typed.offsetY));
+    EXPECT_EQ(events[1].displayText, "按下A键,400,170");
+    EXPECT_EQ(EventKeyText(events[2]), "A");  // the copy
 }
 
 TEST(KeyRecording, TakesKeysOnlyWhenAskedAndNeverTheRecordersOwnOrInjectedOnes) {
