@@ -1,13 +1,15 @@
 // Any stream of mouse and key events, pointer places, window and process changes,
 // key states and delays goes through the recorder's hooks and the grouping, mixed
 // with opening, closing, deleting, inserting and editing lines. After every step
-// the lines must cover the event list exactly once and agree with the list control.
+// the lines must cover the event list exactly once and agree with the list control,
+// and no key event is a hotkey or Esc.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstdio>
 #include <vector>
 
+#include "eventlist/KeyEvent.h"
 #include "eventlist/recording/EventEditing.h"
 #include "eventlist/recording/EventHooks.h"
 #include "eventlist/recording/HintDrag.h"
@@ -119,19 +121,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             case 6: sim.clock.Advance(in.Word()); break;
             case 7: sim.desktop.SetKeyState(kKeys[in.Byte() % std::size(kKeys)], static_cast<std::int16_t>(in.Word())); break;
-            case 8: {  // a key: hotkeys, Esc, others
+            case 8: {  // a key: hotkeys, Esc, others, by hand or injected, with or without Alt
                 const std::uint8_t k = in.Byte();
-                const std::uint32_t vk = k % 3 == 0 ? 27u : 112u + k % 12u;
-                sim.hooks.DeliverKey(LowLevelKeyEvent{in.Byte() % 4 == 0 ? 1 : 0,
-                                                      in.Byte() % 2 ? msg::kKeyDown : msg::kKeyUp, vk, 0, 0, 0});
+                const std::uint8_t how = in.Byte();
+                const std::uint32_t vk = k % 3 == 0 ? 27u : k % 3 == 1 ? 112u + k % 12u : in.Byte();
+                constexpr std::uint32_t kKeyMessages[] = {msg::kKeyDown, msg::kKeyUp, msg::kSysKeyDown, msg::kSysKeyUp};
+                const std::uint32_t flags = (how & 0x10) | (how & 0x01);  // injected, extended
+                sim.hooks.DeliverKey(LowLevelKeyEvent{how % 8 == 2 ? 1 : 0, kKeyMessages[(how >> 5) % 4], vk,
+                                                      in.Byte(), flags, 0});
                 break;
             }
             case 9: recorder.ToggleEventRecording(in.Byte() % 2 == 0); break;
             case 10: {  // windows change owner process, title or go away
                 const WindowHandle w = windows[in.Byte() % windows.size()];
-                switch (in.Byte() % 3) {
+                switch (in.Byte() % 4) {
                     case 0: static_cast<void>(sim.desktop.SetProcessAndThread(w, in.Byte() % 2 ? 1 : 300, 5)); break;
                     case 1: static_cast<void>(sim.desktop.SetTitle(w, std::to_string(in.Byte()))); break;
+                    case 2:  // where keys go
+                        sim.desktop.SetFocus(w);
+                        sim.desktop.SetForegroundWindow(windows[in.Byte() % windows.size()]);
+                        break;
                     default: static_cast<void>(sim.desktop.DestroyWindow(w)); break;
                 }
                 break;
@@ -144,6 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 options.confirmDelete = o & 8;
                 mainWindow.playing = o & 16;
                 mainWindow.background = o & 32;
+                options.recordKeyboard = o & 64;
                 break;
             }
             case 12: {
@@ -175,6 +185,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             default: ToggleGroup(groups, static_cast<std::int32_t>(in.Word() % (groups.lines.size() + 1)), view); break;
         }
         CheckCover(events, groups, view);
+        for (const RecordedEvent& e : events) {
+            if (!IsKeyMessage(e.message)) continue;
+            const std::uint8_t key = EventKeyOf(e.keyFlags).key;
+            Check(key != 27 && key != options.recordKey && key != options.playKey, "no hotkey or Esc is recorded");
+        }
     }
     return 0;
 }
