@@ -143,5 +143,16 @@ TEST(ShippedHelpPage, ScriptEditionPageExplainsTheKeyboard) {
         EXPECT_NE(page.find(end), std::string::npos) << end;
 }
 
+// The event list's keyboard: the option off by default, what it never records, the two kinds of key group and
+// their colour in the list, and the background's trouble with combinations.
+TEST(ShippedHelpPage, EventListPageExplainsTheKeyboard) {
+    const std::string page = ReadShippedPage(XD_EVENT_LIST_HELP_PAGE);
+    ASSERT_FALSE(page.empty());
+    const char* needed[] = {"id=\"record-keyboard\"", "录制键盘", "默认关闭", "Esc 无论是否勾选都不会被录制",
+                            "按键_Ctrl+S", "输入_Hello", "#00648c", "不会改变目标程序看到的键盘状态",
+                            "请用前台模式"};
+    for (const char* text : needed) EXPECT_NE(page.find(text), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace xd
