@@ -31,10 +31,20 @@ KeyStepOutcome InjectKey(IInput& input, const RecordedEvent& event, HeldKeyStrok
 KeyStepOutcome PostKey(IWindowSystem& windows, const RecordedEvent& event, HeldKeys& held) {
     const KeyStroke stroke = EventStroke(event);
     if (stroke.key == 0) return KeyStepOutcome::NothingToPlay;
+    const bool winHeld = held.Down(vk::kLeftWin);
     const KeyMessage m = StrokeMessage(stroke, held);
-    return windows.PostMessage(KeyTarget(windows, event.window), m.message, m.wParam, m.lParam)
-               ? KeyStepOutcome::Played
-               : KeyStepOutcome::Refused;
+    const WindowHandle target = KeyTarget(windows, event.window);
+    // A press that typed text goes as the text: the target would translate a posted key with its own key
+    // state, which posts do not change, and a Shift (or AltGr) pressed for a capital would count for nothing.
+    // A system key (Alt) stays a key, for the menus.
+    const std::string text = m.message == msg::kKeyDown && !winHeld ? EventKeyText(event) : std::string();
+    if (!text.empty()) {
+        for (const KeyMessage& c : TextMessages(text))
+            if (!windows.PostMessage(target, c.message, c.wParam, c.lParam)) return KeyStepOutcome::Refused;
+        return KeyStepOutcome::Played;
+    }
+    return windows.PostMessage(target, m.message, m.wParam, m.lParam) ? KeyStepOutcome::Played
+                                                                      : KeyStepOutcome::Refused;
 }
 
 void ReleaseHeldKeys(IInput& input, HeldKeyStrokes& held) {

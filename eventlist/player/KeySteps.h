@@ -23,6 +23,7 @@ enum class KeyStepOutcome { Played, NothingToPlay, Refused };
 
 [[nodiscard]] KeyStepOutcome InjectKey(IInput& input, const RecordedEvent& event, HeldKeyStrokes& held);
 // Posted to KeyTarget of the event's window; `held` follows the keys through the playback for the lParams.
+// A press that typed text (no Alt, no Windows key) posts that text as WM_CHAR in place of its WM_KEYDOWN.
 [[nodiscard]] KeyStepOutcome PostKey(IWindowSystem& windows, const RecordedEvent& event, HeldKeys& held);
 // Releases what InjectKey left pressed; what the system refuses stays in `held`.
 void ReleaseHeldKeys(IInput& input, HeldKeyStrokes& held);
