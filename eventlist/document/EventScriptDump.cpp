@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "eventlist/KeyEvent.h"
 #include "eventlist/document/EventDocument.h"
 #include "eventlist/document/EventScriptFile.h"
 
@@ -80,12 +81,17 @@ EventScriptDump DumpEventScript(IFileSystem& files, const std::string& path, ICo
     text += Flag("moveToStart", settings.moveToStart);
     for (std::size_t i = 0; i < decoded.events.size(); ++i) {
         const RecordedEvent& e = decoded.events[i];
-        std::string_view word = EventDescription(e.message, e.keyFlags);
-        text += std::to_string(i + 1) + ": " + std::string(word.empty() ? "?" : word) + " x=" + std::to_string(e.x) +
+        const bool key = IsKeyMessage(e.message);
+        const std::string word = key ? KeyEventDescription(e.message, e.keyFlags)
+                                     : std::string(EventDescription(e.message, e.keyFlags));
+        text += std::to_string(i + 1) + ": " + (word.empty() ? "?" : word) + " x=" + std::to_string(e.x) +
                 " y=" + std::to_string(e.y) + " title=" + Quoted(e.windowTitle, codePage) +
                 " class=" + Quoted(e.windowClass, codePage) + " path=" + PathNumbers(e.childPath) +
                 " offsetX=" + Halves(e.offsetX) + " offsetY=" + Halves(e.offsetY) + " message=" + Hex(e.message) +
-                " keyFlags=" + Hex(e.keyFlags) + " delay=" + std::to_string(e.delayMs) + "\n";
+                " keyFlags=" + Hex(e.keyFlags) + " delay=" + std::to_string(e.delayMs);
+        // What a key typed, kept where a mouse event keeps its offsets.
+        if (key && !EventKeyText(e).empty()) text += " typed=" + EventKeyText(e);
+        text += "\n";
     }
     return dump;
 }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "eventlist/KeyEvent.h"
 #include "eventlist/document/EventScriptFile.h"
 #include "tests/eventlist/document/EventScriptBytes.h"
 #include "tests/eventlist/document/EventScriptSamples.h"
@@ -83,6 +84,23 @@ TEST_F(MkxToolDump, PrintsTheHeaderAndOneLinePerEvent) {
               "offsetY=150,110 message=0x201 keyFlags=0x1 delay=90\n"
               "2: 向后滚轮 x=-20 y=-5 title=\"\" class=\"Shell_TrayWnd\" path= offsetX=-120,-140 offsetY=-55,-95 "
               "message=0x20a keyFlags=0xff880008 delay=0\n");
+}
+
+TEST_F(MkxToolDump, KeyEventsNameTheirKeyAndWhatTheyTyped) {
+    RecordedEvent key = test::SampleEvent(0x100, 300, 200, "记事本", "Notepad", "\x01", 5);
+    key.keyFlags = EventKeyFlagsOf(EventKey{'H', 0x23, false});
+    SetEventKeyText(key, "H");
+    RecordedEvent up = key;
+    up.message = 0x101;
+    SetEventKeyText(up, "");
+    const ToolRun run = Dump(Write("keys.mkx", EncodeEventScript({key, up}, test::SampleSettings()).bytes));
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.out.find("1: 按下H键 x=300 y=200 title=\"记事本\" class=\"Notepad\" path=1,0 offsetX=0,72 offsetY=0,0 "
+                           "message=0x100 keyFlags=0x230048 delay=5 typed=H\n"
+                           "2: 释放H键 "),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("message=0x101 keyFlags=0x230048 delay=5\n"), std::string::npos) << run.out;
 }
 
 TEST_F(MkxToolDump, ShowsRawHeaderValuesAndEscapesTitles) {
