@@ -116,7 +116,7 @@ play_script() { # recorded-text mode(0|1) label
   check_within "[$label] the edit control gets the typed text again, and the Chinese" 10000 edit_is "$TYPED$CHINESE"
   wait_until 10000 stopped || fail "[$label] the playback does not end"
   echo "      the edit control holds: $(edit_text)"
-  shot "$label" "$work"
+  snap "$work/$label.png"
   close_app "$label" discard
 }
 
@@ -189,7 +189,7 @@ el_record() { # name on|off
   check_within "[$name] F3 stops recording" 5000 el_idle
   check "[$name] the edit control holds what was typed" edit_is "$TYPED"
   xdotool mousemove 5 5
-  shot "$name-list" "$work"
+  snap "$work/$name-list.png"
   click_toolbar "$EL_TB_SAVE"
   if tool find "$BOX_CLASS" "*" 15000 >/dev/null; then
     xdotool key ctrl+a
@@ -230,7 +230,7 @@ el_play() { # saved label mode(keep|switch)
   check_within "[$label] the edit control gets the typed text again" 10000 edit_is "$TYPED"
   wait_until 10000 el_idle || fail "[$label] the playback does not end"
   echo "      the edit control holds: $(edit_text)"
-  shot "$label" "$work"
+  snap "$work/$label.png"
   close_app "$label" discard
 }
 
