@@ -141,4 +141,16 @@ struct LowLevelKeyEvent {
     std::uint32_t time = 0;
 };
 
+// Flags of LowLevelKeyEvent (LLKHF_*).
+namespace llkey {
+constexpr std::uint32_t kExtended = 0x01;
+constexpr std::uint32_t kLowerIlInjected = 0x02;
+constexpr std::uint32_t kInjected = 0x10;
+}  // namespace llkey
+
+// A key some program sent (a playback's own among them), never the hand.
+[[nodiscard]] constexpr bool IsInjectedKey(const LowLevelKeyEvent& event) noexcept {
+    return (event.flags & (llkey::kInjected | llkey::kLowerIlInjected)) != 0;
+}
+
 }  // namespace xd

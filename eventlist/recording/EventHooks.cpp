@@ -29,6 +29,8 @@ EventKeyboardDecision DecideEventKeyboardHook(const LowLevelKeyEvent& event, int
                                               bool recording, bool playing) noexcept {
     EventKeyboardDecision d;
     if (event.code != kHookAction || event.message != msg::kKeyDown) return d;
+    // A playback's own keys (a recorded Esc or F2) must not stop or restart it.
+    if (playing && IsInjectedKey(event)) return d;
     const auto key = static_cast<int>(event.vkCode);
     d.postRecordToggle = key == recordKey;
     d.postPlayToggle = key == playKey;

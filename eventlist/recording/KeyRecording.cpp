@@ -7,7 +7,7 @@ bool DecideKeyRecording(const LowLevelKeyEvent& event, int recordKey, int playKe
     constexpr std::uint32_t kEscape = 0x1B;
     if (!recording || !recordKeyboard || event.code != 0) return false;
     if (!IsKeyMessage(static_cast<std::int32_t>(event.message))) return false;
-    if (event.flags & llkey::kInjected) return false;
+    if (IsInjectedKey(event)) return false;
     const std::uint32_t key = event.vkCode;
     // 0 and 255 are no keys: a key record must name one.
     if (key == 0 || key >= 0xFF || key == kEscape) return false;

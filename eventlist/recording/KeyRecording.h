@@ -7,11 +7,6 @@
 
 namespace xd {
 
-namespace llkey {
-constexpr std::uint32_t kExtended = 0x01;  // LLKHF_EXTENDED
-constexpr std::uint32_t kInjected = 0x10;  // LLKHF_INJECTED
-}  // namespace llkey
-
 // True for a press or release the option asks for: not the record or play hotkey, not Esc (the keys that
 // run the recorder itself), and not input some program injected (a playback's own keys among them).
 [[nodiscard]] bool DecideKeyRecording(const LowLevelKeyEvent& event, int recordKey, int playKey, bool recording,

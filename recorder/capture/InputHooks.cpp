@@ -10,6 +10,8 @@ KeyboardHookDecision DecideKeyboardHook(const LowLevelKeyEvent& event, int recor
     KeyboardHookDecision decision;
     // Key-up and system keys (Alt combinations, F10) never act.
     if (event.code != kHookAction || event.message != msg::kKeyDown) return decision;
+    // A playback's own keys (a scripted Esc or F2) must not stop or restart it.
+    if (state == AppState::Playing && IsInjectedKey(event)) return decision;
     const auto key = static_cast<int>(event.vkCode);
     decision.postRecordHotkey = key == recordKey;
     decision.postPlayHotkey = key == playKey;

@@ -53,7 +53,7 @@ std::uint8_t KeyModifierTracker::Follow(const LowLevelKeyEvent& event) noexcept 
 
 bool DecideKeyCapture(const LowLevelKeyEvent& event, const KeyCaptureSettings& settings) noexcept {
     if (!settings.recording || !settings.recordKeyboard || event.code != kHookActionCode) return false;
-    if ((event.flags & kInjectedKeyFlags) != 0) return false;
+    if (IsInjectedKey(event)) return false;
     if (!IsDown(event.message) && !IsUp(event.message)) return false;
     const auto key = static_cast<int>(event.vkCode);
     return event.vkCode != kEscapeKey && key != settings.recordKey && key != settings.playKey;

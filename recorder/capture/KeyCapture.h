@@ -10,9 +10,6 @@
 
 namespace xd {
 
-// LLKHF_INJECTED and LLKHF_LOWER_IL_INJECTED: a key some program sent, never the hand.
-inline constexpr std::uint32_t kInjectedKeyFlags = 0x10 | 0x02;
-
 // The modifiers held, followed through every key event the hook sees (injected ones too, since they change
 // the key state as well): the system's own state in the hook call does not have the event yet, and our
 // thread's GetKeyState does not follow other programs' input.

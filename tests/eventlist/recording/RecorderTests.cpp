@@ -383,6 +383,12 @@ TEST(EventHookDecisionTest, KeyboardHookPostsHotkeysOnKeyDownAndEscStopsOneActiv
     EXPECT_EQ(DecideEventKeyboardHook(key(27), 114, 113, true, true).escape, EventEscape::StopRecording);
     EXPECT_EQ(DecideEventKeyboardHook(key(27), 114, 113, false, true).escape, EventEscape::StopPlayback);
     EXPECT_EQ(DecideEventKeyboardHook(key(27), 114, 113, false, false).escape, EventEscape::None);
+    // A recorded Esc or play key that the playback itself sends neither stops nor restarts it.
+    const LowLevelKeyEvent injectedEsc{0, msg::kKeyDown, 27, 0, llkey::kInjected, 0};
+    const LowLevelKeyEvent injectedPlay{0, msg::kKeyDown, 113, 0, llkey::kInjected, 0};
+    EXPECT_EQ(DecideEventKeyboardHook(injectedEsc, 114, 113, false, true), (EventKeyboardDecision{}));
+    EXPECT_EQ(DecideEventKeyboardHook(injectedPlay, 114, 113, false, true), (EventKeyboardDecision{}));
+    EXPECT_TRUE(DecideEventKeyboardHook(injectedPlay, 114, 113, false, false).postPlayToggle);
 }
 
 }  // namespace

@@ -27,6 +27,8 @@ LowLevelKeyEvent Key(std::uint32_t vk, std::uint32_t message = msg::kKeyDown, in
     return LowLevelKeyEvent{code, message, vk, 0, 0, 0};
 }
 
+LowLevelKeyEvent Injected(std::uint32_t vk) { return LowLevelKeyEvent{0, msg::kKeyDown, vk, 0, llkey::kInjected, 0}; }
+
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyboardDecisionTest,
     ::testing::Values(
@@ -40,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"EscStopsRecording", Key(27), kF3, kF2, AppState::Recording, {false, false, EscapeAction::StopRecording}},
         KeyCase{"EscStopsPlayback", Key(27), kF3, kF2, AppState::Playing, {false, false, EscapeAction::StopPlayback}},
         KeyCase{"EscWhileIdleDoesNothing", Key(27), kF3, kF2, AppState::Idle, {}},
-        KeyCase{"EscKeyUpDoesNotStop", Key(27, msg::kKeyUp), kF3, kF2, AppState::Recording, {}}),
+        KeyCase{"EscKeyUpDoesNotStop", Key(27, msg::kKeyUp), kF3, kF2, AppState::Recording, {}},
+        // A script's own 键盘按键("Esc") or ("F2") must not stop the playback that sends it.
+        KeyCase{"PlaybacksOwnEscDoesNotStopIt", Injected(27), kF3, kF2, AppState::Playing, {}},
+        KeyCase{"PlaybacksOwnPlayKeyDoesNotToggleIt", Injected(kF2), kF3, kF2, AppState::Playing, {}},
+        KeyCase{"InjectedHotkeyWhileIdleStillActs", Injected(kF2), kF3, kF2, AppState::Idle,
+                {false, true, EscapeAction::None}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<std::uint32_t> PostedMessages(sim::SimDesktop& desktop, WindowHandle w) {
