@@ -13,6 +13,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 std::string GbkToUtf8(std::string_view gbk);
 std::string Utf8ToGbk(std::string_view utf8);
 bool IsValidUtf8(std::string_view bytes);
+// One code point (a valid one: the caller checks) onto UTF-8 text.
+void AppendUtf8(std::string& out, char32_t codePoint);
 // Equal but for the case of ASCII letters: switches and key names the user may type in any case.
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) noexcept;
 

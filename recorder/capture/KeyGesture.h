@@ -12,9 +12,6 @@ namespace xd {
 // The KeyModifier bit a key stands for (either side, or the generic key); 0 for any other key.
 [[nodiscard]] std::uint8_t ModifierOfKey(std::uint32_t virtualKey) noexcept;
 
-// Characters a text line can carry: not empty, and no control character (C0, DEL or C1).
-[[nodiscard]] bool IsPrintableText(std::string_view utf8) noexcept;
-
 // End for what makes no line; Key with the combination; Text with the characters.
 [[nodiscard]] GestureToken KeyTokenOf(const CapturedKeyEvent& event);
 
