@@ -26,7 +26,7 @@ readonly TYPED="Hello<>"
 EDIT_X=0
 EDIT_Y=0
 start_keys_probe() { # log
-  launch_probe "$1" 10 100 380 300
+  launch_probe "$1" 10 100 380 300 edit
   local facts l t r b
   facts="$(tool find "$PROBE_CLASS" "$PROBE_TITLE" 30000)" || return 1
   read -r l t r b < <(child_rect "$PROBE_EDIT" "$facts")

@@ -236,8 +236,8 @@ PROBE_PIDS=()
 ORIGIN_X=0
 ORIGIN_Y=0
 # Starts a probe: log, x y width height of its window. It shows on its own; probe_shows waits for it.
-launch_probe() {
-  timeout "${PROBE_TIMEOUT:-300}" wine "$XD_E2E_PROBE" "$(winpath "$1")" "$2" "$3" "$4" "$5" &
+launch_probe() { # log x y width height [edit]
+  timeout "${PROBE_TIMEOUT:-300}" wine "$XD_E2E_PROBE" "$(winpath "$1")" "$2" "$3" "$4" "$5" ${6:+"$6"} &
   PROBE_PIDS+=($!)
 }
 probes_shown() { [[ "$(tool count "$PROBE_CLASS" "$PROBE_TITLE")" == "$1" ]]; }

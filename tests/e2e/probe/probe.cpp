@@ -7,9 +7,10 @@
 // µs is QueryPerformanceCounter time (comparable between processes); x and y are lParam's signed halves.
 // Key presses seen by a low-level keyboard hook are logged too, as "<µs> key 0x0100 WM_KEYDOWN <vk hex> ...",
 // so a test can tell when a hotkey reached the system on the same clock.
-// Typed text lands in an edit control (id 102, class Edit, bottom right of the client area, below where the
-// sessions click) that has the focus whenever the window is active; a test reads it with WM_GETTEXT.
-//   probe <log file> [x y width height]       the window's place on the screen (default 50 50 400 300)
+// With "edit", typed text lands in an edit control (id 102, class Edit, bottom right of the client area, below
+// where the sessions click) that has the focus whenever the window is active; a test reads it with WM_GETTEXT.
+// Only the keyboard session asks for it: the mouse sessions keep the window they were written against.
+//   probe <log file> [x y width height [edit]]   the window's place on the screen (default 50 50 400 300)
 #include <windows.h>
 
 #include <cstdio>
@@ -137,7 +138,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT m, WPARAM wp, LPARAM lp) {
         }
         case WM_SETFOCUS:
             // Activation gives the focus to the main window; keys belong in the edit control.
-            if (g_edit && !::GetParent(hwnd)) ::SetFocus(g_edit);
+            if (!g_edit || ::GetParent(hwnd)) return ::DefWindowProcW(hwnd, m, wp, lp);
+            ::SetFocus(g_edit);
             return 0;
         case WM_CLOSE: ::DestroyWindow(hwnd); return 0;
         case WM_DESTROY:
@@ -188,9 +190,11 @@ int wmain(int argc, wchar_t** argv) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPanelId)), instance, nullptr);
     ::CreateWindowExW(0, kButtonClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 100, 40, panel,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), instance, nullptr);
-    g_edit = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"",
-                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 200, 242, 168,
-                               24, main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance, nullptr);
+    if (argc > 6 && std::wcscmp(argv[6], L"edit") == 0)
+        g_edit = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"Edit", L"",
+                                   WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, 200, 242,
+                                   168, 24, main, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), instance,
+                                   nullptr);
     if (g_edit) {
         g_editProc = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrW(g_edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditProc)));
