@@ -40,17 +40,17 @@ clear_edit() { tool settext "$PROBE_CLASS" "$PROBE_TITLE" "$PROBE_EDIT" && edit_
 park_pointer() { xdotool mousemove 640 780; }
 
 # The user's part of a recording: a click into the edit control, then the keys, paced as a hand would type.
+# The edit control gets each key after the hooks have seen it, so its text tells when they have.
 type_into_probe() {
   xdotool mousemove "$EDIT_X" "$EDIT_Y"
   sleep 0.2
   xdotool click 1
   sleep 0.6
   xdotool type --delay 120 Hello
-  sleep 0.5
+  wait_until 3000 edit_is "Hello" || fail "the typed word did not reach the edit control"
   xdotool key ctrl+End
-  sleep 0.5
   xdotool key Return
-  sleep 0.5
+  wait_until 3000 edit_is "Hello<>" || fail "Enter did not reach the edit control"
 }
 
 write_ini() { # folder value
